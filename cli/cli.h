@@ -1,0 +1,75 @@
+#pragma once
+// razoz-cli: the program's core from a terminal. Each command is one function over a CliContext.
+#include "archive/current_draw.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace razoz::cli {
+
+// Exit 2: the command line is wrong.
+struct UsageError : std::runtime_error {
+    explicit UsageError(const QString& m) : std::runtime_error(m.toStdString()) {}
+};
+// Exit 1: the operation failed.
+struct Failure : std::runtime_error {
+    explicit Failure(const QString& m) : std::runtime_error(m.toStdString()) {}
+};
+
+class CliContext {
+public:
+    CliContext(QString programFolder, QString settingsFile, QString language, bool json, QStringList args);
+
+    const QString& programFolder() const { return programFolder_; }
+    bool json() const { return json_; }
+    // The language code for numbered texts: --language, else the settings' "Sprache".
+    QString languageCode() const;
+
+    // Arguments of the command; options are taken out as they are read.
+    QStringList& args() { return args_; }
+    QString takeWord(const QString& what);               // next positional word, UsageError when none
+    std::optional<QString> takeOption(const QString& name); // --name VALUE
+    QStringList takeOptions(const QString& name);        // every --name VALUE, in order
+    bool takeFlag(const QString& name);                  // --name
+    void expectNoMore();                                 // UsageError on leftovers
+
+    // Settings values under the store's names; `fallback` when missing or of the wrong type.
+    bool boolSetting(const QString& name, bool fallback) const;
+    int intSetting(const QString& name, int fallback) const;
+    QString stringSetting(const QString& name, const QString& fallback = {}) const;
+    std::optional<double> dateSetting(const QString& name) const; // 8-byte double
+    QSettings& settings() const { return *settings_; }
+
+    QTextStream& out() { return out_; }
+    void printJson(const QJsonValue& value);
+
+private:
+    QString programFolder_;
+    QString language_;
+    bool json_;
+    QStringList args_;
+    std::unique_ptr<QSettings> settings_;
+    QTextStream out_;
+};
+
+using Command = int (*)(CliContext&);
+
+// Parses "dd.mm.yyyy" into a day count; UsageError naming the option otherwise.
+double parseDateOption(const QString& option, const QString& text);
+
+// The draw as every command prints it.
+QJsonObject drawJson(const CurrentDraw& draw, int index, DrawSeparator separator);
+
+// Commands, one per file.
+int archiveCommand(CliContext& ctx);
+int drawCommand(CliContext& ctx);
+
+} // namespace razoz::cli

@@ -1,0 +1,78 @@
+// razoz-cli: common options, then one command.
+#include "cli.h"
+
+#include "app/program_folder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <map>
+
+using namespace razoz::cli;
+
+namespace {
+
+const char* kUsage =
+    "usage: razoz-cli [--program-folder DIR] [--settings FILE] [--language CODE] COMMAND [ARGUMENTS] [--json]\n"
+    "commands:\n"
+    "  archive list                      every draw of the archive\n"
+    "  draw [--date D] [--prev K | --next K]   the draw selected for a date, stepped K times\n";
+
+const std::map<QString, Command>& commands()
+{
+    static const std::map<QString, Command> table = {
+        {QStringLiteral("archive"), archiveCommand},
+        {QStringLiteral("draw"), drawCommand},
+    };
+    return table;
+}
+
+void fail(const char* what)
+{
+    std::fprintf(stderr, "razoz-cli: %s\n", what);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QString folder, settings, language;
+    bool json = false;
+    try {
+        auto take = [&](const QString& name, QString& into) {
+            const int i = args.indexOf(name);
+            if (i < 0) return;
+            if (i + 1 >= args.size()) throw UsageError(QStringLiteral("%1 needs a value").arg(name));
+            into = args[i + 1];
+            args.remove(i, 2);
+        };
+        take(QStringLiteral("--program-folder"), folder);
+        take(QStringLiteral("--settings"), settings);
+        take(QStringLiteral("--language"), language);
+        json = args.removeAll(QStringLiteral("--json")) > 0;
+        if (args.removeAll(QStringLiteral("--help")) > 0 || args.isEmpty()) {
+            std::fputs(kUsage, args.isEmpty() && !json ? stderr : stdout);
+            return args.isEmpty() ? 2 : 0;
+        }
+        const QString name = args.takeFirst();
+        const auto it = commands().find(name);
+        if (it == commands().end()) throw UsageError(QStringLiteral("unknown command: %1").arg(name));
+        if (!settings.isEmpty() && !QFileInfo(settings).isReadable())
+            throw Failure(QStringLiteral("cannot read settings file %1").arg(settings));
+        CliContext ctx(razoz::resolveProgramFolder(folder, QCoreApplication::applicationDirPath()), settings,
+                       language, json, args);
+        const int rc = it->second(ctx);
+        ctx.out().flush();
+        return rc;
+    } catch (const UsageError& e) {
+        fail(e.what());
+        std::fputs(kUsage, stderr);
+        return 2;
+    } catch (const std::exception& e) {
+        fail(e.what());
+        return 1;
+    }
+}

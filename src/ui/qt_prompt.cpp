@@ -1,0 +1,57 @@
+#include "ui/qt_prompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace razoz {
+
+QString qtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    return out.join(QStringLiteral(";;"));
+}
+
+void QtPrompt::information(const QString& text, const QString& caption)
+{
+    QMessageBox::information(parent_, caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text);
+}
+
+void QtPrompt::error(const QString& text)
+{
+    QMessageBox::critical(parent_, QApplication::applicationDisplayName(), text);
+}
+
+bool QtPrompt::question(const QString& caption, const QString& text)
+{
+    return QMessageBox::question(parent_, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPrompt::inputText(const QString& caption, const QString& prompt, const QString& value)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, value, &ok);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+QString QtPrompt::openFileName(const QString& caption, const QString& filter, const QString& folder)
+{
+    return QFileDialog::getOpenFileName(parent_, caption, folder, qtFileFilter(filter));
+}
+
+QString QtPrompt::saveFileName(const QString& caption, const QString& filter, const QString& defaultSuffix,
+                               const QString& proposedPath)
+{
+    QFileDialog dialog(parent_, caption, proposedPath, qtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+} // namespace razoz

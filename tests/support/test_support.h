@@ -1,0 +1,68 @@
+#pragma once
+// Shared test helpers: temporary program folders with archives, a scripted prompt, running razoz-cli.
+#include "app/prompt.h"
+#include "archive/dates.h"
+#include "archive/draw_record.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <initializer_list>
+#include <vector>
+
+namespace razoz::test {
+
+// A draw record for a date with numbers, complementary and Reintegro.
+DrawRecord draw(const QDate& date, std::initializer_list<int> numbers, int complementary = 0, int reintegro = 0);
+
+// A temporary program folder, removed at the end of the test.
+class ProgramDir {
+public:
+    ProgramDir();
+    QString path() const;                  // with trailing separator
+    QString file(const QString& name) const;
+    QString archivePath() const;
+    void writeArchive(const std::vector<DrawRecord>& records, const QByteArray& tail = {}) const;
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+    // Copies the installation data (land/, sound …) from the build's bin folder.
+    void copyInstallData() const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Two draws a week (Thursday, Saturday) from 17.10.1985 for `count` draws, numbers from a fixed LCG.
+std::vector<DrawRecord> syntheticArchive(int count);
+
+// Answers prompts from queues and records every question asked.
+class ScriptedPrompt : public Prompt {
+public:
+    struct Shown {
+        QString kind, caption, text;
+    };
+    std::vector<Shown> shown;
+    std::deque<bool> questionAnswers;              // default: Yes
+    std::deque<std::optional<QString>> inputAnswers; // default: cancel
+    std::deque<QString> fileAnswers;                // default: cancel
+
+    void information(const QString& text, const QString& caption = {}) override;
+    void error(const QString& text) override;
+    bool question(const QString& caption, const QString& text) override;
+    std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& value) override;
+    QString openFileName(const QString& caption, const QString& filter, const QString& folder) override;
+    QString saveFileName(const QString& caption, const QString& filter, const QString& defaultSuffix,
+                         const QString& proposedPath) override;
+    QStringList texts(const QString& kind) const;
+};
+
+// Runs the built razoz-cli with arguments; stdout, stderr and the exit code.
+struct CliResult {
+    int exitCode = -1;
+    QString out, err;
+};
+CliResult runCli(const QStringList& args, const QByteArray& input = {});
+
+} // namespace razoz::test
