@@ -1,5 +1,7 @@
 #pragma once
 // razoz-cli: the program's core from a terminal. Each command is one function over a CliContext.
+#include "app/interface_texts.h"
+#include "app/settings_store.h"
 #include "archive/current_draw.h"
 
 #include <QJsonObject>
@@ -46,7 +48,11 @@ public:
     int intSetting(const QString& name, int fallback) const;
     QString stringSetting(const QString& name, const QString& fallback = {}) const;
     std::optional<double> dateSetting(const QString& name) const; // 8-byte double
-    QSettings& settings() const { return *settings_; }
+    // A value of the settings store with its type, or its design default (invalid when none).
+    QVariant setting(const QString& name) const;
+    QSettings& settings() const { return store_->settings(); }
+    // The numbered interface texts of languageCode() (German design texts where the file lacks them).
+    InterfaceTexts interfaceTexts() const;
 
     QTextStream& out() { return out_; }
     void printJson(const QJsonValue& value);
@@ -56,7 +62,7 @@ private:
     QString language_;
     bool json_;
     QStringList args_;
-    std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<SettingsStore> store_;
     QTextStream out_;
 };
 

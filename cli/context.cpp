@@ -1,11 +1,13 @@
 #include "cli.h"
 
+#include "app/languages.h"
 #include "archive/dates.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstring>
 
 namespace razoz::cli {
@@ -14,18 +16,13 @@ CliContext::CliContext(QString programFolder, QString settingsFile, QString lang
     : programFolder_(std::move(programFolder)), language_(std::move(language)), json_(json), args_(std::move(args)),
       out_(stdout)
 {
-    if (settingsFile.isEmpty())
-        settings_ = std::make_unique<QSettings>(QStringLiteral("Tallwick"), QStringLiteral("Dovovuduv"));
-    else
-        settings_ = std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+    store_ = settingsFile.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(settingsFile);
 }
 
 QString CliContext::languageCode() const
 {
     if (!language_.isEmpty()) return language_;
-    static const char* codes[] = {"de", "en", "fr", "sp", "tr", "ru", "nl", "cz", "pl"};
-    const int n = intSetting(QStringLiteral("Sprache"), 0);
-    return QString::fromLatin1(n >= 0 && n < 9 ? codes[n] : "de");
+    return languageAt(intSetting(QStringLiteral("Sprache"), 0)).code;
 }
 
 QString CliContext::takeWord(const QString& what)
@@ -72,9 +69,25 @@ void CliContext::expectNoMore()
     if (!args_.isEmpty()) throw UsageError(QStringLiteral("unexpected argument: %1").arg(args_.first()));
 }
 
+QVariant CliContext::setting(const QString& name) const
+{
+    const SettingDef* def = findSetting(name);
+    if (!def) return store_->settings().value(name);
+    const StoredValue v = store_->read(*def);
+    QVariant value = v.status == ReadStatus::Ok ? v.value : def->defaultValue;
+    // A spin control's position stays within its range.
+    if (value.isValid() && def->maximum > def->minimum)
+        value = std::clamp(value.toInt(), def->minimum, def->maximum);
+    return value;
+}
+
 bool CliContext::boolSetting(const QString& name, bool fallback) const
 {
-    const QVariant v = settings_->value(name);
+    if (findSetting(name)) {
+        const StoredValue v = store_->read(name);
+        return v.status == ReadStatus::Ok ? v.value.toBool() : fallback;
+    }
+    const QVariant v = store_->settings().value(name);
     if (!v.isValid()) return fallback;
     const QString s = v.toString().trimmed().toLower();
     if (s == QLatin1String("true")) return true;
@@ -86,27 +99,43 @@ bool CliContext::boolSetting(const QString& name, bool fallback) const
 
 int CliContext::intSetting(const QString& name, int fallback) const
 {
-    const QVariant v = settings_->value(name);
+    if (const SettingDef* def = findSetting(name)) {
+        const StoredValue v = store_->read(*def);
+        if (v.status != ReadStatus::Ok) return fallback;
+        return def->maximum > def->minimum ? std::clamp(v.value.toInt(), def->minimum, def->maximum)
+                                           : v.value.toInt();
+    }
     bool ok = false;
-    const int n = v.toString().trimmed().toInt(&ok);
+    const int n = store_->settings().value(name).toString().trimmed().toInt(&ok);
     return ok ? n : fallback;
 }
 
 QString CliContext::stringSetting(const QString& name, const QString& fallback) const
 {
-    const QVariant v = settings_->value(name);
+    if (findSetting(name)) {
+        const StoredValue v = store_->read(name);
+        return v.status == ReadStatus::Ok ? v.value.toString() : fallback;
+    }
+    const QVariant v = store_->settings().value(name);
     return v.isValid() ? v.toString() : fallback;
 }
 
 std::optional<double> CliContext::dateSetting(const QString& name) const
 {
-    const QVariant v = settings_->value(name);
+    const QVariant v = store_->settings().value(name);
     if (v.typeId() != QMetaType::QByteArray) return std::nullopt;
     const QByteArray bytes = v.toByteArray();
     if (bytes.size() != 8) return std::nullopt;
     double d;
     std::memcpy(&d, bytes.constData(), 8);
     return d;
+}
+
+InterfaceTexts CliContext::interfaceTexts() const
+{
+    InterfaceTexts texts(germanInterfaceTexts());
+    loadInterfaceTexts(programFolder_, languageCode(), texts);
+    return texts;
 }
 
 void CliContext::printJson(const QJsonValue& value)

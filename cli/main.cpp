@@ -1,6 +1,7 @@
 // razoz-cli: common options, then one command.
 #include "cli.h"
 
+#include "app/languages.h"
 #include "app/program_folder.h"
 
 #include <QCoreApplication>
@@ -60,6 +61,8 @@ int main(int argc, char** argv)
         const QString name = args.takeFirst();
         const auto it = commands().find(name);
         if (it == commands().end()) throw UsageError(QStringLiteral("unknown command: %1").arg(name));
+        if (!language.isEmpty() && razoz::languageIndexOf(language) < 0)
+            throw UsageError(QStringLiteral("unknown language: %1 (de, en, fr, sp, tr, ru, nl, cz, pl)").arg(language));
         if (!settings.isEmpty() && !QFileInfo(settings).isReadable())
             throw Failure(QStringLiteral("cannot read settings file %1").arg(settings));
         CliContext ctx(razoz::resolveProgramFolder(folder, QCoreApplication::applicationDirPath()), settings,
