@@ -177,8 +177,8 @@ const QStringList& germanInterfaceTexts()
         QStringLiteral("Verteilung der Superzahl (Reintegro)"),                     // 3
         QStringLiteral("Suche in der Datenbank"),                                   // 4
         QStringLiteral("Ab wie vielen Richtigen soll ein Treffer gemeldet werden?"), // 5
-        QStringLiteral("Dieser Tipp wurde bereits am"),                             // 6
-        QStringLiteral("gezogen. Weitersuchen?"),                                   // 7
+        QStringLiteral("Treffer in der Ziehung vom"),                               // 6
+        QStringLiteral("- weitersuchen?"),                                           // 7
         QStringLiteral("Tipp in der Datenbank gefunden"),                           // 8
         QStringLiteral("Paare"),                                                    // 9
         QStringLiteral("insgesamt"),                                                // 10

@@ -1,0 +1,56 @@
+Distribución de los números extraídos
+Sorteos
+Suma media
+Distribución del reintegro
+Búsqueda en la base de datos
+¿A partir de cuántos aciertos se avisa?
+Acierto en el sorteo del
+- ¿seguir buscando?
+Apuesta encontrada en la base de datos
+parejas
+en total
+tríos
+Número de boleto
+Distribución de las sumas (QS)
+suma media
+cuartetos
+&Detener el cálculo
+Calculando la lista de números:
+parejas frecuentes
+tríos frecuentes
+cuartetos frecuentes
+números atrasados
+vecinos del último sorteo
+Calculando las apuestas ...
+Apuesta
+Límite de pasadas alcanzado - no se pudieron calcular todas las apuestas
+Cálculo de las apuestas terminado
+Espere, por favor ...
+Números atrasados (sorteos desde la última aparición)
+Frecuencia de los números en las apuestas
+Introduzca un número de la suerte
+Semilla del generador aleatorio
+Número de la suerte
+Análisis de parámetros: aciertos por sorteo    sáb/dom    otros días
+El análisis se interrumpió por un error.
+Aviso
+Qué números para el cálculo
+Enviar apuestas por Internet
+Reintegro atrasado
+¿A partir de cuántos aciertos se avisa una repetición?
+Repeticiones: aciertos con sorteos anteriores
+Aciertos en el sorteo siguiente
+Aciertos en el segundo sorteo siguiente
+Aciertos en el tercer sorteo siguiente
+Primos por apuesta en
+de los números extraídos son primos
+Impares por apuesta en
+de los números extraídos son impares
+Pares por apuesta en
+de los números extraídos son pares
+¿Borrar todas las apuestas no bloqueadas?
+Borrar apuestas
+Sí
+No
+Introducir número de boleto
+no se pudo escribir.
