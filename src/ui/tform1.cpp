@@ -65,7 +65,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     setStatusBar(bar);
 
     buildMenu();
-    resize(780, 560);
+    resize(830, 580);
 
     connect(lottotipp->SpeedButton6, &QToolButton::clicked, this, &TForm1::ShowPreviousDraw);
     connect(lottotipp->SpeedButton7, &QToolButton::clicked, this, &TForm1::ShowNextDraw);
