@@ -1,6 +1,9 @@
 // razoz: the desktop program.
 #include "app/program_folder.h"
+#include "app/text_files.h"
+#include "ui/language_applier.h"
 #include "ui/tform1.h"
+#include "ui/windows.h"
 
 #include <QApplication>
 
@@ -15,10 +18,27 @@ int main(int argc, char** argv)
         folder = args[at + 1];
         args.remove(at, 2);
     }
+    // Developer tool: --export-base FILE writes the control text file of the windows as designed
+    // (the windows are created, not shown, so no settings or language touch them).
+    QString exportBase;
+    const int exportAt = args.indexOf(QStringLiteral("--export-base"));
+    if (exportAt >= 0 && exportAt + 1 < args.size()) {
+        exportBase = args[exportAt + 1];
+        args.remove(exportAt, 2);
+    }
+    QString settingsFile;
+    const int settingsAt = args.indexOf(QStringLiteral("--settings"));
+    if (settingsAt >= 0 && settingsAt + 1 < args.size()) {
+        settingsFile = args[settingsAt + 1];
+        args.remove(settingsAt, 2);
+    }
     razoz::TForm1::Environment env;
+    env.settingsFile = settingsFile;
     env.programFolder = razoz::resolveProgramFolder(folder, QApplication::applicationDirPath());
     env.arguments = args;
     razoz::TForm1 window(std::move(env));
+    if (!exportBase.isEmpty())
+        return razoz::writeUtf8Lines(exportBase, razoz::exportLanguage(razoz::applicationWindows()).baseLines()) ? 0 : 1;
     window.show();
     return app.exec();
 }

@@ -39,6 +39,8 @@ std::optional<ControlKind> kindOf(QObject* o)
 {
     if (auto* a = qobject_cast<QAction*>(o)) {
         if (a->isSeparator()) return std::nullopt;
+        // A submenu's own action is listed through the submenu.
+        if (auto* m = qobject_cast<QMenu*>(a->parent()); m && m->menuAction() == a) return std::nullopt;
         return ControlKind::MenuEntry;
     }
     if (qobject_cast<QMenu*>(o)) return ControlKind::MenuEntry;
@@ -56,9 +58,22 @@ std::optional<ControlKind> kindOf(QObject* o)
     return std::nullopt;
 }
 
+// Children in creation order; the pages of a stack in page order (showing a page raises it, which
+// would reorder children()).
+QObjectList orderedChildren(QObject* parent)
+{
+    auto* stack = qobject_cast<QStackedWidget*>(parent);
+    if (!stack) return parent->children();
+    QObjectList out;
+    for (int i = 0; i < stack->count(); ++i) out << stack->widget(i);
+    for (QObject* o : parent->children())
+        if (!out.contains(o)) out << o;
+    return out;
+}
+
 void walk(QObject* parent, QList<LanguageComponent>& out)
 {
-    for (QObject* child : parent->children()) {
+    for (QObject* child : orderedChildren(parent)) {
         const QString name = child->objectName();
         if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) {
             if (const auto kind = kindOf(child)) {

@@ -1,20 +1,34 @@
 #include "ui/tform1.h"
 
+#include "app/languages.h"
+#include "app/locale_format.h"
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "ui/click_label.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
+#include "ui/language_applier.h"
 #include "ui/page_diagramm.h"
+#include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
 #include "ui/qt_prompt.h"
+#include "ui/settings_binder.h"
 #include "ui/windows.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QActionGroup>
 #include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QStackedWidget>
+#include <QUrl>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -24,7 +38,8 @@
 namespace razoz {
 
 TForm1::TForm1(Environment env, QWidget* parent)
-    : QMainWindow(parent), ProgramFolder(std::move(env.programFolder)), arguments_(std::move(env.arguments))
+    : QMainWindow(parent), ProgramFolder(std::move(env.programFolder)), Memo2(germanInterfaceTexts()),
+      arguments_(std::move(env.arguments)), settingsFile_(std::move(env.settingsFile))
 {
     registerWindow(this);
     setObjectName(QStringLiteral("Form1"));
@@ -42,8 +57,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     berechnung = new BerechnungPage;
     diagramm = new DiagrammPage;
     datenbank = new DatenbankPage;
-    internet = new QWidget;
-    internet->setObjectName(QStringLiteral("TabSheet5"));
+    internet = new InternetPage;
     PageControl1->addTab(lottotipp, QStringLiteral("Lottotipp"));
     PageControl1->addTab(berechnung, QStringLiteral("Berechnung"));
     PageControl1->addTab(diagramm, QStringLiteral("Diagramm"));
@@ -71,6 +85,11 @@ TForm1::TForm1(Environment env, QWidget* parent)
     connect(lottotipp->SpeedButton7, &QToolButton::clicked, this, &TForm1::ShowNextDraw);
     connect(lottotipp->Losnummer, &ClickLabel::clicked, this, &TForm1::EditLosnummer);
     connect(datenbank->SpeedButton5, &QToolButton::clicked, this, &TForm1::SelectDrawByDate);
+    connect(internet, &InternetPage::linkClicked, this, &TForm1::Label52Click);
+    connect(lottotipp->Label43, &ClickLabel::clicked, this, &TForm1::Label43Click);
+    connect(lottotipp->Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
+    lottotipp->Panel8->installEventFilter(this);
+    lottotipp->Panel9->installEventFilter(this);
 
     // Hints go to status panel 1 when the mouse enters a control.
     qApp->installEventFilter(this);
@@ -113,13 +132,22 @@ void TForm1::buildMenu()
         languageActions << a;
     }
     languageActions.first()->setChecked(true);
+    auto* exclusive = new QActionGroup(this);
+    for (QAction* a : languageActions) {
+        exclusive->addAction(a);
+        for (const Language& l : razoz::languages())
+            if (l.menuName == a->objectName())
+                connect(a, &QAction::triggered, this, [this, index = l.index] { LanguageClick(index); });
+    }
     MainMenu1Sprache->addSeparator();
     Export1 = action(MainMenu1Sprache, "Export1", QStringLiteral("Export"));
+    connect(Export1, &QAction::triggered, this, &TForm1::Export1Click);
 
     QMenu* help = menu->addMenu(QStringLiteral("Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
     help->menuAction()->setObjectName(QStringLiteral("Hilfe1"));
     Dokumentationanzeigen1 = action(help, "Dokumentationanzeigen1", QStringLiteral("Dokumentation anzeigen"));
+    connect(Dokumentationanzeigen1, &QAction::triggered, this, &TForm1::Dokumentationanzeigen1Click);
     Schlieen1 = action(nullptr, "Schlieen1", QStringLiteral("S&chließen"));
     connect(Schlieen1, &QAction::triggered, this, &QWidget::close);
 }
@@ -150,6 +178,10 @@ void TForm1::closeEvent(QCloseEvent* e)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e)
 {
+    // The banner panels open the product page like their labels.
+    if (e->type() == QEvent::MouseButtonRelease &&
+        (watched == lottotipp->Panel8 || watched == lottotipp->Panel9))
+        Label43Click();
     if (e->type() == QEvent::Enter) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->window() == this && !w->toolTip().isEmpty()) statusPanel1->setText(w->toolTip());
@@ -159,20 +191,235 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
 
 void TForm1::FormShow()
 {
+    fixLocale();
+    initValues();
+    openSettings();
+    readCheckBoxSettings();
+    createPositioningWindow();
+    readParameterSettings();
+    applyStoredLanguage();
+    readLosnummer();
+    readPositioningSettings();
+    readPrintFontSettings();
+    readFeeSettings();
+    SettingsLoaded = true; // 12
+    readInternetSettings();
+    finishSettings();
+    selectTodaysDraw();
+    drawFirstChart();
+    runCommandLinePrint();
+}
+
+// 1. Dates, times and numbers look the same on every system.
+void TForm1::fixLocale() { fixProgramLocale(); }
+
+// 2.
+void TForm1::initValues()
+{
     LastHeight = height();
+    designHeight_ = LastHeight;
     Today = today();
-    SettingsLoaded = false;
+    if (!ProgramFolder.endsWith(QLatin1Char('/')) && !ProgramFolder.endsWith(QLatin1Char('\\')))
+        ProgramFolder += QLatin1Char('/');
+    HitSoundFile = QStringLiteral("yippee.wav");
     IterationLimit = 100000;
-    // Settings, interface language and numbered texts are read here (the settings store).
-    SettingsLoaded = true;
+    SettingsLoaded = false;
+}
+
+// 3.
+void TForm1::openSettings()
+{
+    store_ = settingsFile_.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(settingsFile_);
+}
+
+void TForm1::readGroup(SettingGroup group)
+{
+    readSettingsGroup(*store_, group, applicationWindows(), settings_);
+}
+
+// 4. Check boxes, slip flags, window size and print offsets; at least one draw day stays selected.
+void TForm1::readCheckBoxSettings()
+{
+    readGroup(SettingGroup::CheckBoxes);
+    if (!lottotipp->CheckBox16->isChecked() && !lottotipp->CheckBox17->isChecked()) {
+        lottotipp->CheckBox16->setChecked(true);
+        lottotipp->CheckBox17->setChecked(true);
+    }
+}
+
+// 5. The slip positioning window is created by the print settings; its settings are read in step 9.
+void TForm1::createPositioningWindow() {}
+
+// 6. Language, spin controls and the tip grid.
+void TForm1::readParameterSettings()
+{
+    readGroup(SettingGroup::Parameters);
+    Sprache = std::clamp(settings_.intValue(QStringLiteral("Sprache")), 0, 8);
+}
+
+// 7.
+void TForm1::applyStoredLanguage() { LanguageClick(Sprache); }
+
+// 8.
+void TForm1::readLosnummer()
+{
+    const StoredValue v = store_->read(QStringLiteral("Losnummer"));
+    if (v.status == ReadStatus::Ok) Losnummer = v.value.toString();
+    settings_.setValue(QStringLiteral("Losnummer"), Losnummer);
     showLosnummer();
+}
+
+// 9. Into the slip positioning window (when it exists; otherwise the values are kept).
+void TForm1::readPositioningSettings() { readGroup(SettingGroup::Positioning); }
+
+// 10. The slip print font is read only as a whole.
+void TForm1::readPrintFontSettings()
+{
+    const QList<QWidget*> windows = applicationWindows();
+    for (const SettingDef* d : settingsOfGroup(SettingGroup::PrintFont)) {
+        if (d->binding != SettingBinding::Control && !store_->settings().contains(QStringLiteral("DruckSchrift")))
+            continue;
+        const StoredValue v = store_->read(*d);
+        if (v.status != ReadStatus::Ok) continue;
+        settings_.setValue(d->name, v.value);
+        applySetting(windows, *d, v.value);
+    }
+}
+
+// 11.
+void TForm1::readFeeSettings()
+{
+    readGroup(SettingGroup::Fees);
+    readGroup(SettingGroup::Browser);
+}
+
+// 13. Start page, proxy, results server; then the start of the evaluated range.
+void TForm1::readInternetSettings()
+{
+    readGroup(SettingGroup::Internet);
+    const SettingDef* picker = findSetting(QStringLiteral("DateTimePicker2"));
+    const double start = startDateFromStore(store_->read(*picker), picker->defaultValue.toDouble(), Today);
+    settings_.setValue(picker->name, start);
+    applySetting(applicationWindows(), *picker, start);
+}
+
+// 14.
+void TForm1::finishSettings()
+{
+    IterationLimit = settings_.intValue(QStringLiteral("UpDown7")) * 1000;
+    if (auto* upDown7 = qobject_cast<QAbstractSpinBox*>(findControl(this, QStringLiteral("UpDown7"))))
+        IterationLimit = upDown7->text().toInt() * 1000;
+    if (internet->ProxyHostEdit->text().isEmpty()) internet->ProxyPortEdit->setText(QStringLiteral("80"));
+    store_.reset();
+}
+
+// 15, 16.
+void TForm1::selectTodaysDraw()
+{
     ArchiveFileName = kArchiveFileName;
     RandomGenerator::shared().seedFromClock();
     datenbank->DateTimePicker1->setDate(QDate::currentDate());
     SelectDrawByDate();
 }
 
-void TForm1::FormClose() {}
+// 17. The frequency chart of the drawn numbers is drawn here once the statistics are in place.
+void TForm1::drawFirstChart() {}
+
+// 18. Command-line print mode ("D" and a tip file) runs here once tip files and slip printing are in place.
+void TForm1::runCommandLinePrint() {}
+
+void TForm1::FormClose()
+{
+    // Writing never stops the close; what was written before a failure stays.
+    SettingsStore store = settingsFile_.isEmpty() ? SettingsStore() : SettingsStore(settingsFile_);
+    collectSettings(applicationWindows(), settings_);
+    settings_.setValue(QStringLiteral("Losnummer"), Losnummer);
+    settings_.setValue(QStringLiteral("Sprache"), Sprache);
+    const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    store.writeAll(settings_, normal);
+}
+
+void TForm1::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    FormResize();
+}
+
+namespace {
+// Controls whose children are their own parts (spin boxes, lists, charts) are scaled as a whole.
+bool scalesChildren(QWidget* w)
+{
+    return !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QComboBox*>(w) &&
+           !qobject_cast<QAbstractScrollArea*>(w);
+}
+} // namespace
+
+// Scales every control of the pages by new height / design height, always from the design
+// geometry and font, so growing and shrinking back ends where it started.
+void TForm1::FormResize()
+{
+    if (LastHeight <= 0 || height() == LastHeight) return;
+    LastHeight = height();
+    const double factor = double(LastHeight) / designHeight_;
+    std::function<void(QWidget*)> scale = [&](QWidget* parent) {
+        const bool managed = qobject_cast<QStackedWidget*>(parent) || parent->layout();
+        for (QObject* o : parent->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            if (!w || w->isWindow()) continue;
+            if (!managed && !w->objectName().startsWith(QLatin1String("qt_"))) {
+                auto it = design_.find(w);
+                if (it == design_.end() || !it->widget)
+                    it = design_.insert(w, Design{w, w->geometry(), w->font()});
+                const QRect g = it->geometry;
+                w->setGeometry(qRound(g.x() * factor), qRound(g.y() * factor), qRound(g.width() * factor),
+                               qRound(g.height() * factor));
+                QFont f = it->font;
+                if (f.pointSizeF() > 0)
+                    f.setPointSizeF(it->font.pointSizeF() * factor);
+                else if (f.pixelSize() > 0)
+                    f.setPixelSize(std::max(1, qRound(it->font.pixelSize() * factor)));
+                w->setFont(f);
+            }
+            if (scalesChildren(w)) scale(w);
+        }
+    };
+    for (int i = 0; i < PageControl1->count(); ++i) scale(PageControl1->widget(i));
+}
+
+void TForm1::LanguageClick(int sprache)
+{
+    const Language& language = languageAt(sprache);
+    DateiLaden1Click(baseFilePath(ProgramFolder), language.code);
+    Sprache = language.index;
+    for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
+}
+
+void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)
+{
+    applyLanguageFiles(applicationWindows(), basePath, code);
+    loadInterfaceTexts(ProgramFolder, code, Memo2);
+}
+
+void TForm1::Export1Click()
+{
+    exportLanguageWithPrompt(applicationWindows(), prompt(), baseFilePath(ProgramFolder));
+}
+
+void TForm1::openAddress(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
+void TForm1::Dokumentationanzeigen1Click()
+{
+    // Nothing is reported when the documentation is missing.
+    const QString path = ProgramFolder + QStringLiteral("Razoz-Quorex.pdf");
+    if (QFileInfo(path).isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TForm1::Label52Click(const QString& address) { openAddress(address); }
+
+void TForm1::Label43Click() { openAddress(QString::fromLatin1(kProductPage)); }
 
 void TForm1::guarded(const std::function<void()>& action)
 {

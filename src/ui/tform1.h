@@ -2,10 +2,15 @@
 // The main window: pages, menu, status bar, and the shared values of the running program.
 #include "app/interface_texts.h"
 #include "app/prompt.h"
+#include "app/settings_store.h"
 #include "archive/current_draw.h"
 #include "archive/draw_filter.h"
 
+#include <QFont>
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <QRect>
 
 #include <functional>
 #include <memory>
@@ -20,6 +25,7 @@ namespace razoz {
 class BerechnungPage;
 class DatenbankPage;
 class DiagrammPage;
+class InternetPage;
 class LottotippPage;
 
 class TForm1 : public QMainWindow {
@@ -29,6 +35,7 @@ public:
         QString programFolder;   // with trailing separator
         Prompt* prompt = nullptr; // null: real dialogs
         QStringList arguments;   // command line after the program name
+        QString settingsFile;    // an INI file instead of the user's settings store (tests)
     };
     explicit TForm1(Environment env, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -62,7 +69,7 @@ public:
     BerechnungPage* berechnung;
     DiagrammPage* diagramm;
     DatenbankPage* datenbank;
-    QWidget* internet;
+    InternetPage* internet;
     QLabel* statusPanel0;
     QLabel* statusPanel1;
     QMenu* MainMenu1Sprache;
@@ -80,6 +87,9 @@ public:
     // Status bar: panel 0 carries progress texts, panel 1 the hints.
     void setStatus(int panel, const QString& text);
 
+    // Every persisted value as the program holds it; other windows read and set their fields here.
+    SettingsValues& settingsValues() { return settings_; }
+
 public slots:
     void FormShow();
     void FormClose();
@@ -88,14 +98,43 @@ public slots:
     void ShowNextDraw();
     void EditLosnummer();
     void Komplettcheck();
+    void FormResize();
+
+    // Interface languages: the nine menu entries call LanguageClick with their "Sprache" number.
+    void LanguageClick(int sprache);
+    void DateiLaden1Click(const QString& basePath, const QString& code);
+    void Export1Click();
+    void Dokumentationanzeigen1Click();
+    void Label52Click(const QString& address);
+    void Label43Click();
 
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void buildMenu();
+    // Start-up steps, in the order FormShow runs them.
+    void fixLocale();                 // 1
+    void initValues();                // 2
+    void openSettings();              // 3
+    void readCheckBoxSettings();      // 4
+    void createPositioningWindow();   // 5
+    void readParameterSettings();     // 6
+    void applyStoredLanguage();       // 7
+    void readLosnummer();             // 8
+    void readPositioningSettings();   // 9
+    void readPrintFontSettings();     // 10
+    void readFeeSettings();           // 11
+    void readInternetSettings();      // 13
+    void finishSettings();            // 14
+    void selectTodaysDraw();          // 15, 16
+    void drawFirstChart();            // 17
+    void runCommandLinePrint();       // 18
+    void readGroup(SettingGroup group);
+    void openAddress(const QString& address);
     void showCurrentDraw();
     void showLosnummer();
     // Runs an archive action and reports a failed open, read or write as an error.
@@ -106,6 +145,17 @@ private:
     DrawNavigator navigator_;
     QStringList arguments_;
     bool shown_ = false;
+    QString settingsFile_;
+    std::unique_ptr<SettingsStore> store_;
+    SettingsValues settings_;
+    // Design geometry and font of every scaled control and the height they belong to.
+    struct Design {
+        QPointer<QWidget> widget;
+        QRect geometry;
+        QFont font;
+    };
+    QHash<QWidget*, Design> design_;
+    int designHeight_ = 0;
 };
 
 } // namespace razoz

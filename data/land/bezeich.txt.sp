@@ -1,0 +1,126 @@
+Razoz-Quorex de Tallwick  6 de 49  La Dovovuduv España
+
+Apuesta
+
+
+Actualizar los números desde el servidor
+
+Mostrar el sorteo anterior
+
+Mostrar el sorteo siguiente
+QS: 
+Suma de los seis números extraídos
+N.º boleto
+Pulse aquí para introducir el número de boleto
+Sorteos del sábado
+Usar los datos de los sorteos del sábado
+Sorteos del jueves
+Usar los datos de los sorteos del jueves
+&Calcular apuestas
+Se calcula el número elegido de apuestas con los parámetros indicados
+Razoz-Quorex en Internet
+
+Noticias y actualizaciones
+
+Cálculo
+
+Estadístico
+
+Optimización del boleto
+
+Matemático
+
+General
+
+Gráfico
+
+Base de datos
+
+Esta fecha es la fecha final del cálculo; los sorteos posteriores no se tienen en cuenta
+Esta fecha es la fecha final del cálculo; los sorteos posteriores no se tienen en cuenta
+
+Evaluar la apuesta con el sorteo de la fecha elegida
+&Actualizar base de datos
+Actualizar los números desde el servidor
+
+Detiene la lectura
+Reconstruir base de datos
+Los sorteos se leen de nuevo desde la fecha indicada arriba
+Introducir
+Introducir a mano los datos del sorteo.
+Borrar
+Borrar el sorteo mostrado
+Opciones de Internet
+
+Servidor proxy
+
+Déjelo vacío si no usa servidor proxy
+Déjelo vacío si no usa servidor proxy
+Puerto proxy
+
+Servidor de resultados
+
+Dirección del servidor del que se cargan los sorteos
+Dirección del servidor del que se cargan los sorteos
+Gastos de gestión de la lotería por boleto
+
+Para un sorteo:
+
+Para un sorteo de sáb. y miér.:
+
+Solo juego los sábados (sábado preseleccionado al enviar)
+
+Activar página de enlaces
+
+Enlaces
+
+http://www.tallwick.example/zahlen/
+
+http://www.tallwick.example/razoz/
+
+http://www.tallwick.example/lotto-planer/
+
+http://www.tallwick.example/toto-tipp/
+
+http://www.tallwick.example/keno-rechner/
+
+http://www.tallwick.example/systemscheine/
+
+http://www.lottobay.example/
+
+http://www.tallwick.example/rubbellos/
+
+&Actualizar
+
+&Calcular
+
+&Enviar
+
+Sprache/Language/Langue
+
+Alemán
+
+Inglés
+
+Francés
+
+Español
+
+Turco
+
+Ruso
+
+Polaco
+
+Checo
+
+Neerlandés
+
+Exportar
+
+Ayuda
+
+Mostrar documentación
+
+&Cerrar
+
