@@ -29,6 +29,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -88,8 +89,6 @@ TForm1::TForm1(Environment env, QWidget* parent)
     connect(internet, &InternetPage::linkClicked, this, &TForm1::Label52Click);
     connect(lottotipp->Label43, &ClickLabel::clicked, this, &TForm1::Label43Click);
     connect(lottotipp->Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
-    lottotipp->Panel8->installEventFilter(this);
-    lottotipp->Panel9->installEventFilter(this);
 
     // Hints go to status panel 1 when the mouse enters a control.
     qApp->installEventFilter(this);
@@ -178,10 +177,16 @@ void TForm1::closeEvent(QCloseEvent* e)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e)
 {
-    // The banner panels open the product page like their labels.
+    // The banner panels open the product page like their labels (a click on the label itself is the
+    // label's, even when it passes on to the panel).
     if (e->type() == QEvent::MouseButtonRelease &&
-        (watched == lottotipp->Panel8 || watched == lottotipp->Panel9))
-        Label43Click();
+        (watched == lottotipp->Panel8 || watched == lottotipp->Panel9)) {
+        auto* panel = static_cast<QWidget*>(watched);
+        auto* me = static_cast<QMouseEvent*>(e);
+        QWidget* under = panel->childAt(me->position().toPoint());
+        if (me->button() == Qt::LeftButton && under != lottotipp->Label43 && under != lottotipp->Label44)
+            Label43Click();
+    }
     if (e->type() == QEvent::Enter) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->window() == this && !w->toolTip().isEmpty()) statusPanel1->setText(w->toolTip());
@@ -358,32 +363,38 @@ bool scalesChildren(QWidget* w)
 // geometry and font, so growing and shrinking back ends where it started.
 void TForm1::FormResize()
 {
-    if (LastHeight <= 0 || height() == LastHeight) return;
+    if (LastHeight <= 0 || designHeight_ <= 0 || height() == LastHeight) return;
     LastHeight = height();
     const double factor = double(LastHeight) / designHeight_;
-    std::function<void(QWidget*)> scale = [&](QWidget* parent) {
+    // The controls placed by hand (no layout, no page stack, not a part of another control).
+    QList<QWidget*> placed;
+    std::function<void(QWidget*)> collect = [&](QWidget* parent) {
         const bool managed = qobject_cast<QStackedWidget*>(parent) || parent->layout();
         for (QObject* o : parent->children()) {
             auto* w = qobject_cast<QWidget*>(o);
             if (!w || w->isWindow()) continue;
-            if (!managed && !w->objectName().startsWith(QLatin1String("qt_"))) {
-                auto it = design_.find(w);
-                if (it == design_.end() || !it->widget)
-                    it = design_.insert(w, Design{w, w->geometry(), w->font()});
-                const QRect g = it->geometry;
-                w->setGeometry(qRound(g.x() * factor), qRound(g.y() * factor), qRound(g.width() * factor),
-                               qRound(g.height() * factor));
-                QFont f = it->font;
-                if (f.pointSizeF() > 0)
-                    f.setPointSizeF(it->font.pointSizeF() * factor);
-                else if (f.pixelSize() > 0)
-                    f.setPixelSize(std::max(1, qRound(it->font.pixelSize() * factor)));
-                w->setFont(f);
-            }
-            if (scalesChildren(w)) scale(w);
+            if (!managed && !w->objectName().startsWith(QLatin1String("qt_"))) placed << w;
+            if (scalesChildren(w)) collect(w);
         }
     };
-    for (int i = 0; i < PageControl1->count(); ++i) scale(PageControl1->widget(i));
+    for (int i = 0; i < PageControl1->count(); ++i) collect(PageControl1->widget(i));
+    // Record every design value before changing any: a parent's new font would pass to its children.
+    for (QWidget* w : placed) {
+        auto it = design_.find(w);
+        if (it == design_.end() || !it->widget) design_.insert(w, Design{w, w->geometry(), w->font()});
+    }
+    for (QWidget* w : placed) {
+        const Design& d = design_[w];
+        const QRect g = d.geometry;
+        w->setGeometry(qRound(g.x() * factor), qRound(g.y() * factor), qRound(g.width() * factor),
+                       qRound(g.height() * factor));
+        QFont f = d.font;
+        if (f.pointSizeF() > 0)
+            f.setPointSizeF(d.font.pointSizeF() * factor);
+        else if (f.pixelSize() > 0)
+            f.setPixelSize(std::max(1, qRound(d.font.pixelSize() * factor)));
+        w->setFont(f);
+    }
 }
 
 void TForm1::LanguageClick(int sprache)

@@ -1,0 +1,365 @@
+// Start-up, shut-down, settings, interface languages and resizing of the real main window.
+#include "app/languages.h"
+#include "app/settings_schema.h"
+#include "app/text_files.h"
+#include "test_support.h"
+#include "ui/click_label.h"
+#include "ui/page_internet.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <QUrl>
+
+#include <cstring>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// Copies the installed language files into the program folder.
+void installLanguageFiles(const test::ProgramDir& dir)
+{
+    QDir().mkpath(dir.file("land"));
+    const QDir source(QStringLiteral(RAZOZ_SOURCE_DIR "/data/land"));
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), dir.file("land/" + name));
+}
+
+struct Shell {
+    explicit Shell(const test::ProgramDir& dir, const std::function<void(TForm1&)>& beforeShow = {})
+        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini")})
+    {
+        if (beforeShow) beforeShow(form);
+        form.show();
+        QTest::qWait(1);
+    }
+    test::ScriptedPrompt prompt;
+    TForm1 form;
+    QAction* action(const char* name) { return form.findChild<QAction*>(name); }
+    template <class W> W* control(const char* name) { return form.findChild<W*>(name); }
+};
+
+QSettings ini(const test::ProgramDir& dir) { return QSettings(dir.file("settings.ini"), QSettings::IniFormat); }
+
+// A tip-grid field as the grid will provide it.
+void addTipField(TForm1& form, const char* name)
+{
+    auto* edit = new QLineEdit(form.lottotipp);
+    edit->setObjectName(QString::fromLatin1(name));
+}
+
+// Receives the addresses the program asks the shell to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls()
+    {
+        for (const char* scheme : {"http", "https", "file"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~OpenedUrls() override
+    {
+        for (const char* scheme : {"http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QStringList urls;
+public slots:
+    void open(const QUrl& url) { urls << url.toString(); }
+};
+
+} // namespace
+
+TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose)
+{
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    {
+        Shell w(dir);
+        EXPECT_TRUE(w.form.lottotipp->CheckBox16->isChecked());
+        EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
+        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+        EXPECT_EQ(w.form.windowTitle(), "Tallwicks Razoz-Quorex  6 aus 49  La Dovovuduv Espania");
+        EXPECT_EQ(w.form.internet->ProxyPortEdit->text(), "80");
+        EXPECT_EQ(w.form.internet->Edit81->text(), "0,50");
+        EXPECT_EQ(w.form.internet->ServerURLEdit->text(), "http://127.0.0.1:8049");
+        EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Losnummer eingeben");
+        EXPECT_EQ(w.form.texts().text(0), "Verteilung der gezogenen Zahlen");
+        EXPECT_EQ(w.form.Sprache, 0);
+        EXPECT_TRUE(w.action("Deutsch1")->isChecked());
+        EXPECT_EQ(w.form.IterationLimit, 50000) << "UpDown7's design position times 1000";
+        EXPECT_TRUE(w.form.SettingsLoaded);
+        EXPECT_TRUE(w.prompt.texts("information").contains("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        w.form.close();
+    }
+    QSettings s = ini(dir);
+    EXPECT_EQ(s.value("Chekcbox16").toString(), "1");
+    EXPECT_EQ(s.value("Chekcbox3").toString(), "1");
+    EXPECT_EQ(s.value("Chekcbox1").toString(), "0");
+    EXPECT_EQ(s.value("Sprache").toString(), "0");
+    EXPECT_EQ(s.value("UpDown7").toString(), "50");
+    EXPECT_EQ(s.value("height").toString(), "580");
+    EXPECT_EQ(s.value("ProxyPortEdit").toString(), "80");
+    EXPECT_EQ(s.value("Land").toString(), "1");
+    EXPECT_EQ(s.value("TippTop").toString(), "39");
+    EXPECT_EQ(s.value("Losnummer").toString(), "");
+    EXPECT_EQ(s.value("DateTimePicker2").toByteArray().size(), 8);
+}
+
+TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked)
+{
+    test::ProgramDir dir;
+    {
+        QSettings s = ini(dir);
+        s.setValue("Chekcbox16", 0);
+        s.setValue("Chekcbox17", 0);
+        s.setValue("Chekcbox18", 0);
+    }
+    {
+        Shell w(dir);
+        EXPECT_TRUE(w.form.lottotipp->CheckBox16->isChecked());
+        EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
+        w.form.close();
+    }
+    QSettings s = ini(dir);
+    EXPECT_EQ(s.value("Chekcbox16").toString(), "1");
+    EXPECT_EQ(s.value("Chekcbox17").toString(), "1");
+    EXPECT_EQ(s.value("Chekcbox18").toString(), "0") << "kept although its box is not built yet";
+
+    // Only Thursday stays Thursday only.
+    {
+        QSettings t = ini(dir);
+        t.setValue("Chekcbox16", 0);
+    }
+    Shell w(dir);
+    EXPECT_FALSE(w.form.lottotipp->CheckBox16->isChecked());
+    EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
+}
+
+TEST(Shell, TipRowsTypedBeforeClosingAreThereAfterARestart)
+{
+    test::ProgramDir dir;
+    ini(dir).setValue("Edit7", "44"); // a field this window lacks keeps its value
+    {
+        Shell w(dir, [](TForm1& f) {
+            addTipField(f, "Edit1");
+            addTipField(f, "Edit2");
+        });
+        QTest::keyClicks(w.control<QLineEdit>("Edit1"), "7");
+        QTest::keyClicks(w.control<QLineEdit>("Edit2"), "49");
+        w.form.internet->ProxyHostEdit->setText("proxy.example");
+        w.form.internet->ProxyPortEdit->setText("3128");
+        w.form.close();
+    }
+    Shell w(dir, [](TForm1& f) { addTipField(f, "Edit1"); addTipField(f, "Edit2"); });
+    EXPECT_EQ(w.control<QLineEdit>("Edit1")->text(), "7");
+    EXPECT_EQ(w.control<QLineEdit>("Edit2")->text(), "49");
+    EXPECT_EQ(w.form.internet->ProxyPortEdit->text(), "3128");
+    w.form.close();
+    EXPECT_EQ(ini(dir).value("Edit7").toString(), "44");
+}
+
+TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
+{
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    {
+        Shell w(dir);
+        w.action("Englisch1")->trigger();
+        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Saturday draws");
+        EXPECT_EQ(w.form.lottotipp->CheckBox16->toolTip(), "Use the data of the Saturday draws");
+        EXPECT_EQ(w.action("Dokumentationanzeigen1")->text(), "Show documentation");
+        EXPECT_EQ(w.form.PageControl1->tabText(4), "Internet options");
+        EXPECT_EQ(w.form.texts().text(12), "Ticket number");
+        EXPECT_TRUE(w.action("Englisch1")->isChecked());
+        EXPECT_FALSE(w.action("Deutsch1")->isChecked());
+        EXPECT_EQ(w.form.Sprache, 1);
+
+        w.action("Deutsch1")->trigger();
+        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+        EXPECT_EQ(w.form.lottotipp->CheckBox16->toolTip(), "Ziehungsdaten der Samstags Ziehungen verwenden");
+        EXPECT_EQ(w.form.PageControl1->tabText(4), "Internet-Optionen");
+        EXPECT_EQ(w.form.texts().text(12), "Losnummer");
+
+        w.action("Spanisch1")->trigger();
+        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Sorteos del sábado");
+        // No French files: the German texts of the base file, the numbered texts stay as they are.
+        w.action("Franzsisch1")->trigger();
+        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+        EXPECT_EQ(w.form.texts().text(12), "Número de boleto");
+        EXPECT_EQ(w.form.Sprache, 2);
+        w.action("Spanisch1")->trigger();
+        w.form.close();
+    }
+    EXPECT_EQ(ini(dir).value("Sprache").toString(), "3");
+    Shell w(dir);
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Sorteos del sábado");
+    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Introducir número de boleto");
+    EXPECT_TRUE(w.action("Spanisch1")->isChecked());
+}
+
+TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts)
+{
+    test::ProgramDir dir;
+    Shell w(dir);
+    w.form.lottotipp->CheckBox17->setToolTip("eigener Hinweis");
+    w.prompt.fileAnswers.push_back(dir.file("export.txt"));
+    w.action("Export1")->trigger();
+    ASSERT_TRUE(QFile::exists(dir.file("export.txt")));
+    QStringList trans;
+    ASSERT_TRUE(readTextLines(dir.file("export.txt.trans"), trans));
+    EXPECT_TRUE(dir.readFile("export.txt.trans").startsWith("\xFF\xFE"));
+    EXPECT_TRUE(trans.contains("eigener Hinweis"));
+
+    w.form.lottotipp->CheckBox16->setText("geändert");
+    w.form.lottotipp->CheckBox17->setToolTip(QString());
+    w.form.DateiLaden1Click(dir.file("export.txt"), "de");
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+    EXPECT_EQ(w.form.lottotipp->CheckBox17->toolTip(), "eigener Hinweis");
+
+    // Cancelling the file dialog writes nothing.
+    w.action("Export1")->trigger();
+    EXPECT_FALSE(QFile::exists(dir.file("land/bezeich.txt")));
+}
+
+TEST(Shell, GrowingTheWindowScalesThePagesAndShrinkingRestoresThem)
+{
+    test::ProgramDir dir;
+    Shell w(dir);
+    QCheckBox* box = w.form.lottotipp->CheckBox16;
+    const QRect geometry = box->geometry();
+    const double points = box->font().pointSizeF();
+    const QRect link = w.form.internet->Label52->geometry();
+
+    w.form.resize(w.form.width(), 870);
+    EXPECT_NEAR(box->geometry().top(), geometry.top() * 1.5, 1);
+    EXPECT_NEAR(box->geometry().width(), geometry.width() * 1.5, 1);
+    EXPECT_NEAR(box->font().pointSizeF(), points * 1.5, 0.01);
+    EXPECT_NEAR(w.form.internet->Label52->geometry().left(), link.left() * 1.5, 1);
+
+    w.form.resize(w.form.width() + 100, 870); // width alone changes nothing
+    EXPECT_NEAR(box->geometry().top(), geometry.top() * 1.5, 1);
+
+    for (int h : {603, 611, 777, 580}) w.form.resize(w.form.width(), h);
+    EXPECT_EQ(box->geometry(), geometry);
+    EXPECT_EQ(box->font().pointSizeF(), points);
+    EXPECT_EQ(w.form.internet->Label52->geometry(), link);
+}
+
+TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStoredSize)
+{
+    test::ProgramDir dir;
+    QRect designGeometry;
+    {
+        Shell plain(dir);
+        designGeometry = plain.form.lottotipp->CheckBox16->geometry();
+    }
+    {
+        QSettings s = ini(dir);
+        s.setValue("height", 696);
+        s.setValue("width", 1000);
+    }
+    Shell w(dir);
+    EXPECT_EQ(w.form.height(), 696);
+    EXPECT_EQ(w.form.width(), 1000);
+    EXPECT_NEAR(w.form.lottotipp->CheckBox16->geometry().top(), designGeometry.top() * 1.2, 1);
+    w.form.setWindowState(Qt::WindowMaximized);
+    QTest::qWait(1);
+    w.form.close();
+    EXPECT_EQ(ini(dir).value("height").toString(), "696");
+    EXPECT_EQ(ini(dir).value("width").toString(), "1000");
+}
+
+TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
+{
+    test::ProgramDir dir;
+    QDir().mkpath(dir.file("land"));
+    // A UTF-16 base file with an unknown control, a character set that is no number and a partial tail.
+    writeUtf16Lines(dir.file("land/bezeich.txt"),
+                    {"Form1", "Form1", "Titel", "", "0",                       //
+                     "Form1", "Gibtesnicht", "x", "", "1",                     //
+                     "Form1", "CheckBox16", "Samstage", "Hinweis 16", "abc",   //
+                     "Form1", "CheckBox17", "Donnerstage", "Hinweis 17", "0",  //
+                     "Form1", "Label43"});
+    dir.writeFile("land/bezeich.txt.en", "Title\n\nnothing\n\nSaturdays\nhint 16\n"); // shorter than the base
+    dir.writeFile("land/meldungen.txt.en", "Frequency\nDraws\n");                   // 2 of 56 lines
+    {
+        QSettings s = ini(dir);
+        s.setValue("Sprache", 1);
+        s.setValue("Chekcbox2", "kaputt"); // ends the check-box group: the rest keep their defaults
+        s.setValue("Chekcbox16", 0);
+        s.setValue("UpDown1", QByteArray("\x01\x02", 2)); // ends the parameter group after "Sprache"
+        s.setValue("Edit1", "5");
+        s.setValue("DateTimePicker2", "gestern");
+        s.setValue("Losnummer", "7654321");
+        s.setValue("ZWEIPREIS", QByteArray("\x01", 1));
+        s.setValue("EINPREIS", "2,00");
+        s.setValue("Browser", "ja");
+        s.setValue("URLEdit", "http://start.example/");
+    }
+    Shell w(dir, [](TForm1& f) { addTipField(f, "Edit1"); });
+    EXPECT_EQ(w.form.windowTitle(), "Title");
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Saturdays");
+    EXPECT_EQ(w.form.lottotipp->CheckBox17->text(), "Donnerstag Ziehungen") << "translation too short";
+    EXPECT_TRUE(w.form.lottotipp->CheckBox16->isChecked());
+    EXPECT_EQ(w.control<QLineEdit>("Edit1")->text(), "") << "after the bad UpDown1";
+    EXPECT_EQ(w.form.Sprache, 1);
+    EXPECT_EQ(w.form.texts().text(1), "Draws");
+    EXPECT_EQ(w.form.texts().text(54), "Losnummer eingeben");
+    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Losnummer: 7654321");
+    EXPECT_EQ(w.form.internet->Edit82->text(), "1,00") << "the fee group ended at ZWEIPREIS";
+    EXPECT_FALSE(w.form.internet->CheckBox21->isChecked());
+    EXPECT_EQ(w.form.internet->URLEdit->text(), "http://start.example/");
+    EXPECT_EQ(w.form.settingsValues().value("DateTimePicker2").toDouble(), settingsDays(1985, 10, 17));
+
+    // German from the same base: the character set that is no number is skipped, the rest applied.
+    w.action("Deutsch1")->trigger();
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstage");
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->toolTip(), "Hinweis 16");
+    EXPECT_FALSE(w.form.lottotipp->CheckBox16->property("charset").isValid());
+    EXPECT_EQ(w.form.lottotipp->CheckBox17->property("charset").toInt(), 0);
+    EXPECT_EQ(w.form.texts().text(1), "Draws") << "no German message file: the texts stay";
+
+    // Without a base file the choice changes only the menu and the setting.
+    QFile::remove(dir.file("land/bezeich.txt"));
+    w.action("Englisch1")->trigger();
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstage");
+    EXPECT_TRUE(w.action("Englisch1")->isChecked());
+    w.form.close();
+    EXPECT_EQ(ini(dir).value("Sprache").toString(), "1");
+    EXPECT_EQ(ini(dir).value("Edit1").toString(), "");
+}
+
+TEST(Shell, LinksAndTheDocumentationGoToTheShell)
+{
+    test::ProgramDir dir;
+    OpenedUrls opened;
+    Shell w(dir);
+    QTest::mouseClick(w.form.internet->Label52, Qt::LeftButton);
+    QTest::mouseClick(w.form.internet->Label4, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp->Label43, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp->Panel9, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(opened.urls, (QStringList{w.form.internet->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
+
+    opened.urls.clear();
+    w.action("Dokumentationanzeigen1")->trigger();
+    EXPECT_TRUE(opened.urls.isEmpty()) << "a missing manual opens nothing and reports nothing";
+    EXPECT_TRUE(w.prompt.texts("error").isEmpty());
+    QFile::copy(QStringLiteral(RAZOZ_SOURCE_DIR "/data/Razoz-Quorex.pdf"), dir.file("Razoz-Quorex.pdf"));
+    w.action("Dokumentationanzeigen1")->trigger();
+    EXPECT_EQ(opened.urls, QStringList{QUrl::fromLocalFile(dir.file("Razoz-Quorex.pdf")).toString()});
+}
+
+#include "shell_test.moc"
