@@ -235,6 +235,7 @@ void TForm1::initValues()
 void TForm1::openSettings()
 {
     store_ = settingsFile_.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(settingsFile_);
+    settingsRead_ = true;
 }
 
 void TForm1::readGroup(SettingGroup group)
@@ -335,6 +336,9 @@ void TForm1::runCommandLinePrint() {}
 
 void TForm1::FormClose()
 {
+    // A window closed before its start-up never read the store: writing would replace the user's
+    // values with design values.
+    if (!settingsRead_) return;
     // Writing never stops the close; what was written before a failure stays.
     SettingsStore store = settingsFile_.isEmpty() ? SettingsStore() : SettingsStore(settingsFile_);
     collectSettings(applicationWindows(), settings_);

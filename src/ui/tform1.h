@@ -148,6 +148,7 @@ private:
     QString settingsFile_;
     std::unique_ptr<SettingsStore> store_;
     SettingsValues settings_;
+    bool settingsRead_ = false; // FormShow has opened the store
     // Design geometry and font of every scaled control and the height they belong to.
     struct Design {
         QPointer<QWidget> widget;

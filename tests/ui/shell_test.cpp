@@ -148,6 +148,19 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked)
     EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
 }
 
+TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone)
+{
+    test::ProgramDir dir;
+    ini(dir).setValue("Losnummer", "1234567");
+    {
+        test::ScriptedPrompt prompt;
+        TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini")});
+        form.close();
+    }
+    EXPECT_EQ(ini(dir).value("Losnummer").toString(), "1234567");
+    EXPECT_FALSE(ini(dir).contains("Chekcbox1"));
+}
+
 TEST(Shell, TipRowsTypedBeforeClosingAreThereAfterARestart)
 {
     test::ProgramDir dir;
