@@ -407,6 +407,8 @@ void TForm1::LanguageClick(int sprache)
     DateiLaden1Click(baseFilePath(ProgramFolder), language.code);
     Sprache = language.index;
     for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
+    // The ticket label's design caption is in the base file; show the number again in the new language.
+    if (SettingsLoaded) showLosnummer();
 }
 
 void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)

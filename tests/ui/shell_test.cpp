@@ -190,7 +190,9 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
     installLanguageFiles(dir);
     {
         Shell w(dir);
+        w.form.Losnummer = "1234567";
         w.action("Englisch1")->trigger();
+        EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Ticket number: 1234567");
         EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Saturday draws");
         EXPECT_EQ(w.form.lottotipp->CheckBox16->toolTip(), "Use the data of the Saturday draws");
         EXPECT_EQ(w.action("Dokumentationanzeigen1")->text(), "Show documentation");
@@ -219,7 +221,7 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "3");
     Shell w(dir);
     EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Sorteos del sábado");
-    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Introducir número de boleto");
+    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Número de boleto: 1234567");
     EXPECT_TRUE(w.action("Spanisch1")->isChecked());
 }
 
