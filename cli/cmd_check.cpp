@@ -45,6 +45,7 @@ QString rowLine(int r, const TipRowTexts& boxes, const RowCheck& row)
         line += QStringLiteral(" %1%2").arg(text, 2).arg(state == 1 ? '*' : state == 2 ? '+' : ' ');
     }
     if (row.complete) line += QStringLiteral("  QS: %1  Treffer: %2").arg(row.sum, 3).arg(row.hitText);
+    while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     return line;
 }
 
