@@ -21,6 +21,7 @@ class BerechnungPage;
 class DatenbankPage;
 class DiagrammPage;
 class LottotippPage;
+class TipGrid;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -59,6 +60,7 @@ public:
     // Controls
     QTabWidget* PageControl1;
     LottotippPage* lottotipp;
+    TipGrid* tipGrid; // the twelve tip rows on the "Lottotipp" page
     BerechnungPage* berechnung;
     DiagrammPage* diagramm;
     DatenbankPage* datenbank;

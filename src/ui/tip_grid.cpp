@@ -95,6 +95,7 @@ TipGrid::TipGrid(QWidget* parent) : QWidget(parent), player_(std::make_unique<Qt
     clearButton_->setGeometry(kRowLabelLeft - 26, kRowTop[0] - 1, 22, 22);
     setHint(clearButton_, kClearHint);
     connect(clearButton_, &QToolButton::clicked, this, &TipGrid::Loeschendertipp);
+    resize(sizeHint());
 }
 
 TipGrid::~TipGrid() = default;
@@ -189,7 +190,8 @@ void TipGrid::runCheck(bool allowed)
     if (result.lastMatch) rowMatch_ = *result.lastMatch;
     if (result.soundWanted() && player_) {
         const QString folder = context_.programFolder ? context_.programFolder() : QString();
-        player_->play(QDir(folder.isEmpty() ? QStringLiteral(".") : folder).filePath(kHitSoundFile));
+        const QString file = context_.hitSoundFile ? context_.hitSoundFile() : kHitSoundFile;
+        player_->play(QDir(folder.isEmpty() ? QStringLiteral(".") : folder).filePath(file));
     }
     emit checked();
 }

@@ -11,7 +11,8 @@
 //                       .settingsLoaded = [this] { return settingsLoaded_; },
 //                       .prompt = [this] { return prompt_; },
 //                       .interfaceTexts = [this] { return &texts_; },
-//                       .programFolder = [this] { return programFolder_; }});
+//                       .programFolder = [this] { return programFolder_; },
+//                       .hitSoundFile = [this] { return hitSoundFile_; }});
 //     // after every draw selection or step, update, generation and tip loading:
 //     grid->Komplettcheck();
 #include "app/interface_texts.h"
@@ -35,7 +36,7 @@ namespace razoz {
 
 // What the grid needs from its owner. An unset provider reads as: the all-zero draw, an empty
 // ticket number, settings not loaded, no prompt (clearing is then never confirmed), no texts, and
-// the current directory as program folder.
+// the current directory as program folder and "yippee.wav" as hit sound.
 struct TipGridContext {
     std::function<CurrentDraw()> currentDraw;
     std::function<QString()> losnummer;
@@ -43,6 +44,7 @@ struct TipGridContext {
     std::function<Prompt*()> prompt;
     std::function<const InterfaceTexts*()> interfaceTexts;
     std::function<QString()> programFolder;
+    std::function<QString()> hitSoundFile; // named without a folder; found in the program folder
 };
 
 class TipGrid : public QWidget {

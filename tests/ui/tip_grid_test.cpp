@@ -1,4 +1,6 @@
 #include "test_support.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
 #include "ui/tip_grid.h"
 
 #include <QApplication>
@@ -269,4 +271,54 @@ TEST(TipGrid, LockedRowsSurviveClearingAndRowLabelsToggle)
     EXPECT_FALSE(w.grid->rowLocked(2));
     w.grid->setRowLocked(11, true);
     EXPECT_TRUE(w.grid->rowLocked(11));
+}
+
+TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({test::draw(QDate(1985, 10, 17), {1, 2, 4, 5, 6, 7}, 8, 0),
+                      test::draw(QDate(1985, 10, 19), {3, 11, 13, 15, 34, 35}, 27, 0),
+                      test::draw(QDate(1985, 10, 24), {9, 10, 12, 14, 16, 18}, 20, 5)});
+    test::ScriptedPrompt prompt;
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}});
+    auto owned = std::make_unique<CountingPlayer>();
+    CountingPlayer* player = owned.get();
+    form.tipGrid->setSoundPlayer(std::move(owned));
+    form.tipGrid->setRowTexts(0, {"41", "13", "3", "27", "11", "40"});
+    form.show();
+    QTest::qWait(1);
+    TipGrid& grid = *form.tipGrid;
+    EXPECT_EQ(grid.parentWidget(), form.lottotipp);
+    EXPECT_EQ(grid.box(0, 0)->mapTo(form.lottotipp, QPoint(0, 0)), QPoint(146, 43));
+    EXPECT_EQ(grid.hitLabel(0)->text(), "0"); // start-up checks against the latest draw
+    EXPECT_EQ(grid.rowTexts(0)[0], "3");
+
+    QTest::mouseClick(form.lottotipp->SpeedButton6, Qt::LeftButton);
+    EXPECT_EQ(grid.hitLabel(0)->text(), "3 + Z");
+    EXPECT_EQ(grid.box(0, 0)->palette().color(QPalette::Base), QColor(0, 255, 0));
+    EXPECT_EQ(grid.hitTally()[3][1], 1);
+    EXPECT_EQ(player->played, QStringList{dir.file("yippee.wav")});
+
+    QTest::mouseClick(form.lottotipp->SpeedButton7, Qt::LeftButton);
+    EXPECT_EQ(grid.hitLabel(0)->text(), "0");
+    EXPECT_EQ(grid.hitTally()[3][1], 0);
+
+    // The row labels take clicks inside the window, and their hint reaches status panel 1.
+    QTest::mouseClick(grid.rowLabel(0), Qt::LeftButton);
+    EXPECT_TRUE(grid.rowLocked(0));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(grid.rowLabel(0), &enter);
+    EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    form.grab().save(QStringLiteral("/tmp/tipgrid_window.png"));
+}
+
+TEST(HitSound, PlayingNeverFailsWithOrWithoutTheFile)
+{
+    test::ProgramDir dir;
+    dir.copyInstallData();
+    ASSERT_TRUE(QFileInfo(dir.file("yippee.wav")).size() > 44) << "the sound is installed with the data";
+    QtHitSoundPlayer player;
+    player.play(dir.file("yippee.wav"));
+    player.play(dir.file("yippee.wav"));
+    player.play(dir.file("missing.wav")); // the system beep instead
 }
