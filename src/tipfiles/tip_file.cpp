@@ -66,7 +66,8 @@ TipRows readTipFile(const QString& path)
         ++lines;
     }
     if (file.error() != QFileDevice::NoError)
-        throw TipFileError(QStringLiteral("Die Tippdatei kann nicht gelesen werden: %1 (%2)").arg(path, file.errorString()));
+        throw TipFileError(
+            QStringLiteral("Die Tippdatei kann nicht gelesen werden: %1 (%2)").arg(path, file.errorString()));
     return parseTipFile(bytes);
 }
 

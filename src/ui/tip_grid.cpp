@@ -181,7 +181,8 @@ void TipGrid::runCheck(bool allowed)
         setRowTexts(r, row.sortedTexts()); // the check tidies every complete row
         for (int c = 0; c < kTipColumns; ++c) {
             const int state = row.match.states[c];
-            setBoxColour(boxes_[r][c], state == 1 ? kDrawnColour : state == 2 ? kComplementaryColour : normal);
+            setBoxColour(boxes_[r][c],
+                         state == 1 ? kDrawnColour : state == 2 ? kComplementaryColour : normal);
         }
         hitLabels_[r]->setText(row.hitText);
         setTextColour(hitLabels_[r], row.red ? QColor(Qt::red) : QColor(Qt::black));

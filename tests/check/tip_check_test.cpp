@@ -98,7 +98,8 @@ TEST(Komplettcheck, ReintegroHitNeedsTheSeventhCharacterOfTheTicketNumber)
         EXPECT_EQ(result.rows[2].hitText, "") << "an empty row gets no marker";
     }
     // Six digits (even ending in the Reintegro), a letter or another digit in seventh place: never.
-    for (const QString& other : {QStringLiteral("123450"), QStringLiteral("123456x"), QStringLiteral("1234561")}) {
+    for (const QString& other :
+         {QStringLiteral("123450"), QStringLiteral("123456x"), QStringLiteral("1234561")}) {
         const GridCheck result = Komplettcheck(rows, shownDraw(), other);
         EXPECT_EQ(result.rows[0].hitText, "0") << other.toStdString();
         EXPECT_EQ(result.rows[5].hitText, "6") << other.toStdString();
@@ -188,7 +189,8 @@ TEST(TipFile, ShortJunkAndWindowsFilesLoadWhatTheGridWouldKeep)
     // Lines after the twelfth are ignored.
     QByteArray many;
     for (int i = 1; i <= 20; ++i) many += QByteArray::number(i) + ",1,1,1,1,1\n";
-    const TipRows twelve = readTipFile((dir.writeFile("c.wtp", many), dir.file("c.wtp")));
+    dir.writeFile("c.wtp", many);
+    const TipRows twelve = readTipFile(dir.file("c.wtp"));
     EXPECT_EQ(twelve[11][0], "12");
 
     EXPECT_THROW(readTipFile(dir.file("missing.wtp")), TipFileError);

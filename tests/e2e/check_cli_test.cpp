@@ -21,7 +21,8 @@ struct CheckFolder {
     }
     QStringList args(QStringList more) const
     {
-        return QStringList{"--program-folder", dir.path(), "--settings", dir.file("settings.ini"), "check"} + more;
+        const QStringList common = {"--program-folder", dir.path(), "--settings", dir.file("settings.ini")};
+        return common + QStringList{"check"} + more;
     }
 };
 
@@ -89,7 +90,8 @@ TEST(CliCheck, BadInputIsReportedWithTheRightExitStatus)
     CheckFolder f;
     auto r = runCli(f.args({"--row", "1,2,3,4,5,50"}));
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.startsWith("razoz-cli: --row 1: \"50\" is no number from 1 to 49")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith("razoz-cli: --row 1: \"50\" is no number from 1 to 49"))
+        << r.err.toStdString();
     r = runCli(f.args({"--row", "1,2,3", "--json"}));
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.out.isEmpty());

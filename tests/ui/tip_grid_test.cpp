@@ -54,7 +54,8 @@ public:
                           .settingsLoaded = [this] { return settingsLoaded; },
                           .prompt = [this]() -> Prompt* { return &prompt; },
                           .interfaceTexts = [this] { return &texts; },
-                          .programFolder = [] { return QStringLiteral("/opt/razoz/"); }});
+                          .programFolder = [] { return QStringLiteral("/opt/razoz/"); },
+                          .hitSoundFile = {}});
         window.resize(520, 340);
         window.show();
         QApplication::setActiveWindow(&window);
@@ -75,7 +76,10 @@ public:
         for (int c = 0; c < 6; ++c) type(grid->box(row, c), numbers[c]);
         QTest::mouseClick(elsewhere, Qt::LeftButton);
     }
-    QColor boxColour(int row, int column) const { return grid->box(row, column)->palette().color(QPalette::Base); }
+    QColor boxColour(int row, int column) const
+    {
+        return grid->box(row, column)->palette().color(QPalette::Base);
+    }
     QColor normal() const { return grid->palette().color(QPalette::Base); }
 };
 
@@ -92,9 +96,10 @@ TEST(TipGrid, ControlsCarryTheirDesignedNamesAndPlaces)
 {
     GridWindow w;
     int boxes = 0;
-    for (int n = 1; n <= 79; ++n) boxes += w.grid->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)) ? 1 : 0;
+    auto edit = [&](int n) { return w.grid->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)); };
+    for (int n = 1; n <= 79; ++n) boxes += edit(n) ? 1 : 0;
     EXPECT_EQ(boxes, 72);
-    for (int n : {37, 38, 39, 40, 41, 42, 55}) EXPECT_FALSE(w.grid->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)));
+    for (int n : {37, 38, 39, 40, 41, 42, 55}) EXPECT_FALSE(edit(n)) << n;
     EXPECT_EQ(w.box("Edit56"), w.grid->box(8, 0));
     EXPECT_EQ(w.box("Edit79"), w.grid->box(11, 5));
     EXPECT_EQ(w.box("Edit79")->geometry().topLeft(), QPoint(306, 254));
@@ -223,7 +228,8 @@ TEST(TipGrid, LockedRowsSurviveClearingAndRowLabelsToggle)
 {
     GridWindow w;
     w.settingsLoaded = false; // clearing checks even during start-up
-    for (int r = 0; r < 12; ++r) w.grid->setRowTexts(r, {"41", "13", "3", "27", "11", QString::number(r + 1)});
+    for (int r = 0; r < 12; ++r)
+        w.grid->setRowTexts(r, {"41", "13", "3", "27", "11", QString::number(r + 1)});
     QTest::mouseClick(w.label("Label30"), Qt::LeftButton); // row 2
     QTest::mouseClick(w.label("Label46"), Qt::LeftButton); // row 7
     EXPECT_TRUE(w.grid->rowLocked(1));
