@@ -10,6 +10,7 @@ namespace {
 // A real tip line is about twenty characters; anything past this is junk and is not kept, so a
 // huge file without line ends cannot exhaust memory.
 constexpr qsizetype kMaxLineKept = 4096;
+constexpr qint64 kMaxBytesRead = 1 << 20;
 
 } // namespace
 
@@ -49,21 +50,24 @@ TipRows readTipFile(const QString& path)
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw TipFileError(QStringLiteral("Die Tippdatei kann nicht geöffnet werden: %1").arg(path));
-    // Twelve lines are all that is read; stop early instead of loading an arbitrarily large file.
+    // Twelve lines are all that is read; stop early instead of loading an arbitrarily large file,
+    // and give up after a bound so that a device without line ends cannot keep the reader busy.
     QByteArray bytes;
-    int lines = 0;
-    while (lines < kTipRows && !file.atEnd()) {
+    qint64 consumed = 0;
+    for (int lines = 0; lines < kTipRows && consumed < kMaxBytesRead && !file.atEnd(); ++lines) {
         QByteArray line = file.readLine(kMaxLineKept);
-        if (line.isEmpty() && file.error() != QFileDevice::NoError) break;
+        if (line.isEmpty()) break;
+        consumed += line.size();
         if (!line.endsWith('\n')) {
             // An over-long line: skip the rest of it.
             char ch;
-            while (file.getChar(&ch) && ch != '\n') {
+            while (consumed < kMaxBytesRead && file.getChar(&ch)) {
+                ++consumed;
+                if (ch == '\n') break;
             }
             line += '\n';
         }
         bytes += line;
-        ++lines;
     }
     if (file.error() != QFileDevice::NoError)
         throw TipFileError(

@@ -115,7 +115,9 @@ TipRowTexts TipGrid::rowTexts(int row) const
 
 void TipGrid::setRowTexts(int row, const TipRowTexts& texts)
 {
-    for (int c = 0; c < kTipColumns; ++c) boxes_[row][c]->setText(texts[c]); // Edit1Change applies the rule
+    // Edit1Change applies the rule; an unchanged box keeps its cursor and undo history.
+    for (int c = 0; c < kTipColumns; ++c)
+        if (boxes_[row][c]->text() != texts[c]) boxes_[row][c]->setText(texts[c]);
 }
 
 TipRows TipGrid::texts() const

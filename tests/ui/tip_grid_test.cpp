@@ -188,22 +188,6 @@ TEST(TipGrid, IncompleteRowsStayPlainAndFullRowsMayRepeatANumber)
     EXPECT_EQ(total, 1);
 }
 
-TEST(TipGrid, TicketNumberOfSevenDigitsMarksTheReintegro)
-{
-    GridWindow w;
-    w.grid->setRowTexts(0, {"1", "2", "4", "5", "6", "7"});
-    w.grid->setRowTexts(3, {"41", "13", "3", "27", "11", "40"});
-    w.losnummer = "4711230";
-    w.grid->Komplettcheck();
-    EXPECT_EQ(w.label("Label22")->text(), "0 + S");
-    EXPECT_EQ(w.label("Label25")->text(), "3 + Z + S");
-    EXPECT_EQ(w.label("Label23")->text(), ""); // an empty row gets nothing
-    w.losnummer = "471120";
-    w.grid->Komplettcheck();
-    EXPECT_EQ(w.label("Label22")->text(), "0");
-    EXPECT_EQ(w.label("Label25")->text(), "3 + Z");
-}
-
 TEST(TipGrid, LeavingABoxBeforeTheSettingsAreLoadedDoesNotCheck)
 {
     GridWindow w;
