@@ -246,10 +246,12 @@ void TipGrid::Label30Click(QLabel* label)
 bool TipGrid::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
-        // Only a move to another control leaves the box; switching windows or opening a menu does not.
+        // Only a move to another control leaves the box; switching windows, opening a menu or closing
+        // the window (its owner may be going away) does not.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Edit1Exit(box);
+        if (box && isVisible() && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Edit1Exit(box);
     } else if (event->type() == QEvent::MouseButtonRelease) {
         auto* label = qobject_cast<QLabel*>(watched);
         const auto* mouse = static_cast<QMouseEvent*>(event);
