@@ -3,6 +3,7 @@
 #include "app/interface_texts.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
+#include "tipfiles/tip_file.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -74,8 +75,14 @@ double parseDateOption(const QString& option, const QString& text);
 // The draw as every command prints it.
 QJsonObject drawJson(const CurrentDraw& draw, int index, DrawSeparator separator);
 
+// The tip rows of a command: every --row a,b,c,d,e,f (rows 1, 2, …) or --tips FILE, as the grid
+// would hold them. UsageError for a bad --row or both given or (when required) neither;
+// Failure when the tip file cannot be read.
+TipRows takeTipRows(CliContext& ctx, bool required = true);
+
 // Commands, one per file.
 int archiveCommand(CliContext& ctx);
 int drawCommand(CliContext& ctx);
+int checkCommand(CliContext& ctx);
 
 } // namespace razoz::cli

@@ -18,13 +18,15 @@ const char* kUsage =
     "usage: razoz-cli [--program-folder DIR] [--settings FILE] [--language CODE] COMMAND [ARGUMENTS] [--json]\n"
     "commands:\n"
     "  archive list                      every draw of the archive\n"
-    "  draw [--date D] [--prev K | --next K]   the draw selected for a date, stepped K times\n";
+    "  draw [--date D] [--prev K | --next K]   the draw selected for a date, stepped K times\n"
+    "  check [--date D] (--row a,b,c,d,e,f ... | --tips FILE) [--losnummer N]   the tip check\n";
 
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
         {QStringLiteral("archive"), archiveCommand},
         {QStringLiteral("draw"), drawCommand},
+        {QStringLiteral("check"), checkCommand},
     };
     return table;
 }

@@ -27,6 +27,7 @@ class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
 class LottotippPage;
+class TipGrid;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -66,6 +67,7 @@ public:
     // Controls
     QTabWidget* PageControl1;
     LottotippPage* lottotipp;
+    TipGrid* tipGrid; // the twelve tip rows on the "Lottotipp" page
     BerechnungPage* berechnung;
     DiagrammPage* diagramm;
     DatenbankPage* datenbank;
