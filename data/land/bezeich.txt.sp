@@ -2,6 +2,32 @@ Razoz-Quorex de Tallwick  6 de 49  La Dovovuduv España
 
 Apuesta
 
+1. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+2. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+3. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+4. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+5. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+6. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+7. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+8. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+9. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+10. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+11. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+12. Apuesta
+Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+
+Borrar todas las apuestas
 
 Actualizar los números desde el servidor
 
