@@ -1,5 +1,6 @@
 #include "ui/page_internet.h"
 
+#include "app/settings_schema.h"
 #include "ui/click_label.h"
 
 #include <QCheckBox>
@@ -26,6 +27,12 @@ template <class W> W* make(QWidget* parent, const char* name, QRect geometry)
     return w;
 }
 
+// The design text of a field is the default of its setting.
+QString designText(const char* setting)
+{
+    return findSetting(QString::fromLatin1(setting))->defaultValue.toString();
+}
+
 QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& caption)
 {
     auto* l = make<QLabel>(parent, name, geometry);
@@ -43,20 +50,20 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     ProxyHostEdit->setToolTip(QStringLiteral("Leer lassen, wenn Sie keinen Proxy-Server verwenden"));
     Label6 = label(this, "Label6", {16, 48, 160, 20}, QStringLiteral("Proxy-Port"));
     ProxyPortEdit = make<QLineEdit>(this, "ProxyPortEdit", {180, 46, 80, 24});
-    ProxyPortEdit->setText(QStringLiteral("80"));
+    ProxyPortEdit->setText(designText("ProxyPortEdit"));
     Label7 = label(this, "Label7", {16, 80, 160, 20}, QStringLiteral("Server der Ziehungen"));
     ServerURLEdit = make<QLineEdit>(this, "ServerURLEdit", {180, 78, 320, 24});
-    ServerURLEdit->setText(QStringLiteral("http://127.0.0.1:8049"));
+    ServerURLEdit->setText(designText("ServerURL"));
     ServerURLEdit->setToolTip(QStringLiteral("Adresse des Servers, von dem die Ziehungen geladen werden"));
 
     Label8 = label(this, "Label8", {16, 124, 420, 20},
                    QStringLiteral("Bearbeitungsgebühr der Landeslotterie pro Schein"));
     Label9 = label(this, "Label9", {16, 152, 200, 20}, QStringLiteral("Für eine Ziehung:"));
     Edit81 = make<QLineEdit>(this, "Edit81", {220, 150, 80, 24});
-    Edit81->setText(QStringLiteral("0,50"));
+    Edit81->setText(designText("ZWEIPREIS"));
     Label10 = label(this, "Label10", {16, 184, 200, 20}, QStringLiteral("Für eine Sa und Mi. Ziehung:"));
     Edit82 = make<QLineEdit>(this, "Edit82", {220, 182, 80, 24});
-    Edit82->setText(QStringLiteral("1,00"));
+    Edit82->setText(designText("EINPREIS"));
     CheckBox32 = make<QCheckBox>(this, "CheckBox32", {16, 220, 480, 22});
     CheckBox32->setText(QStringLiteral("Ich spiele nur Samstags (Samstag bei Abgabe  vordefiniert)"));
 
@@ -64,6 +71,7 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     CheckBox21->setText(QStringLiteral("Linkseite aktivieren"));
     CheckBox21->hide();
     URLEdit = make<QLineEdit>(this, "URLEdit", {16, 280, 300, 24});
+    URLEdit->setText(designText("URLEdit"));
     URLEdit->setEnabled(false);
     URLEdit->hide();
 

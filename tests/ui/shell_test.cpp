@@ -88,6 +88,7 @@ TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose
         EXPECT_EQ(w.form.internet->ProxyPortEdit->text(), "80");
         EXPECT_EQ(w.form.internet->Edit81->text(), "0,50");
         EXPECT_EQ(w.form.internet->ServerURLEdit->text(), "http://127.0.0.1:8049");
+        EXPECT_FALSE(w.form.internet->URLEdit->text().isEmpty()) << "a fixed start page";
         EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Losnummer eingeben");
         EXPECT_EQ(w.form.texts().text(0), "Verteilung der gezogenen Zahlen");
         EXPECT_EQ(w.form.Sprache, 0);
