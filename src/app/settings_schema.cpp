@@ -5,8 +5,7 @@
 
 namespace razoz {
 
-double settingsDays(int year, int month, int day)
-{
+double settingsDays(int year, int month, int day) {
     return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day)));
 }
 
@@ -21,26 +20,36 @@ struct UpDownDef {
 };
 // Spin controls: range and design position.
 const UpDownDef kUpDowns[] = {
-    {1, 21, 279, 50}, {2, 21, 279, 250}, {3, 0, 5, 2},   {4, 0, 5, 0},    {5, 0, 5, 1},     {6, 4, 6, 5},
-    {7, 1, 30000, 50}, {8, 1, 12, 8},    {9, 0, 5, 0},   {10, 0, 6, 2},   {11, 0, 5, 2},    {12, 5, 75, 30},
-    {13, 5, 75, 30},  {14, 5, 75, 20},   {15, 0, 6, 2},  {16, 0, 6, 2},   {17, 2, 6, 3},    {18, 4, 500, 10},
-    {20, 2, 6, 4},    {21, 4, 500, 100},
+    {1, 21, 279, 50}, {2, 21, 279, 250}, {3, 0, 5, 2},     {4, 0, 5, 0},    {5, 0, 5, 1},
+    {6, 4, 6, 5},     {7, 1, 30000, 50}, {8, 1, 12, 8},    {9, 0, 5, 0},    {10, 0, 6, 2},
+    {11, 0, 5, 2},    {12, 5, 75, 30},   {13, 5, 75, 30},  {14, 5, 75, 20}, {15, 0, 6, 2},
+    {16, 0, 6, 2},    {17, 2, 6, 3},     {18, 4, 500, 10}, {20, 2, 6, 4},   {21, 4, 500, 100},
 };
 
 // Check boxes checked in the design.
-bool checkBoxDefault(int n)
-{
+bool checkBoxDefault(int n) {
     switch (n) {
-    case 3: case 4: case 5: case 9: case 10: case 14: case 16: case 17: case 18: case 23: case 24: case 28:
-    case 34: case 35:
+    case 3:
+    case 4:
+    case 5:
+    case 9:
+    case 10:
+    case 14:
+    case 16:
+    case 17:
+    case 18:
+    case 23:
+    case 24:
+    case 28:
+    case 34:
+    case 35:
         return true;
     default:
         return false;
     }
 }
 
-QList<SettingDef> buildSchema()
-{
+QList<SettingDef> buildSchema() {
     QList<SettingDef> s;
     auto field = [&](const QString& name, SettingType type, SettingGroup group, QVariant def) {
         s.append({name, type, group, SettingBinding::Field, kForm1, QString(), std::move(def)});
@@ -52,7 +61,8 @@ QList<SettingDef> buildSchema()
 
     // Check boxes (21 is "Browser", 33 does not exist), slip flags, window size, offsets.
     for (int n = 1; n <= 35; ++n) {
-        if (n == 21 || n == 33) continue;
+        if (n == 21 || n == 33)
+            continue;
         control(QStringLiteral("Chekcbox%1").arg(n), SettingType::Bool, SettingGroup::CheckBoxes, kForm1,
                 QStringLiteral("CheckBox%1").arg(n), checkBoxDefault(n));
     }
@@ -62,24 +72,30 @@ QList<SettingDef> buildSchema()
     // Written at every close; read here too so the chosen slip preset survives a restart.
     field(QStringLiteral("NeuerSchein"), SettingType::Int, SettingGroup::CheckBoxes, 0);
     field(QStringLiteral("Land"), SettingType::Int, SettingGroup::CheckBoxes, 1);
-    s.append({QStringLiteral("height"), SettingType::Int, SettingGroup::CheckBoxes, SettingBinding::WindowHeight,
-              kForm1, QString(), QVariant()});
-    s.append({QStringLiteral("width"), SettingType::Int, SettingGroup::CheckBoxes, SettingBinding::WindowWidth,
-              kForm1, QString(), QVariant()});
+    s.append({QStringLiteral("height"), SettingType::Int, SettingGroup::CheckBoxes,
+              SettingBinding::WindowHeight, kForm1, QString(), QVariant()});
+    s.append({QStringLiteral("width"), SettingType::Int, SettingGroup::CheckBoxes,
+              SettingBinding::WindowWidth, kForm1, QString(), QVariant()});
     field(QStringLiteral("TippTop"), SettingType::Int, SettingGroup::CheckBoxes, 39);
     field(QStringLiteral("TippLeft"), SettingType::Int, SettingGroup::CheckBoxes, 47);
 
     // Language, spin controls and the tip grid.
     field(QStringLiteral("Sprache"), SettingType::Int, SettingGroup::Parameters, 0);
     for (const UpDownDef& u : kUpDowns) {
-        SettingDef d{QStringLiteral("UpDown%1").arg(u.n), SettingType::Int, SettingGroup::Parameters,
-                     SettingBinding::Control, kForm1, QStringLiteral("UpDown%1").arg(u.n), u.position};
+        SettingDef d{QStringLiteral("UpDown%1").arg(u.n),
+                     SettingType::Int,
+                     SettingGroup::Parameters,
+                     SettingBinding::Control,
+                     kForm1,
+                     QStringLiteral("UpDown%1").arg(u.n),
+                     u.position};
         d.minimum = u.minimum;
         d.maximum = u.maximum;
         s.append(d);
     }
     for (int n = 1; n <= 79; ++n) {
-        if ((n >= 37 && n <= 42) || n == 55) continue; // stored through their spin control
+        if ((n >= 37 && n <= 42) || n == 55)
+            continue; // stored through their spin control
         control(QStringLiteral("Edit%1").arg(n), SettingType::String, SettingGroup::Parameters, kForm1,
                 QStringLiteral("Edit%1").arg(n), QString());
     }
@@ -93,12 +109,12 @@ QList<SettingDef> buildSchema()
             QStringLiteral("RadioGroup1"), QVariant());
 
     const QString button = QStringLiteral("SpeedButton1");
-    s.append({QStringLiteral("DruckSchrift"), SettingType::Byte, SettingGroup::PrintFont, SettingBinding::FontStyle,
-              kForm5, button, QVariant()});
+    s.append({QStringLiteral("DruckSchrift"), SettingType::Byte, SettingGroup::PrintFont,
+              SettingBinding::FontStyle, kForm5, button, QVariant()});
     s.append({QStringLiteral("DruckFontColor"), SettingType::Int, SettingGroup::PrintFont,
               SettingBinding::FontColor, kForm5, button, QVariant()});
-    s.append({QStringLiteral("DruckFontSize"), SettingType::Int, SettingGroup::PrintFont, SettingBinding::FontSize,
-              kForm5, button, QVariant()});
+    s.append({QStringLiteral("DruckFontSize"), SettingType::Int, SettingGroup::PrintFont,
+              SettingBinding::FontSize, kForm5, button, QVariant()});
     s.append({QStringLiteral("DruckFontName"), SettingType::String, SettingGroup::PrintFont,
               SettingBinding::FontName, kForm5, button, QVariant()});
     control(QStringLiteral("DruckPapier"), SettingType::Int, SettingGroup::PrintFont, kForm5,
@@ -106,10 +122,10 @@ QList<SettingDef> buildSchema()
     control(QStringLiteral("TippAbgabe"), SettingType::Int, SettingGroup::PrintFont, kForm5,
             QStringLiteral("RadioGroup2"), QVariant());
 
-    control(QStringLiteral("ZWEIPREIS"), SettingType::String, SettingGroup::Fees, kForm1, QStringLiteral("Edit81"),
-            QStringLiteral("0,50"));
-    control(QStringLiteral("EINPREIS"), SettingType::String, SettingGroup::Fees, kForm1, QStringLiteral("Edit82"),
-            QStringLiteral("1,00"));
+    control(QStringLiteral("ZWEIPREIS"), SettingType::String, SettingGroup::Fees, kForm1,
+            QStringLiteral("Edit81"), QStringLiteral("0,50"));
+    control(QStringLiteral("EINPREIS"), SettingType::String, SettingGroup::Fees, kForm1,
+            QStringLiteral("Edit82"), QStringLiteral("1,00"));
     control(QStringLiteral("Browser"), SettingType::Bool, SettingGroup::Browser, kForm1,
             QStringLiteral("CheckBox21"), false);
 
@@ -128,50 +144,51 @@ QList<SettingDef> buildSchema()
 
 } // namespace
 
-const QList<SettingDef>& settingsSchema()
-{
+const QList<SettingDef>& settingsSchema() {
     static const QList<SettingDef> schema = buildSchema();
     return schema;
 }
 
-const SettingDef* findSetting(const QString& name)
-{
+const SettingDef* findSetting(const QString& name) {
     static const QHash<QString, int> index = [] {
         QHash<QString, int> h;
-        for (int i = 0; i < settingsSchema().size(); ++i) h.insert(settingsSchema()[i].name, i);
+        for (int i = 0; i < settingsSchema().size(); ++i)
+            h.insert(settingsSchema()[i].name, i);
         return h;
     }();
     const auto it = index.find(name);
     return it == index.end() ? nullptr : &settingsSchema()[*it];
 }
 
-QList<const SettingDef*> settingsOfGroup(SettingGroup group)
-{
+QList<const SettingDef*> settingsOfGroup(SettingGroup group) {
     QList<const SettingDef*> out;
     for (const SettingDef& d : settingsSchema())
-        if (d.group == group) out << &d;
+        if (d.group == group)
+            out << &d;
     return out;
 }
 
-const QStringList& settingsWriteOrder()
-{
+const QStringList& settingsWriteOrder() {
     static const QStringList order = [] {
         QStringList o;
         o << QStringLiteral("NeuerSchein") << QStringLiteral("Losnummer");
         for (int n = 1; n <= 35; ++n)
-            if (n != 21 && n != 33) o << QStringLiteral("Chekcbox%1").arg(n);
+            if (n != 21 && n != 33)
+                o << QStringLiteral("Chekcbox%1").arg(n);
         o << QStringLiteral("height") << QStringLiteral("width") << QStringLiteral("Sprache")
           << QStringLiteral("TippTop") << QStringLiteral("TippLeft");
         for (const SettingDef* d : settingsOfGroup(SettingGroup::Parameters))
-            if (d->name != QLatin1String("Sprache")) o << d->name; // UpDown…, then Edit…
+            if (d->name != QLatin1String("Sprache"))
+                o << d->name; // UpDown…, then Edit…
         o << QStringLiteral("ZWEIPREIS") << QStringLiteral("EINPREIS") << QStringLiteral("Browser")
           << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit") << QStringLiteral("ProxyPortEdit")
           << QStringLiteral("ServerURL") << QStringLiteral("DateTimePicker2") << QStringLiteral("Land")
           << QStringLiteral("Spiel77Ja") << QStringLiteral("Super6Ja") << QStringLiteral("GlueckJa");
-        for (int n = 1; n <= 23; ++n) o << QStringLiteral("Edit%1F8").arg(n);
+        for (int n = 1; n <= 23; ++n)
+            o << QStringLiteral("Edit%1F8").arg(n);
         o << QStringLiteral("RadioF8") << QStringLiteral("DruckSchrift") << QStringLiteral("DruckFontColor")
-          << QStringLiteral("DruckFontSize") << QStringLiteral("DruckFontName") << QStringLiteral("TippAbgabe")
-          << QStringLiteral("DruckPapier");
+          << QStringLiteral("DruckFontSize") << QStringLiteral("DruckFontName")
+          << QStringLiteral("TippAbgabe") << QStringLiteral("DruckPapier");
         return o;
     }();
     return order;

@@ -26,13 +26,13 @@ enum class SettingGroup {
 
 // How a value reaches its control.
 enum class SettingBinding {
-    Field,       // a value of the program, not a control
-    Control,     // check box, spin box, line edit, date edit, radio group or combo box by name
+    Field,   // a value of the program, not a control
+    Control, // check box, spin box, line edit, date edit, radio group or combo box by name
     WindowHeight,
     WindowWidth,
-    FontStyle,   // bit 0 bold, 1 italic, 2 underline, 3 strike-out
-    FontColor,   // Windows colour value 0x00BBGGRR
-    FontSize,    // points
+    FontStyle, // bit 0 bold, 1 italic, 2 underline, 3 strike-out
+    FontColor, // Windows colour value 0x00BBGGRR
+    FontSize,  // points
     FontName,
 };
 
@@ -41,9 +41,9 @@ struct SettingDef {
     SettingType type;
     SettingGroup group;
     SettingBinding binding;
-    QString window;  // objectName of the window ("Form1", "Form5", "Form8")
-    QString control; // objectName of the control
-    QVariant defaultValue; // invalid when the design value of the control decides
+    QString window;               // objectName of the window ("Form1", "Form5", "Form8")
+    QString control;              // objectName of the control
+    QVariant defaultValue;        // invalid when the design value of the control decides
     int minimum = 0, maximum = 0; // spin range (both 0: none)
 };
 

@@ -12,15 +12,14 @@ namespace razoz {
 const char* const kProductPage = "http://www.tallwick.example/razoz/";
 const char* const kPartnerPage = "http://www.tallwick.example/partner/lottobay.htm";
 
-QString linkTarget(const QString& caption)
-{
-    if (caption.contains(QLatin1String("lottobay"), Qt::CaseInsensitive)) return QString::fromLatin1(kPartnerPage);
+QString linkTarget(const QString& caption) {
+    if (caption.contains(QLatin1String("lottobay"), Qt::CaseInsensitive))
+        return QString::fromLatin1(kPartnerPage);
     return caption.trimmed();
 }
 
 namespace {
-template <class W> W* make(QWidget* parent, const char* name, QRect geometry)
-{
+template <class W> W* make(QWidget* parent, const char* name, QRect geometry) {
     auto* w = new W(parent);
     w->setObjectName(QString::fromLatin1(name));
     w->setGeometry(geometry);
@@ -28,21 +27,18 @@ template <class W> W* make(QWidget* parent, const char* name, QRect geometry)
 }
 
 // The design text of a field is the default of its setting.
-QString designText(const char* setting)
-{
+QString designText(const char* setting) {
     return findSetting(QString::fromLatin1(setting))->defaultValue.toString();
 }
 
-QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& caption)
-{
+QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
     auto* l = make<QLabel>(parent, name, geometry);
     l->setText(caption);
     return l;
 }
 } // namespace
 
-InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
-{
+InternetPage::InternetPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet5"));
 
     Label5 = label(this, "Label5", {16, 16, 160, 20}, QStringLiteral("Proxy-Server"));
@@ -101,14 +97,14 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
         QFont f = link->font();
         f.setUnderline(true);
         link->setFont(f);
-        connect(link, &ClickLabel::clicked, this, [this, link] { emit linkClicked(linkTarget(link->text())); });
+        connect(link, &ClickLabel::clicked, this,
+                [this, link] { emit linkClicked(linkTarget(link->text())); });
         *l.label = link;
         top += 26;
     }
 }
 
-QList<ClickLabel*> InternetPage::links() const
-{
+QList<ClickLabel*> InternetPage::links() const {
     return {Label52, Label54, Label56, Label1, Label2, Label3, Label4, Label77};
 }
 

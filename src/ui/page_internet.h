@@ -22,24 +22,24 @@ QString linkTarget(const QString& caption);
 
 class InternetPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit InternetPage(QWidget* parent = nullptr);
 
-    QLabel* Label5;             // "Proxy-Server"
+    QLabel* Label5; // "Proxy-Server"
     QLineEdit* ProxyHostEdit;
-    QLabel* Label6;             // "Proxy-Port"
+    QLabel* Label6; // "Proxy-Port"
     QLineEdit* ProxyPortEdit;
-    QLabel* Label7;             // results server
+    QLabel* Label7; // results server
     QLineEdit* ServerURLEdit;
-    QLabel* Label8;             // fees heading
-    QLabel* Label9;             // "Für eine Ziehung:"
+    QLabel* Label8; // fees heading
+    QLabel* Label9; // "Für eine Ziehung:"
     QLineEdit* Edit81;
-    QLabel* Label10;            // "Für eine Sa und Mi. Ziehung:"
+    QLabel* Label10; // "Für eine Sa und Mi. Ziehung:"
     QLineEdit* Edit82;
-    QCheckBox* CheckBox32;      // Saturday only
-    QCheckBox* CheckBox21;      // "Linkseite aktivieren" (hidden)
-    QLineEdit* URLEdit;         // start page (hidden, disabled)
-    QLabel* Label11;            // links heading
+    QCheckBox* CheckBox32; // Saturday only
+    QCheckBox* CheckBox21; // "Linkseite aktivieren" (hidden)
+    QLineEdit* URLEdit;    // start page (hidden, disabled)
+    QLabel* Label11;       // links heading
     // Web links, in the order of the page: results, product, further programs.
     ClickLabel* Label52;
     ClickLabel* Label54;
@@ -51,7 +51,7 @@ public:
     ClickLabel* Label77;
     QList<ClickLabel*> links() const;
 
-signals:
+  signals:
     // A link label was clicked: the address to open.
     void linkClicked(const QString& address);
 };

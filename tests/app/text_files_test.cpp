@@ -8,8 +8,7 @@
 
 using namespace razoz;
 
-TEST(TextFiles, ByteOrderMarkDecidesElseUtf8ElseTheLanguagesCodePage)
-{
+TEST(TextFiles, ByteOrderMarkDecidesElseUtf8ElseTheLanguagesCodePage) {
     const QString umlauts = QStringLiteral("Grüße ÄÖÜ");
     EXPECT_EQ(decodeText("\xEF\xBB\xBF" + umlauts.toUtf8()), umlauts);
     QStringEncoder le(QStringEncoder::Utf16LE), be(QStringEncoder::Utf16BE);
@@ -18,7 +17,10 @@ TEST(TextFiles, ByteOrderMarkDecidesElseUtf8ElseTheLanguagesCodePage)
     EXPECT_EQ(decodeText(umlauts.toUtf8(), QStringLiteral("ru")), umlauts); // valid UTF-8 wins
 
     // Not UTF-8: the Windows code page of the language.
-    EXPECT_EQ(decodeText("Gr\xFC\xDF" "e", QStringLiteral("de")), QStringLiteral("Grüße"));
+    EXPECT_EQ(decodeText("Gr\xFC\xDF"
+                         "e",
+                         QStringLiteral("de")),
+              QStringLiteral("Grüße"));
     EXPECT_EQ(decodeText("\xCF\xF0\xE8\xE2\xE5\xF2", QStringLiteral("ru")), QStringLiteral("Привет"));
     EXPECT_EQ(decodeText("\x9Al\xB9", QStringLiteral("cz")), QStringLiteral("šlą"));
     EXPECT_EQ(decodeText("\xFE\xF0", QStringLiteral("tr")), QStringLiteral("şğ"));
@@ -26,8 +28,7 @@ TEST(TextFiles, ByteOrderMarkDecidesElseUtf8ElseTheLanguagesCodePage)
     EXPECT_EQ(codePageFor(QStringLiteral("sp")), "windows-1252");
 }
 
-TEST(TextFiles, LinesKeepBlanksAndEmptyLinesWhateverTheLineEnds)
-{
+TEST(TextFiles, LinesKeepBlanksAndEmptyLinesWhateverTheLineEnds) {
     EXPECT_EQ(splitLines(QStringLiteral("a\r\n\r\n b \nc\rd\n")), (QStringList{"a", "", " b ", "c", "d"}));
     EXPECT_EQ(splitLines(QStringLiteral("a\n\n")), (QStringList{"a", ""}));
     EXPECT_TRUE(splitLines(QString()).isEmpty());
