@@ -71,5 +71,6 @@ QJsonObject drawJson(const CurrentDraw& draw, int index, DrawSeparator separator
 // Commands, one per file.
 int archiveCommand(CliContext& ctx);
 int drawCommand(CliContext& ctx);
+int statsCommand(CliContext& ctx);
 
 } // namespace razoz::cli

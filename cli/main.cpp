@@ -17,13 +17,15 @@ const char* kUsage =
     "usage: razoz-cli [--program-folder DIR] [--settings FILE] [--language CODE] COMMAND [ARGUMENTS] [--json]\n"
     "commands:\n"
     "  archive list                      every draw of the archive\n"
-    "  draw [--date D] [--prev K | --next K]   the draw selected for a date, stepped K times\n";
+    "  draw [--date D] [--prev K | --next K]   the draw selected for a date, stepped K times\n"
+    "  stats KIND [--start D] [--end D] [--no-saturday] [--no-thursday]   one statistic as its bars\n";
 
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
         {QStringLiteral("archive"), archiveCommand},
         {QStringLiteral("draw"), drawCommand},
+        {QStringLiteral("stats"), statsCommand},
     };
     return table;
 }
