@@ -6,6 +6,7 @@
 #include <QDate>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -36,6 +37,11 @@ enum Text {
 };
 
 constexpr int kHighest = 49;
+
+// Bit n set for the primes up to 49.
+constexpr std::uint64_t kPrimeBits = (1ull << 2) | (1ull << 3) | (1ull << 5) | (1ull << 7) | (1ull << 11) |
+                                     (1ull << 13) | (1ull << 17) | (1ull << 19) | (1ull << 23) | (1ull << 29) |
+                                     (1ull << 31) | (1ull << 37) | (1ull << 41) | (1ull << 43) | (1ull << 47);
 
 // Byte values outside 1..49 (a damaged record) are never counted as numbers.
 bool isNumber(int n) { return n >= 1 && n <= kHighest; }
@@ -99,15 +105,17 @@ BarChart runChart(Statistic s, int k, int lastStart, int barCount, int nameText,
 {
     std::array<qint64, kHighest + 1> count{};
     qint64 draws = 0, total = 0;
-    const std::uint64_t run = (std::uint64_t(1) << k) - 1;
+    const std::uint64_t starts = (std::uint64_t(2) << lastStart) - 2; // bits 1..lastStart
     eachCounted(s, path, range, [&](const DrawRecord& r) {
         ++draws;
+        // Bit s of `runs` is set when s, s+1, …, s+k-1 are all drawn.
         const std::uint64_t mask = drawnMask(r);
-        for (int start = 1; start <= lastStart; ++start) {
-            if ((mask >> start & run) == run) {
-                ++count[start];
-                ++total;
-            }
+        std::uint64_t runs = mask;
+        for (int i = 1; i < k; ++i) runs &= mask >> i;
+        runs &= starts;
+        for (; runs; runs &= runs - 1) {
+            ++count[std::countr_zero(runs)];
+            ++total;
         }
     });
     BarChart chart;
@@ -132,8 +140,7 @@ BarChart propertyChart(Statistic s, Property has, int nameText, int shareText, c
         eachCounted(s, path, range, [&](const DrawRecord& r) {
             ++draws;
             int k = 0;
-            for (auto n : r.numbers)
-                if (has(int(n))) ++k;
+            for (auto n : r.numbers) k += int(has(int(n)));
             ++count[k];
         });
     }
@@ -307,7 +314,7 @@ BarChart quadCounts(const QString& path, const StatsRange& range, const Interfac
 
 BarChart primesPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
-    return propertyChart(Statistic::Primes, isPrime, kPrimesName, kPrimesShare, QStringLiteral(". "), path, range,
+    return propertyChart(Statistic::Primes, [](int n) { return int(kPrimeBits >> (n & 63) & 1) & int(n < 64); }, kPrimesName, kPrimesShare, QStringLiteral(". "), path, range,
                          texts);
 }
 
@@ -341,16 +348,7 @@ BarChart runStatistic(Statistic s, const QString& path, const StatsRange& range,
     return {};
 }
 
-bool isPrime(int n)
-{
-    switch (n) {
-    case 2: case 3: case 5: case 7: case 11: case 13: case 17: case 19:
-    case 23: case 29: case 31: case 37: case 41: case 43: case 47:
-        return true;
-    default:
-        return false;
-    }
-}
+bool isPrime(int n) { return unsigned(n) < 64 && (kPrimeBits >> n & 1); }
 
 int primzahlen(std::span<const int> numbers)
 {

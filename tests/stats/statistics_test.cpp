@@ -317,13 +317,15 @@ TEST(Statistics, MissingArchive)
 TEST(Statistics, DamagedRecordsStayInsideTheTables)
 {
     ProgramDir dir;
-    DrawRecord bad = draw(QDate(2005, 4, 7), {0, 50, 255, 255, 255, 255}, 200, 77);
+    DrawRecord bad = draw(QDate(2005, 4, 7), {0, 50, 66, 255, 255, 255}, 200, 77);
     dir.writeArchive({bad, draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 8)}, QByteArray(7, '\xff'));
     const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
     for (Statistic s : kAllStatistics) EXPECT_NO_THROW(runStatistic(s, dir.archivePath(), r, {}));
     EXPECT_EQ(barTotal(numberFrequency(dir.archivePath(), r, {})), 7);
     EXPECT_EQ(barTotal(reintegroOverdue(dir.archivePath(), r, {})), 2 * 10 - 1);
-    EXPECT_EQ(sumDistribution(dir.archivePath(), r, {}).bars.back().x, 50 + 4 * 255);
+    EXPECT_EQ(sumDistribution(dir.archivePath(), r, {}).bars.back().x, 50 + 66 + 3 * 255);
+    EXPECT_EQ(primesPerDraw(dir.archivePath(), r, {}).bars[0].y, 1); // 66 is no prime
+    EXPECT_EQ(evenPerDraw(dir.archivePath(), r, {}).bars[3].y, 2);   // 0, 50, 66 / 2, 4, 6
 }
 
 TEST(Statistics, NamesAndFilters)
