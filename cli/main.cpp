@@ -55,10 +55,11 @@ int main(int argc, char** argv)
         take(QStringLiteral("--settings"), settings);
         take(QStringLiteral("--language"), language);
         json = args.removeAll(QStringLiteral("--json")) > 0;
-        if (args.removeAll(QStringLiteral("--help")) > 0 || args.isEmpty()) {
-            std::fputs(kUsage, args.isEmpty() && !json ? stderr : stdout);
-            return args.isEmpty() ? 2 : 0;
+        if (args.removeAll(QStringLiteral("--help")) > 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
         }
+        if (args.isEmpty()) throw UsageError(QStringLiteral("missing command"));
         const QString name = args.takeFirst();
         const auto it = commands().find(name);
         if (it == commands().end()) throw UsageError(QStringLiteral("unknown command: %1").arg(name));

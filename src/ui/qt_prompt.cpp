@@ -18,12 +18,12 @@ QString qtFileFilter(const QString& filter)
 
 void QtPrompt::information(const QString& text, const QString& caption)
 {
-    QMessageBox::information(parent_, caption.isEmpty() ? QApplication::applicationDisplayName() : caption, text);
+    QMessageBox::information(parent_, caption.isEmpty() ? QApplication::applicationName() : caption, text);
 }
 
 void QtPrompt::error(const QString& text)
 {
-    QMessageBox::critical(parent_, QApplication::applicationDisplayName(), text);
+    QMessageBox::critical(parent_, QApplication::applicationName(), text);
 }
 
 bool QtPrompt::question(const QString& caption, const QString& text)

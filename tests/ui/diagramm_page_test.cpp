@@ -2,8 +2,11 @@
 #include "archive/dates.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
+#include "ui/page_berechnung.h"
+#include "ui/page_datenbank.h"
 #include "ui/page_diagramm.h"
 #include "ui/stats_buttons.h"
+#include "ui/tform1.h"
 
 #include <QApplication>
 #include <QBarSeries>
@@ -14,6 +17,7 @@
 #include <QLegend>
 #include <QPushButton>
 #include <QStackedBarSeries>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QValueAxis>
@@ -222,4 +226,42 @@ TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
     EXPECT_EQ(f.page.lastStatistic(), Statistic::Even);
     EXPECT_EQ(f.pageSwitches, 5);
     mathematisch.grab().save(QStringLiteral("/tmp/razoz_mathematisch_shortcuts.png"));
+}
+
+TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {3, 11, 13, 15, 34, 35}, 27, 0),
+                      draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 1)});
+    ScriptedPrompt prompt;
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}});
+    form.show();
+    QTest::qWait(1);
+    // Start-up: the frequency chart of the archive from the start date to today, page unchanged.
+    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Frequency);
+    EXPECT_EQ(form.diagramm->Chart1->drawnBarCount(), 49);
+    EXPECT_EQ(form.diagramm->Chart1->drawnHeight(2), 2);
+    EXPECT_NE(form.PageControl1->currentWidget(), form.diagramm);
+    EXPECT_TRUE(prompt.shown.empty());
+
+    // "Datenbank" buttons and the calculation shortcuts bring the chart page up.
+    form.PageControl1->setCurrentWidget(form.datenbank);
+    auto* button5 = form.datenbank->findChild<QPushButton*>("Button5");
+    ASSERT_NE(button5, nullptr);
+    click(button5);
+    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Overdue);
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.diagramm);
+
+    form.PageControl1->setCurrentWidget(form.berechnung);
+    auto* sb29 = form.berechnung->findChild<QToolButton*>("SpeedButton29");
+    ASSERT_NE(sb29, nullptr);
+    sb29->click();
+    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Primes);
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.diagramm);
+
+    // The draw-day boxes of "Lottotipp" and the end date of "Datenbank" are read at the moment of use.
+    form.datenbank->DateTimePicker1->setDate(QDate(2005, 4, 8));
+    form.diagramm->SpeedButton2Click();
+    EXPECT_EQ(form.diagramm->Chart1->drawnHeight(2), 1);
+    EXPECT_EQ(form.findChildren<QWidget*>("Button5").size(), 1);
 }

@@ -1,0 +1,30 @@
+#pragma once
+// The "Datenbank" page: the shown draw, its date, and the archive actions.
+#include <QWidget>
+
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace razoz {
+
+class DatenbankPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit DatenbankPage(QWidget* parent = nullptr);
+
+    QLabel* Label29;                // draw text
+    QDateEdit* DateTimePicker1;     // date of the current draw, end of the evaluated range
+    QToolButton* SpeedButton5;      // check against the draw of the chosen date
+    QPushButton* BitBtn1;           // "&Datenbank aktualisieren"
+    QToolButton* SpeedButton8;      // stops the update, visible only while it runs
+    QPushButton* BitBtn2;           // "Datenbank neu anlegen"
+    QPushButton* BitBtn8;           // "Eingeben"
+    QPushButton* BitBtn6;           // "Löschen"
+};
+
+// The hint both date pickers share.
+extern const char* const kPickerHint;
+
+} // namespace razoz

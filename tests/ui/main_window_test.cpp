@@ -1,0 +1,156 @@
+#include "archive/draw_archive.h"
+#include "test_support.h"
+#include "ui/click_label.h"
+#include "ui/page_datenbank.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+using test::draw;
+
+namespace {
+
+struct Window {
+    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}})
+    {
+        form.show();
+        QTest::qWait(1);
+    }
+    test::ScriptedPrompt prompt;
+    TForm1 form;
+    QString drawText() const { return form.lottotipp->Label35->text(); }
+};
+
+} // namespace
+
+TEST(MainWindow, HasEveryPageMenuAndStatusPanel)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({firstDraw()});
+    Window w(dir);
+    EXPECT_EQ(w.form.windowTitle(), "Tallwicks Razoz-Quorex  6 aus 49  La Dovovuduv Espania");
+    QStringList tabs;
+    for (int i = 0; i < w.form.PageControl1->count(); ++i) tabs << w.form.PageControl1->tabText(i);
+    EXPECT_EQ(tabs, (QStringList{"Lottotipp", "Berechnung", "Diagramm", "Datenbank", "Internet-Optionen"}));
+    auto* inner = w.form.findChild<QTabWidget*>("PageControl2");
+    ASSERT_TRUE(inner);
+    QStringList innerTabs;
+    for (int i = 0; i < inner->count(); ++i) innerTabs << inner->tabText(i);
+    EXPECT_EQ(innerTabs, (QStringList{"Statistisch", "Schein Optimierung", "Mathematisch", "Allgemein"}));
+    QStringList menus;
+    for (QAction* a : w.form.menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"&Aktualisieren", "&Berechnen", "Ab&geben", "Sprache/Language/Langue", "Hilfe",
+                                  "S&chließen"}));
+    EXPECT_EQ(w.form.Aktualisieren1->shortcut(), QKeySequence("Ctrl+A"));
+    EXPECT_EQ(w.form.languageActions.size(), 9);
+    for (const char* name : {"Panel4", "SpeedButton6", "Label35", "SpeedButton7", "Label13", "Losnummer", "CheckBox16",
+                             "CheckBox17", "Label29", "DateTimePicker1", "SpeedButton5", "StatusBar1"})
+        EXPECT_TRUE(w.form.findChild<QWidget*>(name)) << name;
+    // A hint shows in status panel 1 when the mouse enters its control.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(w.form.lottotipp->SpeedButton6, &enter);
+    EXPECT_EQ(w.form.statusPanel1->text(), "vorhergehende Ziehung anzeigen");
+}
+
+TEST(MainWindow, MissingArchiveAsksToReadInAndCreatesAnEmptyOne)
+{
+    test::ProgramDir dir;
+    Window w(dir);
+    EXPECT_EQ(w.prompt.texts("information"), QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});
+    EXPECT_TRUE(QFile::exists(dir.archivePath()));
+    EXPECT_EQ(QFileInfo(dir.archivePath()).size(), 0);
+    // Stepping in the empty archive shows nothing and never loops.
+    QTest::mouseClick(w.form.lottotipp->SpeedButton6, Qt::LeftButton);
+    EXPECT_EQ(w.form.currentDrawIndex(), 0);
+    EXPECT_TRUE(w.prompt.texts("error").isEmpty());
+}
+
+TEST(MainWindow, StartShowsTheLatestDrawAndStepsUnderTheFilter)
+{
+    test::ProgramDir dir;
+    // Thu 17.10., Sat 19.10., Thu 24.10., Sat 26.10.1985
+    dir.writeArchive({firstDraw(), draw({1985, 10, 19}, {1, 2, 3, 4, 5, 6}, 7, 8),
+                      draw({1985, 10, 24}, {10, 11, 12, 13, 14, 15}, 16, 1),
+                      draw({1985, 10, 26}, {44, 45, 46, 47, 48, 49}, 1, 2)});
+    Window w(dir);
+    const QString sat = QLocale().dayName(6, QLocale::ShortFormat);
+    const QString thu = QLocale().dayName(4, QLocale::ShortFormat);
+    EXPECT_EQ(w.drawText(), sat + " 26.10.85     44  45  46  47  48  49 C:1 R:2");
+    EXPECT_EQ(w.form.lottotipp->Label13->text(), "QS: 279");
+    EXPECT_EQ(w.form.currentDrawIndex(), 3);
+    EXPECT_EQ(w.form.datenbank->Label29->text(), w.drawText());
+
+    int checks = 0;
+    w.form.tipCheck = [&] { ++checks; };
+    QTest::mouseClick(w.form.lottotipp->SpeedButton6, Qt::LeftButton);
+    EXPECT_EQ(w.drawText(), thu + " 24.10.85    10  11  12  13  14  15 C:16 R:1"); // two blanks after a step
+    EXPECT_EQ(w.form.datenbank->DateTimePicker1->date(), QDate(1985, 10, 24));
+    EXPECT_EQ(checks, 1);
+
+    // Without Thursday draws "previous" goes from Saturday 26.10. to Saturday 19.10.
+    QTest::mouseClick(w.form.lottotipp->SpeedButton7, Qt::LeftButton);
+    w.form.lottotipp->CheckBox17->setChecked(false);
+    QTest::mouseClick(w.form.lottotipp->SpeedButton6, Qt::LeftButton);
+    EXPECT_EQ(w.form.currentDrawIndex(), 1);
+    EXPECT_EQ(w.form.lottotipp->Label13->text(), "QS: 21");
+
+    // Selecting by date lands on the first draw on or after it, three blanks again.
+    w.form.datenbank->DateTimePicker1->setDate(QDate(1985, 10, 18));
+    QTest::mouseClick(w.form.datenbank->SpeedButton5, Qt::LeftButton);
+    EXPECT_EQ(w.form.currentDrawIndex(), 1);
+    EXPECT_TRUE(w.drawText().startsWith(sat + " 19.10.85     1"));
+    EXPECT_EQ(checks, 4);
+}
+
+TEST(MainWindow, LatestDrawOnSaturday19October1985)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({firstDraw(), draw({1985, 10, 19}, {5, 9, 20, 21, 30, 41}, 12, 3)});
+    Window w(dir);
+    EXPECT_EQ(w.drawText(), QLocale().dayName(6, QLocale::ShortFormat) + " 19.10.85     5  9  20  21  30  41 C:12 R:3");
+    EXPECT_EQ(w.form.currentDrawIndex(), 1);
+}
+
+TEST(MainWindow, StepWithoutArchiveReportsTheErrorAndKeepsTheDraw)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({firstDraw(), draw({1985, 10, 19}, {1, 2, 3, 4, 5, 6})});
+    Window w(dir);
+    const CurrentDraw before = w.form.currentDraw();
+    QFile::remove(dir.archivePath());
+    QTest::mouseClick(w.form.lottotipp->SpeedButton6, Qt::LeftButton);
+    ASSERT_EQ(w.prompt.texts("error").size(), 1);
+    EXPECT_TRUE(w.prompt.texts("error").first().contains("dovovuduv.dat"));
+    EXPECT_EQ(w.form.currentDraw(), before);
+}
+
+TEST(MainWindow, TicketNumberBoxKeepsTheOldNumberWhenCancelled)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({firstDraw()});
+    Window w(dir);
+    w.form.Memo2.setLines(QStringList(55, QString()));
+    auto lines = w.form.Memo2.lines();
+    lines[12] = "Losnummer";
+    lines[54] = "Losnummer eingeben";
+    w.form.Memo2.setLines(lines);
+    w.prompt.inputAnswers = {QString("1234567"), std::nullopt};
+    QTest::mouseClick(w.form.lottotipp->Losnummer, Qt::LeftButton);
+    EXPECT_EQ(w.form.Losnummer, "1234567");
+    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Losnummer: 1234567");
+    QTest::mouseClick(w.form.lottotipp->Losnummer, Qt::LeftButton);
+    EXPECT_EQ(w.form.Losnummer, "1234567");
+    EXPECT_EQ(w.prompt.shown.back().caption, "Losnummer eingeben");
+    EXPECT_EQ(w.prompt.shown.back().text, "Losnummer: |1234567");
+}
