@@ -1,9 +1,9 @@
 #include "ui/stats_buttons.h"
 
+#include "ui/click_label.h"
 #include "ui/page_diagramm.h"
 
 #include <QGridLayout>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -45,9 +45,9 @@ QToolButton* shortcut(QWidget* parent, const char* name, const QString& hint = {
     return b;
 }
 
-ChartLinkLabel* linkLabel(QWidget* parent, const char* name, const QString& caption)
+ClickLabel* linkLabel(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* l = new ChartLinkLabel(caption, parent);
+    auto* l = new ClickLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
     l->setWordWrap(true);
     l->setCursor(Qt::PointingHandCursor);
@@ -55,12 +55,6 @@ ChartLinkLabel* linkLabel(QWidget* parent, const char* name, const QString& capt
 }
 
 } // namespace
-
-void ChartLinkLabel::mouseReleaseEvent(QMouseEvent* e)
-{
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
-    QLabel::mouseReleaseEvent(e);
-}
 
 DatenbankStatsButtons::DatenbankStatsButtons(DiagrammPage* diagramm, QWidget* parent) : QWidget(parent)
 {
@@ -158,13 +152,13 @@ MathematischChartShortcuts::MathematischChartShortcuts(DiagrammPage* diagramm, Q
     grid->setColumnStretch(3, 1);
 
     connect(SpeedButton17, &QToolButton::clicked, diagramm, &DiagrammPage::DiagrammQuersummen);
-    connect(Label88, &ChartLinkLabel::clicked, diagramm, &DiagrammPage::Label88Click);
+    connect(Label88, &ClickLabel::clicked, diagramm, &DiagrammPage::Label88Click);
     connect(SpeedButton21, &QToolButton::clicked, diagramm, &DiagrammPage::SpeedButton21Click);
     connect(SpeedButton27, &QToolButton::clicked, diagramm, &DiagrammPage::SpeedButton27Click);
     connect(SpeedButton28, &QToolButton::clicked, diagramm, &DiagrammPage::SpeedButton28Click);
-    connect(Label89, &ChartLinkLabel::clicked, diagramm, &DiagrammPage::Label89Click);
-    connect(Label91, &ChartLinkLabel::clicked, diagramm, &DiagrammPage::Label91Click);
-    connect(Label90, &ChartLinkLabel::clicked, diagramm, &DiagrammPage::Label90Click);
+    connect(Label89, &ClickLabel::clicked, diagramm, &DiagrammPage::Label89Click);
+    connect(Label91, &ClickLabel::clicked, diagramm, &DiagrammPage::Label91Click);
+    connect(Label90, &ClickLabel::clicked, diagramm, &DiagrammPage::Label90Click);
     connect(SpeedButton29, &QToolButton::clicked, diagramm, &DiagrammPage::Button9Click);
     connect(SpeedButton32, &QToolButton::clicked, diagramm, &DiagrammPage::Button10Click);
     connect(SpeedButton31, &QToolButton::clicked, diagramm, &DiagrammPage::Button11Click);

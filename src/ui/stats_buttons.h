@@ -3,26 +3,15 @@
 // "Datenbank" page and the chart shortcuts of the calculation pages "Statistisch" and "Mathematisch".
 // Each group creates its controls with their designed names and wires them to the handlers of the
 // DiagrammPage; the main window places the group (or single controls of it) on its page.
-#include <QLabel>
+#include <QWidget>
 
 class QPushButton;
 class QToolButton;
 
 namespace razoz {
 
+class ClickLabel;
 class DiagrammPage;
-
-// A text that reacts to a click like a button (Label88 … Label91).
-class ChartLinkLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-};
 
 // "Datenbank": the eight chart buttons; each chart ends on the "Diagramm" page.
 class DatenbankStatsButtons : public QWidget {
@@ -67,10 +56,10 @@ public:
     QToolButton* SpeedButton29; // primes per draw
     QToolButton* SpeedButton32; // odd per draw
     QToolButton* SpeedButton31; // even per draw
-    ChartLinkLabel* Label88;    // sums
-    ChartLinkLabel* Label89;    // pairs
-    ChartLinkLabel* Label91;    // triples
-    ChartLinkLabel* Label90;    // quads
+    ClickLabel* Label88;    // sums
+    ClickLabel* Label89;    // pairs
+    ClickLabel* Label91;    // triples
+    ClickLabel* Label90;    // quads
 };
 
 } // namespace razoz

@@ -286,19 +286,6 @@ TEST(Statistics, PrimesOddEvenPerDraw)
     EXPECT_EQ(primzahlen(small), 6);
 }
 
-TEST(Statistics, ShareRoundsHalvesToEven)
-{
-    ProgramDir dir;
-    // 8 draws × 6 numbers = 48 numbers, 3 of them prime: 300 / 48 = 6.25 → 6.
-    std::vector<DrawRecord> records;
-    QDate d(2005, 4, 7);
-    for (int i = 0; i < 8; ++i, d = d.addDays(7))
-        records.push_back(draw(d, {i < 3 ? 2 : 1, 4, 6, 8, 10, 12}, 1, 0));
-    dir.writeArchive(records);
-    EXPECT_EQ(primesPerDraw(dir.archivePath(), range(QDate(2005, 4, 2), QDate(2006, 1, 1)), numberedTexts()).title,
-              "t44 8 t1. 6% t45.");
-}
-
 TEST(Statistics, MissingArchive)
 {
     ProgramDir dir;
@@ -326,19 +313,4 @@ TEST(Statistics, DamagedRecordsStayInsideTheTables)
     EXPECT_EQ(sumDistribution(dir.archivePath(), r, {}).bars.back().x, 50 + 66 + 3 * 255);
     EXPECT_EQ(primesPerDraw(dir.archivePath(), r, {}).bars[0].y, 1); // 66 is no prime
     EXPECT_EQ(evenPerDraw(dir.archivePath(), r, {}).bars[3].y, 2);   // 0, 50, 66 / 2, 4, 6
-}
-
-TEST(Statistics, NamesAndFilters)
-{
-    for (Statistic s : kAllStatistics) EXPECT_EQ(statisticFromName(statisticName(s)), s);
-    EXPECT_EQ(statisticFromName("reintegro-overdue"), Statistic::ReintegroOverdue);
-    EXPECT_FALSE(statisticFromName("Frequency").has_value());
-
-    const StatsRange r = range(QDate(1985, 10, 17), QDate(2005, 4, 2), {true, false});
-    EXPECT_TRUE(filterFor(Statistic::Frequency, r).startInclusive);
-    EXPECT_FALSE(filterFor(Statistic::Pairs, r).startInclusive);
-    EXPECT_EQ(filterFor(Statistic::Reintegro, r).rule, DayRule::Reintegro);
-    EXPECT_EQ(filterFor(Statistic::ReintegroOverdue, r).rule, DayRule::Standard);
-    EXPECT_EQ(filterFor(Statistic::ReintegroOverdue, r).start, reintegroFirstDay());
-    EXPECT_FALSE(filterFor(Statistic::ReintegroOverdue, r).days.thursday);
 }

@@ -2,6 +2,7 @@
 #include "archive/dates.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
+#include "ui/click_label.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
 #include "ui/page_diagramm.h"
@@ -55,31 +56,6 @@ struct Fixture {
 void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
 } // namespace
-
-TEST(DiagrammPage, DesignedControls)
-{
-    Fixture f;
-    auto* chart = f.page.findChild<ChartView*>("Chart1");
-    ASSERT_NE(chart, nullptr);
-    EXPECT_FALSE(chart->chart()->legend()->isVisible());
-    EXPECT_TRUE(chart->chart()->title().isEmpty());
-    EXPECT_EQ(f.page.findChild<QFrame*>("Panel7")->geometry().bottom() < chart->geometry().top(), true);
-    auto* picker = f.page.findChild<QDateEdit*>("DateTimePicker2");
-    ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->date(), QDate(2005, 4, 2));
-    EXPECT_EQ(picker->minimumDate(), QDate(1985, 10, 17));
-    EXPECT_TRUE(picker->toolTip().startsWith("Dieses Datum gilt als ENddatum"));
-    const std::pair<const char*, const char*> captions[] = {{"SpeedButton9", "Ausstehende"}, {"SpeedButton900", "QS"},
-        {"SpeedButton33", "Reintegro"}, {"SpeedButton34", "Reintegro offen"}, {"SpeedButton1", "2er"},
-        {"SpeedButton3", "3er"}, {"SpeedButton2", "4er"}};
-    for (auto [name, caption] : captions) {
-        auto* b = f.page.Panel7->findChild<QToolButton*>(name);
-        ASSERT_NE(b, nullptr) << name;
-        EXPECT_EQ(b->text(), QString::fromUtf8(caption));
-    }
-    EXPECT_EQ(f.page.SpeedButton200->toolTip(), "Verteilung der gezogenen Zahlen");
-    EXPECT_EQ(f.page.SpeedButton34->toolTip(), "wie lange sind die einzelnen Sternzahlen überfällig");
-}
 
 TEST(DiagrammPage, Panel7ButtonsFillSeries2)
 {
