@@ -82,7 +82,8 @@ const char* colourName(BarColor c)
 int statsCommand(CliContext& ctx)
 {
     const QString kind = ctx.takeWord(QStringLiteral("statistic (frequency, overdue, sums, reintegro, "
-                                                     "reintegro-overdue, pairs, triples, quads, primes, odd, even)"));
+                                                     "reintegro-overdue, pairs, triples, quads, primes, odd, "
+                                                     "even)"));
     const auto statistic = statisticFromName(kind);
     if (!statistic) throw UsageError(QStringLiteral("unknown statistic: %1").arg(kind));
     const auto start = ctx.takeOption(QStringLiteral("--start"));

@@ -25,7 +25,8 @@ class DiagrammPage : public QWidget {
 public:
     // What the page reads from the main window, each at the moment a statistic runs. Wiring in TForm1:
     //   diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); },
-    //                      [this] { return drawDays(); }, [this]() -> const InterfaceTexts& { return Memo2; },
+    //                      [this] { return drawDays(); },
+    //                      [this]() -> const InterfaceTexts& { return Memo2; },
     //                      [this]() -> Prompt& { return prompt(); },
     //                      [this] { PageControl1->setCurrentWidget(diagramm); }});
     // A missing function falls back to: no folder, today, both draw days, no texts, no messages, no switch.

@@ -21,7 +21,8 @@ QIcon chartIcon()
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     const int heights[] = {7, 12, 5, 10};
-    for (int i = 0; i < 4; ++i) p.fillRect(1 + i * 4, 15 - heights[i], 3, heights[i], i == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    for (int i = 0; i < 4; ++i)
+        p.fillRect(1 + i * 4, 15 - heights[i], 3, heights[i], i == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0));
     p.setPen(Qt::black);
     p.drawLine(0, 15, 15, 15);
     return QIcon(pixmap);
@@ -93,7 +94,8 @@ DatenbankStatsButtons::DatenbankStatsButtons(DiagrammPage* diagramm, QWidget* pa
     connect(Button11, &QPushButton::clicked, diagramm, &DiagrammPage::Button11Click);
 }
 
-StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* parent) : QWidget(parent)
+StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("StatistischChartShortcuts"));
     SpeedButton26 = shortcut(this, "SpeedButton26");
@@ -103,7 +105,8 @@ StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWi
     SpeedButton25 = shortcut(this, "SpeedButton25");
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    for (auto* b : {SpeedButton26, SpeedButton22, SpeedButton23, SpeedButton24, SpeedButton25}) column->addWidget(b);
+    for (auto* b : {SpeedButton26, SpeedButton22, SpeedButton23, SpeedButton24, SpeedButton25})
+        column->addWidget(b);
     column->addStretch(1);
 
     // The frequency itself stays on its page; a shortcut is there to show the chart.
@@ -117,7 +120,8 @@ StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWi
     connect(SpeedButton25, &QToolButton::clicked, diagramm, &DiagrammPage::Label90Click);
 }
 
-MathematischChartShortcuts::MathematischChartShortcuts(DiagrammPage* diagramm, QWidget* parent) : QWidget(parent)
+MathematischChartShortcuts::MathematischChartShortcuts(DiagrammPage* diagramm, QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("MathematischChartShortcuts"));
     SpeedButton17 = shortcut(this, "SpeedButton17");
@@ -127,14 +131,16 @@ MathematischChartShortcuts::MathematischChartShortcuts(DiagrammPage* diagramm, Q
     SpeedButton29 = shortcut(this, "SpeedButton29", QStringLiteral("Diagramm der Primzahlen pro Tipp"));
     SpeedButton32 = shortcut(this, "SpeedButton32", QStringLiteral("Diagramm der ungeraden Zahlen pro Tipp"));
     SpeedButton31 = shortcut(this, "SpeedButton31", QStringLiteral("Diagramm der geraden Zahlen pro Tipp"));
-    Label88 = linkLabel(this, "Label88",
-                        QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "));
-    Label89 = linkLabel(this, "Label89",
-                        QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."));
+    Label88 = linkLabel(
+        this, "Label88",
+        QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "));
+    Label89 = linkLabel(
+        this, "Label89",
+        QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."));
     Label91 = linkLabel(this, "Label91", QStringLiteral("Dreier, "));
     Label90 = linkLabel(this, "Label90",
-                        QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können hier "
-                                       "ganz verhindert werden"));
+                        QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können "
+                                       "hier ganz verhindert werden"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -74,8 +74,9 @@ TForm1::TForm1(Environment env, QWidget* parent)
     connect(datenbank->SpeedButton5, &QToolButton::clicked, this, &TForm1::SelectDrawByDate);
 
     // The statistics: the chart page reads the range, draw days and texts from here when a chart runs.
-    diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); }, [this] { return drawDays(); },
-                       [this]() -> const InterfaceTexts& { return Memo2; }, [this]() -> Prompt& { return prompt(); },
+    diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); },
+                       [this] { return drawDays(); }, [this]() -> const InterfaceTexts& { return Memo2; },
+                       [this]() -> Prompt& { return prompt(); },
                        [this] { PageControl1->setCurrentWidget(diagramm); }});
     datenbankCharts = new DatenbankStatsButtons(diagramm, datenbank);
     datenbankCharts->setGeometry(260, 96, 400, 140);

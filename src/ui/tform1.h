@@ -64,9 +64,10 @@ public:
     LottotippPage* lottotipp;
     BerechnungPage* berechnung;
     DiagrammPage* diagramm;
-    DatenbankStatsButtons* datenbankCharts;      // Button5, Button8, Button2 … Button11
-    StatistischChartShortcuts* statistischCharts; // SpeedButton26, SpeedButton22 … SpeedButton25
-    MathematischChartShortcuts* mathematischCharts; // SpeedButton17, 21, 27, 28, 29, 31, 32, Label88 … Label91
+    // Chart buttons of "Datenbank" (Button5 …) and shortcuts of "Statistisch" and "Mathematisch".
+    DatenbankStatsButtons* datenbankCharts;
+    StatistischChartShortcuts* statistischCharts;
+    MathematischChartShortcuts* mathematischCharts;
     DatenbankPage* datenbank;
     QWidget* internet;
     QLabel* statusPanel0;
