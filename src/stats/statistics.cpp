@@ -325,8 +325,8 @@ BarChart quadCounts(const QString& path, const StatsRange& range, const Interfac
 
 BarChart primesPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
-    return propertyChart(Statistic::Primes, primeBit, kPrimesName, kPrimesShare, QStringLiteral(". "), path,
-                         range, texts);
+    return propertyChart(Statistic::Primes, [](int n) { return primeBit(n); }, kPrimesName, kPrimesShare,
+                         QStringLiteral(". "), path, range, texts);
 }
 
 BarChart oddPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
