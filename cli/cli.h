@@ -1,6 +1,7 @@
 #pragma once
 // razoz-cli: the program's core from a terminal. Each command is one function over a CliContext.
 #include "archive/current_draw.h"
+#include "tipfiles/tip_file.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -68,9 +69,15 @@ double parseDateOption(const QString& option, const QString& text);
 // The draw as every command prints it.
 QJsonObject drawJson(const CurrentDraw& draw, int index, DrawSeparator separator);
 
+// The tip rows of a command: every --row a,b,c,d,e,f (rows 1, 2, …) or --tips FILE, as the grid
+// would hold them. UsageError for a bad --row or both given or (when required) neither;
+// Failure when the tip file cannot be read.
+TipRows takeTipRows(CliContext& ctx, bool required = true);
+
 // Commands, one per file.
 int archiveCommand(CliContext& ctx);
 int drawCommand(CliContext& ctx);
+int checkCommand(CliContext& ctx);
 int statsCommand(CliContext& ctx);
 
 } // namespace razoz::cli

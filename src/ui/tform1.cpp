@@ -9,6 +9,7 @@
 #include "ui/page_lottotipp.h"
 #include "ui/qt_prompt.h"
 #include "ui/stats_buttons.h"
+#include "ui/tip_grid.h"
 #include "ui/windows.h"
 
 #include <QApplication>
@@ -67,6 +68,17 @@ TForm1::TForm1(Environment env, QWidget* parent)
 
     buildMenu();
     resize(830, 580);
+
+    tipGrid = new TipGrid;
+    tipGrid->setContext({.currentDraw = [this] { return navigator_.current(); },
+                         .losnummer = [this] { return Losnummer; },
+                         .settingsLoaded = [this] { return SettingsLoaded; },
+                         .prompt = [this] { return prompt_; },
+                         .interfaceTexts = [this] { return &Memo2; },
+                         .programFolder = [this] { return ProgramFolder; },
+                         .hitSoundFile = [this] { return HitSoundFile; }});
+    lottotipp->setTipGrid(tipGrid);
+    tipCheck = [this] { tipGrid->Komplettcheck(); };
 
     connect(lottotipp->SpeedButton6, &QToolButton::clicked, this, &TForm1::ShowPreviousDraw);
     connect(lottotipp->SpeedButton7, &QToolButton::clicked, this, &TForm1::ShowNextDraw);

@@ -24,6 +24,7 @@ class DatenbankStatsButtons;
 class StatistischChartShortcuts;
 class MathematischChartShortcuts;
 class LottotippPage;
+class TipGrid;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -62,6 +63,7 @@ public:
     // Controls
     QTabWidget* PageControl1;
     LottotippPage* lottotipp;
+    TipGrid* tipGrid; // the twelve tip rows on the "Lottotipp" page
     BerechnungPage* berechnung;
     DiagrammPage* diagramm;
     // Chart buttons of "Datenbank" (Button5 …) and shortcuts of "Statistisch" and "Mathematisch".

@@ -1,0 +1,130 @@
+#pragma once
+// The tip grid of the "Lottotipp" page: twelve tip rows ("1. Tipp" … "12. Tipp") of six number
+// boxes, each with its row label (red = locked), hit label and sum label, and the small clear
+// button. Handlers keep their designed names; the logic is in check/tip_check.h.
+//
+// Wiring in the main window (the grid reads these at the moment of use):
+//
+//     auto* grid = new TipGrid(lottotippPage);           // positions are the page's own
+//     grid->setContext({.currentDraw = [this] { return navigator_.current(); },
+//                       .losnummer = [this] { return losnummer_; },
+//                       .settingsLoaded = [this] { return settingsLoaded_; },
+//                       .prompt = [this] { return prompt_; },
+//                       .interfaceTexts = [this] { return &texts_; },
+//                       .programFolder = [this] { return programFolder_; },
+//                       .hitSoundFile = [this] { return hitSoundFile_; }});
+//     // after every draw selection or step, update, generation and tip loading:
+//     grid->Komplettcheck();
+#include "app/interface_texts.h"
+#include "app/prompt.h"
+#include "archive/current_draw.h"
+#include "check/tip_check.h"
+#include "ui/hit_sound.h"
+
+#include <QColor>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace razoz {
+
+// What the grid needs from its owner. An unset provider reads as: the all-zero draw, an empty
+// ticket number, settings not loaded, no prompt (clearing is then never confirmed), no texts, and
+// the current directory as program folder and "yippee.wav" as hit sound.
+struct TipGridContext {
+    std::function<CurrentDraw()> currentDraw;
+    std::function<QString()> losnummer;
+    std::function<bool()> settingsLoaded;
+    std::function<Prompt*()> prompt;
+    std::function<const InterfaceTexts*()> interfaceTexts;
+    std::function<QString()> programFolder;
+    std::function<QString()> hitSoundFile; // named without a folder; found in the program folder
+};
+
+class TipGrid : public QWidget {
+    Q_OBJECT
+public:
+    // The designed colours of the check.
+    static inline const QColor kDrawnColour{0, 255, 0};         // lime: one of the six drawn numbers
+    static inline const QColor kComplementaryColour{255, 255, 0}; // yellow: the complementary number
+    static inline const QColor kLockedColour{255, 0, 0};         // a red row label locks the row
+
+    explicit TipGrid(QWidget* parent = nullptr);
+    ~TipGrid() override;
+
+    void setContext(TipGridContext context);
+    // Replaces the player of the hit sound (tests count the plays).
+    void setSoundPlayer(std::unique_ptr<HitSoundPlayer> player);
+
+    // Rows 0..11 ("1. Tipp" is row 0), columns 0..5. Texts written go through the box rule.
+    TipRowTexts rowTexts(int row) const;
+    void setRowTexts(int row, const TipRowTexts& texts);
+    TipRows texts() const;
+    void setTexts(const TipRows& rows);
+    bool rowLocked(int row) const;
+    void setRowLocked(int row, bool locked);
+
+    // The last full check's tally, and the last row matched by this grid.
+    const HitTally& hitTally() const { return tally_; }
+    const RowMatch& rowMatch() const { return rowMatch_; }
+
+    QLineEdit* box(int row, int column) const { return boxes_[row][column]; }
+    QLabel* rowLabel(int row) const { return rowLabels_[row]; }
+    QLabel* hitLabel(int row) const { return hitLabels_[row]; }
+    QLabel* sumLabel(int row) const { return sumLabels_[row]; }
+    QToolButton* clearButton() const { return clearButton_; }
+
+    // Designed layout: row tops, box columns and label columns, in pixels of this widget.
+    static const std::array<int, kTipRows> kRowTop;
+    static const std::array<int, kTipColumns> kColumnLeft;
+    static constexpr int kHitLabelLeft = 380;
+    static constexpr int kSumLabelLeft = 450;
+
+    QSize sizeHint() const override;
+
+    // Matches six texts against the owner's draw and ticket number; the result becomes rowMatch().
+    RowMatch Zettelcheck(const TipRowTexts& texts);
+
+public slots:
+    // The full check of the twelve rows; does nothing but zero the tally before the settings are loaded.
+    void Komplettcheck();
+    // Empties every unlocked row, then checks (even before the settings are loaded).
+    void SpeedButton11Click();
+    // The clear button: asks first (interface texts 50 and 51).
+    void Loeschendertipp();
+    // Box rule on every change of a box, typed or set by the program.
+    void Edit1Change(QLineEdit* box);
+    // Leaving a box checks the grid once the settings are loaded.
+    void Edit1Exit(QLineEdit* box);
+    // Click on a row label: window text colour ↔ red (lock).
+    void Label30Click(QLabel* label);
+
+signals:
+    // After every full check that ran.
+    void checked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void runCheck(bool allowed);
+    void setBoxColour(QLineEdit* box, const QColor& colour);
+    QColor windowTextColour() const;
+    QString interfaceText(int n) const;
+
+    TipGridContext context_;
+    std::unique_ptr<HitSoundPlayer> player_;
+    std::array<std::array<QLineEdit*, kTipColumns>, kTipRows> boxes_{};
+    std::array<QLabel*, kTipRows> rowLabels_{}, hitLabels_{}, sumLabels_{};
+    QToolButton* clearButton_ = nullptr;
+    HitTally tally_;
+    RowMatch rowMatch_;
+};
+
+} // namespace razoz

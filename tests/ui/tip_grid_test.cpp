@@ -1,0 +1,314 @@
+#include "test_support.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
+#include "ui/tip_grid.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+
+namespace {
+
+struct CountingPlayer : HitSoundPlayer {
+    QStringList played;
+    void play(const QString& path) override { played << path; }
+};
+
+// A window holding the grid and one more box to move the focus to, with the owner's values.
+class GridWindow {
+public:
+    CurrentDraw draw;
+    QString losnummer;
+    bool settingsLoaded = true;
+    test::ScriptedPrompt prompt;
+    InterfaceTexts texts;
+    QWidget window;
+    TipGrid* grid;
+    QLineEdit* elsewhere;
+    CountingPlayer* player;
+
+    GridWindow()
+    {
+        draw.date = kEarliestDrawDay;
+        draw.numbers = {3, 11, 13, 15, 34, 35};
+        draw.complementary = 27;
+        QStringList lines;
+        for (int i = 0; i < 60; ++i) lines << QStringLiteral("Text %1").arg(i);
+        texts.setLines(lines);
+        grid = new TipGrid(&window);
+        elsewhere = new QLineEdit(&window);
+        elsewhere->setObjectName("elsewhere");
+        elsewhere->move(0, 300);
+        auto owned = std::make_unique<CountingPlayer>();
+        player = owned.get();
+        grid->setSoundPlayer(std::move(owned));
+        grid->setContext({.currentDraw = [this] { return draw; },
+                          .losnummer = [this] { return losnummer; },
+                          .settingsLoaded = [this] { return settingsLoaded; },
+                          .prompt = [this]() -> Prompt* { return &prompt; },
+                          .interfaceTexts = [this] { return &texts; },
+                          .programFolder = [] { return QStringLiteral("/opt/razoz/"); },
+                          .hitSoundFile = {}});
+        window.resize(520, 340);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QLineEdit* box(const char* name) const { return grid->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+    QLabel* label(const char* name) const { return grid->findChild<QLabel*>(QString::fromLatin1(name)); }
+    // Types into a box as the player does: click it, type, then move on.
+    void type(QLineEdit* b, const QString& text)
+    {
+        QTest::mouseClick(b, Qt::LeftButton);
+        b->selectAll();
+        QTest::keyClicks(b, text);
+    }
+    void typeRow(int row, const QStringList& numbers)
+    {
+        for (int c = 0; c < 6; ++c) type(grid->box(row, c), numbers[c]);
+        QTest::mouseClick(elsewhere, Qt::LeftButton);
+    }
+    QColor boxColour(int row, int column) const
+    {
+        return grid->box(row, column)->palette().color(QPalette::Base);
+    }
+    QColor normal() const { return grid->palette().color(QPalette::Base); }
+};
+
+QStringList rowTexts(const TipGrid& g, int row)
+{
+    QStringList l;
+    for (const QString& t : g.rowTexts(row)) l << t;
+    return l;
+}
+
+} // namespace
+
+TEST(TipGrid, ControlsCarryTheirDesignedNamesAndPlaces)
+{
+    GridWindow w;
+    int boxes = 0;
+    auto edit = [&](int n) { return w.grid->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)); };
+    for (int n = 1; n <= 79; ++n) boxes += edit(n) ? 1 : 0;
+    EXPECT_EQ(boxes, 72);
+    for (int n : {37, 38, 39, 40, 41, 42, 55}) EXPECT_FALSE(edit(n)) << n;
+    EXPECT_EQ(w.box("Edit56"), w.grid->box(8, 0));
+    EXPECT_EQ(w.box("Edit79"), w.grid->box(11, 5));
+    EXPECT_EQ(w.box("Edit79")->geometry().topLeft(), QPoint(306, 254));
+    EXPECT_EQ(w.box("Edit43")->geometry().topLeft(), QPoint(146, 158));
+    EXPECT_EQ(w.box("Edit1")->width(), 25);
+    EXPECT_EQ(w.label("Label64")->text(), "12. Tipp");
+    EXPECT_EQ(w.label("Label61")->text(), "10. Tipp");
+    EXPECT_EQ(w.label("Label28")->toolTip(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    EXPECT_EQ(w.label("Label70"), w.grid->hitLabel(11));
+    EXPECT_EQ(w.label("Label70")->x(), 380);
+    EXPECT_EQ(w.label("Label72"), w.grid->sumLabel(11));
+    EXPECT_EQ(w.label("Label72")->x(), 450);
+    auto* clear = w.grid->findChild<QToolButton*>("SpeedButton11");
+    ASSERT_TRUE(clear);
+    EXPECT_EQ(clear->toolTip(), "Löschen aller Tipps");
+    w.grid->grab().save(QStringLiteral("/tmp/tipgrid_empty.png"));
+}
+
+TEST(TipGrid, TypingAndLeavingAWorkedRowChecksIt)
+{
+    GridWindow w;
+    w.typeRow(0, {"41", "13", "3", "27", "11", "40"});
+    EXPECT_EQ(rowTexts(*w.grid, 0), QStringList({"3", "11", "13", "27", "40", "41"}));
+    for (int c : {0, 1, 2}) EXPECT_EQ(w.boxColour(0, c), QColor(0, 255, 0)) << c;
+    EXPECT_EQ(w.boxColour(0, 3), QColor(255, 255, 0));
+    EXPECT_EQ(w.boxColour(0, 4), w.normal());
+    EXPECT_EQ(w.boxColour(0, 5), w.normal());
+    EXPECT_EQ(w.label("Label36")->text(), "135");
+    EXPECT_EQ(w.label("Label22")->text(), "3 + Z");
+    EXPECT_EQ(w.label("Label22")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(w.grid->hitTally()[3][1], 1);
+    EXPECT_EQ(w.grid->rowMatch().hits, 3);
+    EXPECT_EQ(w.player->played, QStringList({"/opt/razoz/yippee.wav"}));
+    w.grid->grab().save(QStringLiteral("/tmp/tipgrid_hits.png"));
+
+    // Another draw: the same row now misses; the label turns black and the colours go.
+    w.draw.numbers = {1, 2, 4, 5, 6, 7};
+    w.draw.complementary = 8;
+    w.grid->Komplettcheck();
+    EXPECT_EQ(w.label("Label22")->text(), "0");
+    EXPECT_EQ(w.label("Label22")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(w.boxColour(0, 0), w.normal());
+    EXPECT_EQ(w.grid->hitTally()[0][0], 1);
+    EXPECT_EQ(w.grid->hitTally()[3][1], 0);
+    EXPECT_EQ(w.player->played.size(), 1);
+    w.grid->grab().save(QStringLiteral("/tmp/tipgrid_missed.png"));
+}
+
+TEST(TipGrid, BoxesKeepOnlyNumbersFrom1To49)
+{
+    GridWindow w;
+    w.type(w.box("Edit1"), "50");
+    EXPECT_EQ(w.box("Edit1")->text(), "");
+    w.type(w.box("Edit2"), "0");
+    EXPECT_EQ(w.box("Edit2")->text(), "");
+    w.type(w.box("Edit3"), "x");
+    EXPECT_EQ(w.box("Edit3")->text(), "");
+    w.type(w.box("Edit4"), "07");
+    EXPECT_EQ(w.box("Edit4")->text(), "7");
+    w.type(w.box("Edit5"), "49");
+    EXPECT_EQ(w.box("Edit5")->text(), "49");
+    // Texts the program writes obey the same rule.
+    w.grid->setRowTexts(1, {"07", "abc", "50", " 9", "", "12"});
+    EXPECT_EQ(rowTexts(*w.grid, 1), QStringList({"7", "", "", "9", "", "12"}));
+}
+
+TEST(TipGrid, IncompleteRowsStayPlainAndFullRowsMayRepeatANumber)
+{
+    GridWindow w;
+    w.grid->setRowTexts(0, {"3", "11", "13", "15", "34", "35"});
+    w.grid->Komplettcheck();
+    EXPECT_EQ(w.label("Label22")->text(), "6");
+    w.grid->box(0, 5)->clear(); // five numbers left
+    w.grid->setRowTexts(2, {"5", "5", "5", "5", "5", "5"});
+    w.draw.numbers = {5, 9, 17, 22, 30, 41};
+    w.grid->Komplettcheck();
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(w.boxColour(0, c), w.normal()) << c;
+    EXPECT_EQ(w.label("Label22")->text(), "");
+    EXPECT_EQ(w.label("Label36")->text(), "");
+    EXPECT_EQ(rowTexts(*w.grid, 0), QStringList({"3", "11", "13", "15", "34", ""})); // not sorted either
+    EXPECT_EQ(w.label("Label24")->text(), "6");
+    EXPECT_EQ(w.label("Label38")->text(), "30");
+    EXPECT_EQ(w.grid->hitTally()[6][0], 1);
+    int total = 0;
+    for (const auto& pair : w.grid->hitTally().counts) total += pair[0] + pair[1];
+    EXPECT_EQ(total, 1);
+}
+
+TEST(TipGrid, LeavingABoxBeforeTheSettingsAreLoadedDoesNotCheck)
+{
+    GridWindow w;
+    w.settingsLoaded = false;
+    w.typeRow(0, {"41", "13", "3", "27", "11", "40"});
+    EXPECT_EQ(rowTexts(*w.grid, 0), QStringList({"41", "13", "3", "27", "11", "40"}));
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(w.boxColour(0, c), w.normal()) << c;
+    EXPECT_EQ(w.label("Label22")->text(), "");
+    EXPECT_EQ(w.grid->hitTally(), HitTally{});
+    EXPECT_TRUE(w.player->played.isEmpty());
+    // The tally of an earlier check is zeroed even when the check may not run.
+    w.settingsLoaded = true;
+    w.grid->Komplettcheck();
+    EXPECT_EQ(w.grid->hitTally()[3][1], 1);
+    w.settingsLoaded = false;
+    w.grid->Komplettcheck();
+    EXPECT_EQ(w.grid->hitTally(), HitTally{});
+    EXPECT_EQ(w.label("Label22")->text(), "3 + Z"); // nothing else changes
+}
+
+TEST(TipGrid, LockedRowsSurviveClearingAndRowLabelsToggle)
+{
+    GridWindow w;
+    w.settingsLoaded = false; // clearing checks even during start-up
+    for (int r = 0; r < 12; ++r)
+        w.grid->setRowTexts(r, {"41", "13", "3", "27", "11", QString::number(r + 1)});
+    QTest::mouseClick(w.label("Label30"), Qt::LeftButton); // row 2
+    QTest::mouseClick(w.label("Label46"), Qt::LeftButton); // row 7
+    EXPECT_TRUE(w.grid->rowLocked(1));
+    EXPECT_TRUE(w.grid->rowLocked(6));
+    EXPECT_FALSE(w.grid->rowLocked(0));
+    EXPECT_EQ(w.label("Label30")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    w.grid->grab().save(QStringLiteral("/tmp/tipgrid_locked.png"));
+
+    // "No" keeps everything.
+    w.prompt.questionAnswers = {false};
+    QTest::mouseClick(w.grid->clearButton(), Qt::LeftButton);
+    ASSERT_EQ(w.prompt.shown.size(), 1u);
+    EXPECT_EQ(w.prompt.shown[0].caption, "Text 51");
+    EXPECT_EQ(w.prompt.shown[0].text, "Text 50");
+    EXPECT_EQ(w.grid->rowTexts(0)[0], "41");
+
+    QTest::mouseClick(w.grid->clearButton(), Qt::LeftButton); // Yes
+    for (int r = 0; r < 12; ++r) {
+        if (r == 1 || r == 6) continue;
+        EXPECT_EQ(w.grid->rowTexts(r), TipRowTexts{}) << r;
+        EXPECT_EQ(w.grid->hitLabel(r)->text(), "") << r;
+        EXPECT_EQ(w.grid->sumLabel(r)->text(), "") << r;
+    }
+    // The locked rows stay and are checked again: sorted, coloured, counted, with the sound.
+    EXPECT_EQ(rowTexts(*w.grid, 1), QStringList({"2", "3", "11", "13", "27", "41"}));
+    EXPECT_EQ(rowTexts(*w.grid, 6), QStringList({"3", "7", "11", "13", "27", "41"}));
+    EXPECT_EQ(w.label("Label47")->text(), "") << "row 8 was cleared";
+    EXPECT_EQ(w.label("Label45")->text(), "3 + Z");
+    EXPECT_EQ(w.label("Label49")->text(), "102");
+    EXPECT_EQ(w.boxColour(6, 0), QColor(0, 255, 0));
+    EXPECT_EQ(w.grid->hitTally()[3][1], 2);
+    EXPECT_EQ(w.player->played.size(), 1);
+
+    // A second click unlocks; a label in some other colour goes back to the window text colour.
+    QTest::mouseClick(w.label("Label30"), Qt::LeftButton);
+    EXPECT_FALSE(w.grid->rowLocked(1));
+    EXPECT_EQ(w.label("Label30")->palette().color(QPalette::WindowText),
+              w.grid->palette().color(QPalette::WindowText));
+    QPalette blue = w.label("Label31")->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    w.label("Label31")->setPalette(blue);
+    QTest::mouseClick(w.label("Label31"), Qt::LeftButton);
+    EXPECT_EQ(w.label("Label31")->palette().color(QPalette::WindowText),
+              w.grid->palette().color(QPalette::WindowText));
+    EXPECT_FALSE(w.grid->rowLocked(2));
+    w.grid->setRowLocked(11, true);
+    EXPECT_TRUE(w.grid->rowLocked(11));
+}
+
+TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({test::draw(QDate(1985, 10, 17), {1, 2, 4, 5, 6, 7}, 8, 0),
+                      test::draw(QDate(1985, 10, 19), {3, 11, 13, 15, 34, 35}, 27, 0),
+                      test::draw(QDate(1985, 10, 24), {9, 10, 12, 14, 16, 18}, 20, 5)});
+    test::ScriptedPrompt prompt;
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}});
+    auto owned = std::make_unique<CountingPlayer>();
+    CountingPlayer* player = owned.get();
+    form.tipGrid->setSoundPlayer(std::move(owned));
+    form.tipGrid->setRowTexts(0, {"41", "13", "3", "27", "11", "40"});
+    form.show();
+    QTest::qWait(1);
+    TipGrid& grid = *form.tipGrid;
+    EXPECT_EQ(grid.parentWidget(), form.lottotipp);
+    EXPECT_EQ(grid.box(0, 0)->mapTo(form.lottotipp, QPoint(0, 0)), QPoint(146, 43));
+    EXPECT_EQ(grid.hitLabel(0)->text(), "0"); // start-up checks against the latest draw
+    EXPECT_EQ(grid.rowTexts(0)[0], "3");
+
+    QTest::mouseClick(form.lottotipp->SpeedButton6, Qt::LeftButton);
+    EXPECT_EQ(grid.hitLabel(0)->text(), "3 + Z");
+    EXPECT_EQ(grid.box(0, 0)->palette().color(QPalette::Base), QColor(0, 255, 0));
+    EXPECT_EQ(grid.hitTally()[3][1], 1);
+    EXPECT_EQ(player->played, QStringList{dir.file("yippee.wav")});
+
+    QTest::mouseClick(form.lottotipp->SpeedButton7, Qt::LeftButton);
+    EXPECT_EQ(grid.hitLabel(0)->text(), "0");
+    EXPECT_EQ(grid.hitTally()[3][1], 0);
+
+    // The row labels take clicks inside the window, and their hint reaches status panel 1.
+    QTest::mouseClick(grid.rowLabel(0), Qt::LeftButton);
+    EXPECT_TRUE(grid.rowLocked(0));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(grid.rowLabel(0), &enter);
+    EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    form.grab().save(QStringLiteral("/tmp/tipgrid_window.png"));
+}
+
+TEST(HitSound, PlayingNeverFailsWithOrWithoutTheFile)
+{
+    test::ProgramDir dir;
+    dir.copyInstallData();
+    ASSERT_TRUE(QFileInfo(dir.file("yippee.wav")).size() > 44) << "the sound is installed with the data";
+    QtHitSoundPlayer player;
+    player.play(dir.file("yippee.wav"));
+    player.play(dir.file("yippee.wav"));
+    player.play(dir.file("missing.wav")); // the system beep instead
+}
