@@ -84,5 +84,6 @@ TipRows takeTipRows(CliContext& ctx, bool required = true);
 int archiveCommand(CliContext& ctx);
 int drawCommand(CliContext& ctx);
 int checkCommand(CliContext& ctx);
+int statsCommand(CliContext& ctx);
 
 } // namespace razoz::cli

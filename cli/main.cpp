@@ -19,7 +19,8 @@ const char* kUsage =
     "commands:\n"
     "  archive list                      every draw of the archive\n"
     "  draw [--date D] [--prev K | --next K]   the draw selected for a date, stepped K times\n"
-    "  check [--date D] (--row a,b,c,d,e,f ... | --tips FILE) [--losnummer N]   the tip check\n";
+    "  check [--date D] (--row a,b,c,d,e,f ... | --tips FILE) [--losnummer N]   the tip check\n"
+    "  stats KIND [--start D] [--end D] [--no-saturday] [--no-thursday]   one statistic as its bars\n";
 
 const std::map<QString, Command>& commands()
 {
@@ -27,6 +28,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("archive"), archiveCommand},
         {QStringLiteral("draw"), drawCommand},
         {QStringLiteral("check"), checkCommand},
+        {QStringLiteral("stats"), statsCommand},
     };
     return table;
 }

@@ -13,6 +13,7 @@
 #include "ui/page_lottotipp.h"
 #include "ui/qt_prompt.h"
 #include "ui/settings_binder.h"
+#include "ui/stats_buttons.h"
 #include "ui/tip_grid.h"
 #include "ui/windows.h"
 
@@ -101,6 +102,18 @@ TForm1::TForm1(Environment env, QWidget* parent)
     connect(internet, &InternetPage::linkClicked, this, &TForm1::Label52Click);
     connect(lottotipp->Label43, &ClickLabel::clicked, this, &TForm1::Label43Click);
     connect(lottotipp->Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
+
+    // The statistics: the chart page reads the range, draw days and texts from here when a chart runs.
+    diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); },
+                       [this] { return drawDays(); }, [this]() -> const InterfaceTexts& { return Memo2; },
+                       [this]() -> Prompt& { return prompt(); },
+                       [this] { PageControl1->setCurrentWidget(diagramm); }});
+    datenbankCharts = new DatenbankStatsButtons(diagramm, datenbank);
+    datenbankCharts->setGeometry(260, 96, 400, 140);
+    statistischCharts = new StatistischChartShortcuts(diagramm, berechnung->Statistisch);
+    statistischCharts->setGeometry(770, 8, 32, 170);
+    mathematischCharts = new MathematischChartShortcuts(diagramm, berechnung->Mathematisch);
+    mathematischCharts->setGeometry(8, 290, 790, 150);
 
     // Hints go to status panel 1 when the mouse enters a control.
     qApp->installEventFilter(this);
@@ -340,8 +353,8 @@ void TForm1::selectTodaysDraw()
     SelectDrawByDate();
 }
 
-// 17. The frequency chart of the drawn numbers is drawn here once the statistics are in place.
-void TForm1::drawFirstChart() {}
+// 17. The frequency chart of the drawn numbers, ready when the user first looks.
+void TForm1::drawFirstChart() { diagramm->SpeedButton2Click(); }
 
 // 18. Command-line print mode ("D" and a tip file) runs here once tip files and slip printing are in place.
 void TForm1::runCommandLinePrint() {}

@@ -26,6 +26,9 @@ class BerechnungPage;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
+class DatenbankStatsButtons;
+class StatistischChartShortcuts;
+class MathematischChartShortcuts;
 class LottotippPage;
 class TipGrid;
 
@@ -70,6 +73,10 @@ public:
     TipGrid* tipGrid; // the twelve tip rows on the "Lottotipp" page
     BerechnungPage* berechnung;
     DiagrammPage* diagramm;
+    // Chart buttons of "Datenbank" (Button5 …) and shortcuts of "Statistisch" and "Mathematisch".
+    DatenbankStatsButtons* datenbankCharts;
+    StatistischChartShortcuts* statistischCharts;
+    MathematischChartShortcuts* mathematischCharts;
     DatenbankPage* datenbank;
     InternetPage* internet;
     QLabel* statusPanel0;

@@ -1,0 +1,186 @@
+#include "ui/chart_view.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace razoz {
+
+namespace {
+
+constexpr int kColours = 3; // set 0 green, 1 red, 2 series colour
+
+int setOf(BarColor c)
+{
+    switch (c) {
+    case BarColor::Green: return 0;
+    case BarColor::Red: return 1;
+    case BarColor::Series: return 2;
+    }
+    return 2;
+}
+
+// Label every step-th x so that neighbouring labels keep about 30 pixels apart (the sum chart has
+// some 200 bars).
+int labelStep(int bars, int width)
+{
+    const double perBar = double(std::max(width - 80, 100)) / std::max(bars, 1);
+    for (int step : {1, 2, 5, 10, 20, 50, 100})
+        if (perBar * step >= 30) return step;
+    return 200;
+}
+
+// A whole step of 1, 2 or 5 times a power of ten giving at most ten intervals.
+double tickInterval(double span)
+{
+    for (double scale = 1;; scale *= 10)
+        for (double step : {1.0, 2.0, 5.0})
+            if (span / (step * scale) <= 10) return step * scale;
+}
+
+QString numberText(double v)
+{
+    return v == std::floor(v) ? QString::number(qint64(v)) : QString::number(v);
+}
+
+} // namespace
+
+ChartView::ChartView(QWidget* parent) : QChartView(parent)
+{
+    setObjectName(QStringLiteral("Chart1"));
+    setRenderHint(QPainter::Antialiasing, false);
+
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setTitle({});
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+
+    series1_ = new QBarSeries(chart);
+    series1_->setObjectName(QStringLiteral("Series1"));
+    series2_ = new QStackedBarSeries(chart);
+    series2_->setObjectName(QStringLiteral("Series2"));
+    series2_->setBarWidth(0.8);
+    series2_->setLabelsVisible(false);
+
+    left_ = new QValueAxis(chart);
+    left_->setObjectName(QStringLiteral("LeftAxis"));
+    left_->setLabelFormat(QStringLiteral("%.0f"));
+    bottom_ = new QCategoryAxis(chart);
+    bottom_->setObjectName(QStringLiteral("BottomAxis"));
+    bottom_->setGridLineVisible(false);
+
+    chart->addSeries(series1_);
+    chart->addSeries(series2_);
+    chart->addAxis(left_, Qt::AlignLeft);
+    chart->addAxis(bottom_, Qt::AlignBottom);
+    series2_->attachAxis(left_);
+    series2_->attachAxis(bottom_);
+    series1_->setVisible(false);
+    setChart(chart);
+    setBarChart({});
+}
+
+void ChartView::setBarChart(const BarChart& value)
+{
+    chart_ = value;
+    const auto& bars = chart_.bars;
+    const int n = int(bars.size());
+
+    // Series2 on, Series1 off; all points replaced, in ascending order of x.
+    series1_->setVisible(false);
+    series2_->setVisible(true);
+    series2_->clear();
+    const QColor colours[kColours] = {kGreen, kRed, kGreen};
+    QList<QBarSet*> sets;
+    for (int c = 0; c < kColours; ++c) {
+        auto* set = new QBarSet(QString());
+        set->setColor(colours[c]);
+        set->setBorderColor(colours[c].darker(130));
+        QList<qreal> values(n, 0.0);
+        for (int i = 0; i < n; ++i)
+            if (setOf(bars[std::size_t(i)].color) == c) values[i] = bars[std::size_t(i)].y;
+        set->append(values);
+        sets << set;
+    }
+    series2_->append(sets);
+
+    updateBottomLabels();
+    bottom_->setRange(-0.5, std::max(n, 1) - 0.5);
+    // The axis title is rich text: keep the title's runs of blanks, which separate its parts.
+    bottom_->setTitleText(chart_.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+
+    // Left axis: the statistic's fixed limits, else scaled to the bars. Counts are whole numbers, so
+    // the ticks run in whole steps from the lower limit.
+    double lo = 0, hi = 0;
+    if (chart_.leftAxis) {
+        lo = chart_.leftAxis->min;
+        hi = chart_.leftAxis->max;
+    } else {
+        for (const auto& b : bars) {
+            lo = std::min(lo, b.y);
+            hi = std::max(hi, b.y);
+        }
+    }
+    // Equal limits leave no height to draw in; the value keeps them, the drawing widens by one.
+    if (hi <= lo) hi = lo + 1;
+    const double interval = tickInterval(hi - lo);
+    if (!chart_.leftAxis) hi = lo + std::ceil((hi - lo) / interval) * interval;
+    left_->setRange(lo, hi);
+    left_->setTickType(QValueAxis::TicksDynamic);
+    left_->setTickAnchor(lo);
+    left_->setTickInterval(interval);
+}
+
+void ChartView::updateBottomLabels()
+{
+    // Bar i sits at i and is labelled with its x; on long charts only the multiples of the step are,
+    // each label centred on its bar in a category step bars wide.
+    for (const QString& label : bottom_->categoriesLabels()) bottom_->remove(label);
+    const auto& bars = chart_.bars;
+    const int step = labelStep(int(bars.size()), viewport()->width());
+    bool first = true;
+    for (int i = 0; i < int(bars.size()); ++i) {
+        const double x = bars[std::size_t(i)].x;
+        if (step > 1 && std::fmod(x, step) != 0) continue;
+        if (first) bottom_->setStartValue(i - step / 2.0);
+        first = false;
+        bottom_->append(numberText(x), i + step / 2.0);
+    }
+}
+
+void ChartView::resizeEvent(QResizeEvent* e)
+{
+    QChartView::resizeEvent(e);
+    updateBottomLabels();
+}
+
+int ChartView::drawnBarCount() const
+{
+    const auto sets = series2_->barSets();
+    return sets.isEmpty() ? 0 : int(sets.first()->count());
+}
+
+double ChartView::drawnHeight(int i) const
+{
+    double h = 0;
+    for (const QBarSet* set : series2_->barSets()) h += set->at(i);
+    return h;
+}
+
+QColor ChartView::drawnColour(int i) const
+{
+    const auto sets = series2_->barSets();
+    for (QBarSet* set : sets)
+        if (set->at(i) != 0) return set->color();
+    // A zero-height bar has no colour of its own on screen; report the colour it would have.
+    return i < int(chart_.bars.size()) && chart_.bars[std::size_t(i)].color == BarColor::Red ? kRed : kGreen;
+}
+
+} // namespace razoz

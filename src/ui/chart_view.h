@@ -1,0 +1,52 @@
+#pragma once
+// Chart1: the bar chart of the "Diagramm" page. It shows one BarChart value at a time; the value
+// itself (bars, axis limits) stays with the caller, the chart only draws it.
+#include "stats/bar_chart.h"
+
+#include <QChartView>
+#include <QColor>
+
+class QBarSeries;
+class QCategoryAxis;
+class QStackedBarSeries;
+class QValueAxis;
+
+namespace razoz {
+
+class ChartView : public QChartView {
+    Q_OBJECT
+public:
+    static inline const QColor kGreen{0, 128, 0}; // the bar series' colour, also used for "green" bars
+    static inline const QColor kRed{255, 0, 0};
+
+    explicit ChartView(QWidget* parent = nullptr);
+
+    // Replaces the bars, the left-axis scaling and the bottom axis title.
+    void setBarChart(const BarChart& chart);
+    const BarChart& barChart() const { return chart_; }
+
+    // Series2 carries every statistic; Qt 6.4 has no per-bar colour, so it stacks one bar set per colour
+    // (green, red, series colour), each holding zeros where a bar has another colour. Series1 stays off.
+    QStackedBarSeries* series2() const { return series2_; }
+    QBarSeries* series1() const { return series1_; }
+    QValueAxis* leftAxis() const { return left_; }
+    QCategoryAxis* bottomAxis() const { return bottom_; }
+    // Height and colour of bar i as drawn (the sum over the stacked sets; the set that is not zero).
+    double drawnHeight(int i) const;
+    QColor drawnColour(int i) const;
+    int drawnBarCount() const;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void updateBottomLabels();
+
+    BarChart chart_;
+    QBarSeries* series1_;
+    QStackedBarSeries* series2_;
+    QValueAxis* left_;
+    QCategoryAxis* bottom_;
+};
+
+} // namespace razoz

@@ -1,0 +1,316 @@
+#include "stats/statistics.h"
+
+#include "archive/dates.h"
+#include "archive/draw_archive.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+using namespace razoz;
+using razoz::test::draw;
+using razoz::test::ProgramDir;
+
+namespace {
+
+// Text n reads "tn", so every title shows which texts it uses and where.
+InterfaceTexts numberedTexts()
+{
+    QStringList lines;
+    for (int i = 0; i < 55; ++i) lines << QStringLiteral("t%1").arg(i);
+    return InterfaceTexts(lines);
+}
+
+StatsRange range(QDate start, QDate end, DrawDays days = {})
+{
+    return {toDays(start), toDays(end), days};
+}
+
+double heightAt(const BarChart& chart, double x)
+{
+    for (const auto& b : chart.bars)
+        if (b.x == x) return b.y;
+    ADD_FAILURE() << "no bar at " << x;
+    return -1;
+}
+
+double barTotal(const BarChart& chart)
+{
+    return std::accumulate(chart.bars.begin(), chart.bars.end(), 0.0,
+                           [](double s, const ChartPoint& b) { return s + b.y; });
+}
+
+const QDate kStartSat(2005, 4, 2), kMon(2005, 4, 4), kThu(2005, 4, 7), kSat(2005, 4, 9), kSun(2005, 4, 10);
+
+} // namespace
+
+TEST(Statistics, StartBoundAndDrawDaysPerStatistic)
+{
+    ProgramDir dir;
+    // Saturday on the start date, then Monday, Thursday, Saturday, Sunday; one draw after the end.
+    dir.writeArchive({draw(kStartSat, {1, 2, 3, 4, 5, 6}, 7, 1), draw(kMon, {1, 2, 3, 4, 5, 6}, 7, 2),
+                      draw(kThu, {1, 2, 3, 4, 5, 6}, 7, 3), draw(kSat, {1, 2, 3, 4, 5, 6}, 7, 4),
+                      draw(kSun, {1, 2, 3, 4, 5, 6}, 7, 5), draw(QDate(2005, 4, 14), {1, 2, 3, 4, 5, 6}, 7, 6)});
+    const InterfaceTexts texts = numberedTexts();
+    const StatsRange both = range(kStartSat, kSun);
+    const QString path = dir.archivePath();
+
+    // Frequency counts the start date and the Monday: 5 draws; the Reintegro frequency counts the
+    // start date but no Monday and no Sunday: Saturday 02.04., Thursday, Saturday.
+    EXPECT_EQ(heightAt(numberFrequency(path, both, texts), 1), 5);
+    const BarChart reintegro = reintegroFrequency(path, both, texts);
+    EXPECT_EQ(barTotal(reintegro), 3);
+    EXPECT_EQ(heightAt(reintegro, 1), 1);
+    EXPECT_EQ(heightAt(reintegro, 2), 0);
+    EXPECT_EQ(heightAt(reintegro, 5), 0);
+    // The strictly-after statistics leave out the start date but take the Monday.
+    EXPECT_EQ(numberOverdue(path, both, texts).bars.back().y, 5); // 49 never drawn: draws + 1
+    EXPECT_EQ(barTotal(sumDistribution(path, both, texts)), 4);
+    EXPECT_EQ(heightAt(pairCounts(path, both, texts), 1), 4);
+    EXPECT_EQ(barTotal(primesPerDraw(path, both, texts)), 4);
+    const BarChart reintegroWaiting = reintegroOverdue(path, both, texts);
+    EXPECT_EQ(heightAt(reintegroWaiting, 5), 1);
+    EXPECT_EQ(heightAt(reintegroWaiting, 2), 4);
+    EXPECT_EQ(heightAt(reintegroWaiting, 1), 4); // drawn only on the start date
+
+    // Only "Samstag Ziehungen": Saturday and Sunday pass the standard rule, only Saturday the Reintegro one.
+    const StatsRange saturdays = range(kStartSat, kSun, {true, false});
+    EXPECT_EQ(heightAt(numberFrequency(path, saturdays, texts), 1), 3);
+    EXPECT_EQ(barTotal(reintegroFrequency(path, saturdays, texts)), 2);
+    // Only "Donnerstag Ziehungen".
+    const StatsRange thursdays = range(kStartSat, kSun, {false, true});
+    EXPECT_EQ(heightAt(numberFrequency(path, thursdays, texts), 1), 1);
+    EXPECT_EQ(heightAt(reintegroFrequency(path, thursdays, texts), 3), 1);
+
+    // The end date itself is in range.
+    EXPECT_EQ(heightAt(numberFrequency(path, range(kStartSat, QDate(2005, 4, 14)), texts), 1), 6);
+}
+
+TEST(Statistics, ReintegroStatisticsStartOn20June1991)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(1991, 6, 13), {1, 2, 3, 4, 5, 6}, 7, 5),
+                      draw(QDate(1991, 6, 15), {1, 2, 3, 4, 5, 6}, 7, 5),
+                      draw(QDate(1991, 6, 20), {1, 2, 3, 4, 5, 6}, 7, 3),
+                      draw(QDate(1991, 6, 22), {1, 2, 3, 4, 5, 6}, 7, 4),
+                      draw(QDate(1991, 6, 27), {1, 2, 3, 4, 5, 6}, 7, 7)});
+    const StatsRange all = range(QDate(1985, 1, 1), QDate(2000, 1, 1));
+    EXPECT_EQ(reintegroFirstDay(), toDays(QDate(1991, 6, 20)));
+
+    const BarChart freq = reintegroFrequency(dir.archivePath(), all, numberedTexts());
+    ASSERT_EQ(freq.bars.size(), 10u);
+    EXPECT_EQ(heightAt(freq, 5), 0); // before the cut-off
+    EXPECT_EQ(heightAt(freq, 3), 1); // on the cut-off day: counted
+    EXPECT_EQ(heightAt(freq, 4), 1);
+    EXPECT_EQ(heightAt(freq, 7), 1);
+    EXPECT_EQ(freq.leftAxis, (AxisLimits{0, 1}));
+    EXPECT_EQ(freq.title, "t3");
+    for (const auto& b : freq.bars) EXPECT_EQ(b.color, BarColor::Series);
+
+    // Overdue starts strictly after the cut-off: two draws, Reintegro 4 then 7.
+    const BarChart overdue = reintegroOverdue(dir.archivePath(), all, numberedTexts());
+    EXPECT_EQ(heightAt(overdue, 7), 1);
+    EXPECT_EQ(heightAt(overdue, 4), 2);
+    EXPECT_EQ(heightAt(overdue, 3), 2); // never drawn in range: the draw count, not one more
+    EXPECT_EQ(heightAt(overdue, 0), 2);
+    EXPECT_EQ(overdue.leftAxis, (AxisLimits{1, 2}));
+    EXPECT_EQ(overdue.title, "t38");
+
+    // A later start date wins over the cut-off.
+    EXPECT_EQ(barTotal(reintegroFrequency(dir.archivePath(), range(QDate(1991, 6, 22), QDate(2000, 1, 1)),
+                                          numberedTexts())),
+              2);
+}
+
+TEST(Statistics, FrequencyOfOneDraw)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(1985, 10, 17), {3, 11, 13, 15, 34, 35}, 27, 0)});
+    const BarChart chart =
+        numberFrequency(dir.archivePath(), range(QDate(1985, 10, 17), QDate(1985, 10, 17)), numberedTexts());
+    ASSERT_EQ(chart.bars.size(), 49u);
+    for (int n : {3, 11, 13, 15, 27, 34, 35}) EXPECT_EQ(heightAt(chart, n), 1) << n;
+    EXPECT_EQ(barTotal(chart), 7);
+    EXPECT_EQ(chart.bars[0].x, 1);
+    EXPECT_EQ(chart.bars[2].color, BarColor::Red);  // 3
+    EXPECT_EQ(chart.bars[10].color, BarColor::Red); // 11
+    EXPECT_EQ(chart.bars[12].color, BarColor::Red); // 13
+    EXPECT_EQ(chart.bars[14].color, BarColor::Green); // 15
+    EXPECT_EQ(chart.bars[48].color, BarColor::Green); // 49 is no prime
+    EXPECT_EQ(chart.leftAxis, (AxisLimits{0, 1}));
+    EXPECT_EQ(chart.title, "t0     t1: 1    t2: 111");
+}
+
+TEST(Statistics, OverdueOverTwoDraws)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 10, 20, 30, 40, 41}, 42, 0),
+                      draw(QDate(2005, 4, 9), {10, 21, 31, 32, 33, 34}, 44, 0)});
+    const BarChart chart =
+        numberOverdue(dir.archivePath(), range(QDate(2005, 4, 2), QDate(2005, 4, 30)), numberedTexts());
+    ASSERT_EQ(chart.bars.size(), 49u);
+    EXPECT_EQ(heightAt(chart, 5), 2);
+    EXPECT_EQ(heightAt(chart, 42), 2); // complementary of the first draw
+    EXPECT_EQ(heightAt(chart, 10), 1); // in both
+    EXPECT_EQ(heightAt(chart, 44), 1);
+    EXPECT_EQ(heightAt(chart, 1), 3);  // in neither
+    EXPECT_EQ(chart.bars[4].color, BarColor::Red);
+    EXPECT_EQ(chart.leftAxis, (AxisLimits{1, 3}));
+    EXPECT_EQ(chart.title, "t28");
+}
+
+TEST(Statistics, SumBarsSpanSmallestToLargestWithGaps)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 6, 7, 12, 14, 16}, 1, 0),     // 60
+                      draw(QDate(2005, 4, 9), {30, 35, 36, 38, 40, 41}, 1, 0),  // 220
+                      draw(QDate(2005, 4, 14), {5, 6, 7, 12, 14, 16}, 1, 0),    // 60
+                      draw(QDate(2005, 4, 16), {10, 15, 20, 25, 30, 11}, 1, 0)}); // 111
+    const BarChart chart =
+        sumDistribution(dir.archivePath(), range(QDate(2005, 4, 2), QDate(2005, 4, 30)), numberedTexts());
+    ASSERT_EQ(chart.bars.size(), 161u);
+    EXPECT_EQ(chart.bars.front().x, 60);
+    EXPECT_EQ(chart.bars.front().y, 2);
+    EXPECT_EQ(chart.bars.back().x, 220);
+    EXPECT_EQ(chart.bars.back().y, 1);
+    EXPECT_EQ(heightAt(chart, 61), 0);
+    EXPECT_EQ(heightAt(chart, 111), 1);
+    EXPECT_FALSE(chart.leftAxis.has_value());
+    EXPECT_EQ(chart.bars[1].color, BarColor::Series);
+    EXPECT_EQ(chart.title, "t13     t1: 4    t14: 113"); // 451 / 4 = 112.75
+
+    // No counted draw: no bars at all, and the average shows 0.
+    const BarChart none =
+        sumDistribution(dir.archivePath(), range(QDate(2006, 1, 1), QDate(2006, 2, 1)), numberedTexts());
+    EXPECT_TRUE(none.bars.empty());
+    EXPECT_EQ(none.title, "t13     t1: 0    t14: 0");
+}
+
+TEST(Statistics, AveragesRoundHalvesToEven)
+{
+    EXPECT_EQ(roundHalfEven(110.5), 110);
+    EXPECT_EQ(roundHalfEven(111.5), 112);
+    EXPECT_EQ(roundHalfEven(111.49), 111);
+    EXPECT_EQ(roundHalfEven(111.51), 112);
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 10, 15, 20, 25, 35}, 7, 0), // 110
+                      draw(QDate(2005, 4, 9), {5, 10, 15, 20, 25, 36}, 7, 0)}); // 111
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+    EXPECT_EQ(numberFrequency(dir.archivePath(), r, numberedTexts()).title, "t0     t1: 2    t2: 110");
+    EXPECT_EQ(sumDistribution(dir.archivePath(), r, numberedTexts()).title, "t13     t1: 2    t14: 110");
+    // No draw counted: the average shows 0 instead of dividing by zero.
+    EXPECT_EQ(numberFrequency(dir.archivePath(), range(QDate(2006, 1, 1), QDate(2006, 1, 1)), numberedTexts()).title,
+              "t0     t1: 0    t2: 0");
+}
+
+TEST(Statistics, RunsOfConsecutiveNumbers)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {41, 29, 28, 31, 30, 40}, 1, 0),
+                      draw(QDate(2005, 4, 9), {2, 12, 20, 33, 44, 47}, 13, 0)}); // 12 with complementary 13
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+    const QString path = dir.archivePath();
+
+    const BarChart pairs = pairCounts(path, r, numberedTexts());
+    ASSERT_EQ(pairs.bars.size(), 48u);
+    for (int s : {28, 29, 30, 40}) EXPECT_EQ(heightAt(pairs, s), 1) << s;
+    EXPECT_EQ(barTotal(pairs), 4);
+    EXPECT_EQ(heightAt(pairs, 12), 0);
+    EXPECT_EQ(pairs.bars[27].x, 28);
+    EXPECT_EQ(pairs.leftAxis, (AxisLimits{0, 1}));
+    EXPECT_EQ(pairs.title, "t1: 2     t9 t10 : 4"); // the draw without neighbours still counts
+
+    const BarChart triples = tripleCounts(path, r, numberedTexts());
+    ASSERT_EQ(triples.bars.size(), 47u);
+    EXPECT_EQ(heightAt(triples, 28), 1);
+    EXPECT_EQ(heightAt(triples, 29), 1);
+    EXPECT_EQ(barTotal(triples), 2);
+    EXPECT_EQ(triples.title, "t1: 2     t11 t10 : 2");
+
+    const BarChart quads = quadCounts(path, r, numberedTexts());
+    ASSERT_EQ(quads.bars.size(), 49u);
+    EXPECT_EQ(heightAt(quads, 28), 1);
+    EXPECT_EQ(barTotal(quads), 1);
+    EXPECT_EQ(quads.bars.back().y, 0);
+    EXPECT_FALSE(quads.leftAxis.has_value());
+    EXPECT_EQ(quads.title, "t1: 2     t15 t10 : 1");
+    for (const auto& b : quads.bars) EXPECT_EQ(b.color, BarColor::Series);
+}
+
+TEST(Statistics, RunsAtTheUpperEnd)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {1, 46, 47, 48, 49, 10}, 2, 0)});
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+    EXPECT_EQ(heightAt(pairCounts(dir.archivePath(), r, {}), 48), 1);
+    EXPECT_EQ(heightAt(tripleCounts(dir.archivePath(), r, {}), 47), 1);
+    const BarChart quads = quadCounts(dir.archivePath(), r, {});
+    EXPECT_EQ(heightAt(quads, 46), 1);
+    EXPECT_EQ(heightAt(quads, 47), 0);
+    // Without language texts the title is separators and numbers only.
+    EXPECT_EQ(quads.title, ": 1       : 1");
+}
+
+TEST(Statistics, PrimesOddEvenPerDraw)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {2, 3, 5, 7, 11, 13}, 4, 0),
+                      draw(QDate(2005, 4, 9), {1, 4, 6, 8, 10, 12}, 17, 0)}); // prime complementary ignored
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+    const QString path = dir.archivePath();
+
+    const BarChart primes = primesPerDraw(path, r, numberedTexts());
+    ASSERT_EQ(primes.bars.size(), 7u);
+    EXPECT_EQ(primes.bars[0].y, 1);
+    EXPECT_EQ(primes.bars[6].y, 1);
+    EXPECT_EQ(barTotal(primes), 2);
+    EXPECT_EQ(primes.leftAxis, (AxisLimits{0, 1}));
+    EXPECT_EQ(primes.title, "t44 2 t1. 50% t45.");
+
+    const BarChart odd = oddPerDraw(path, r, numberedTexts());
+    EXPECT_EQ(odd.bars[5].y, 1); // 2 3 5 7 11 13: five odd
+    EXPECT_EQ(odd.bars[1].y, 1); // 1 4 6 8 10 12: one odd
+    EXPECT_EQ(odd.title, "t46 2 t1.  50% t47.");
+
+    const BarChart even = evenPerDraw(path, r, numberedTexts());
+    EXPECT_EQ(even.bars[1].y, 1);
+    EXPECT_EQ(even.bars[5].y, 1);
+    EXPECT_EQ(even.title, "t48 2 t1.  50% t49.");
+
+    std::array<int, 6> squares{1, 4, 9, 16, 25, 49};
+    EXPECT_EQ(primzahlen(squares), 0);
+    std::array<int, 6> small{2, 3, 5, 7, 11, 13};
+    EXPECT_EQ(primzahlen(small), 6);
+}
+
+TEST(Statistics, MissingArchive)
+{
+    ProgramDir dir;
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+    for (Statistic s : {Statistic::Frequency, Statistic::Overdue, Statistic::Sums, Statistic::Reintegro,
+                        Statistic::ReintegroOverdue, Statistic::Pairs, Statistic::Triples, Statistic::Quads})
+        EXPECT_THROW(runStatistic(s, dir.archivePath(), r, numberedTexts()), ArchiveError) << statisticName(s).toStdString();
+    // The per-draw property charts count no draw instead; the share without draws shows 0.
+    const BarChart primes = runStatistic(Statistic::Primes, dir.archivePath(), r, numberedTexts());
+    EXPECT_EQ(primes.bars.size(), 7u);
+    EXPECT_EQ(barTotal(primes), 0);
+    EXPECT_EQ(primes.title, "t44 0 t1. 0% t45.");
+    EXPECT_FALSE(QFile::exists(dir.archivePath()));
+}
+
+TEST(Statistics, DamagedRecordsStayInsideTheTables)
+{
+    ProgramDir dir;
+    DrawRecord bad = draw(QDate(2005, 4, 7), {0, 50, 66, 255, 255, 255}, 200, 77);
+    dir.writeArchive({bad, draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 8)}, QByteArray(7, '\xff'));
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+    for (Statistic s : kAllStatistics) EXPECT_NO_THROW(runStatistic(s, dir.archivePath(), r, {}));
+    EXPECT_EQ(barTotal(numberFrequency(dir.archivePath(), r, {})), 7);
+    EXPECT_EQ(barTotal(reintegroOverdue(dir.archivePath(), r, {})), 2 * 10 - 1);
+    EXPECT_EQ(sumDistribution(dir.archivePath(), r, {}).bars.back().x, 50 + 66 + 3 * 255);
+    EXPECT_EQ(primesPerDraw(dir.archivePath(), r, {}).bars[0].y, 1); // 66 is no prime
+    EXPECT_EQ(evenPerDraw(dir.archivePath(), r, {}).bars[3].y, 2);   // 0, 50, 66 / 2, 4, 6
+}

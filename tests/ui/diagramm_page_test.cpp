@@ -1,0 +1,243 @@
+// The "Diagramm" page offscreen: real buttons, real chart, real archive files.
+#include "archive/dates.h"
+#include "test_support.h"
+#include "ui/chart_view.h"
+#include "ui/click_label.h"
+#include "ui/page_berechnung.h"
+#include "ui/page_datenbank.h"
+#include "ui/page_diagramm.h"
+#include "ui/stats_buttons.h"
+#include "ui/tform1.h"
+
+#include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QDateEdit>
+#include <QLegend>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+using razoz::test::draw;
+using razoz::test::ProgramDir;
+using razoz::test::ScriptedPrompt;
+
+namespace {
+
+struct Fixture {
+    ProgramDir dir;
+    ScriptedPrompt prompt;
+    InterfaceTexts texts{QStringList{"Häufigkeit", "Ziehungen", "QS", "Reintegro"}};
+    DrawDays days;
+    double end = toDays(QDate(2005, 12, 31));
+    int pageSwitches = 0;
+    DiagrammPage page;
+
+    Fixture()
+    {
+        page.setHost({[this] { return dir.path(); }, [this] { return end; }, [this] { return days; },
+                      [this]() -> const InterfaceTexts& { return texts; }, [this]() -> Prompt& { return prompt; },
+                      [this] { ++pageSwitches; }});
+        page.resize(900, 500);
+        page.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&page));
+    }
+    ChartView& chart() { return *page.Chart1; }
+};
+
+void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+} // namespace
+
+TEST(DiagrammPage, Panel7ButtonsFillSeries2)
+{
+    Fixture f;
+    f.dir.writeArchive({draw(QDate(2005, 4, 2), {3, 11, 13, 15, 34, 35}, 27, 4), // on the start date
+                        draw(QDate(2005, 4, 7), {28, 29, 30, 31, 40, 41}, 1, 7)});
+    click(f.page.SpeedButton200);
+
+    ChartView& chart = f.chart();
+    auto* series2 = chart.chart()->findChild<QStackedBarSeries*>("Series2");
+    auto* series1 = chart.chart()->findChild<QBarSeries*>("Series1");
+    ASSERT_NE(series2, nullptr);
+    ASSERT_NE(series1, nullptr);
+    EXPECT_TRUE(series2->isVisible());
+    EXPECT_FALSE(series1->isVisible());
+    EXPECT_FALSE(series2->isLabelsVisible());
+    ASSERT_EQ(chart.drawnBarCount(), 49);
+    EXPECT_EQ(chart.drawnHeight(2), 1);      // 3, drawn on the start date
+    EXPECT_EQ(chart.drawnColour(2), ChartView::kRed);
+    EXPECT_EQ(chart.drawnHeight(27), 1);     // 28
+    EXPECT_EQ(chart.drawnColour(27), ChartView::kGreen);
+    EXPECT_EQ(chart.drawnHeight(26), 1);     // 27, the complementary number
+    EXPECT_EQ(chart.leftAxis()->min(), 0);
+    EXPECT_EQ(chart.leftAxis()->max(), 1);
+    EXPECT_EQ(f.page.lastChart().title, "Häufigkeit     Ziehungen: 2    QS: 155");
+    EXPECT_EQ(chart.bottomAxis()->titleText(), QString("Häufigkeit     Ziehungen: 2    QS: 155").replace(" ", "&nbsp;"));
+    EXPECT_EQ(f.page.lastChart().bars.size(), 49u);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Frequency);
+    EXPECT_EQ(f.pageSwitches, 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // "Ausstehende": strictly after the start date, ends on this page.
+    click(f.page.SpeedButton9);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Overdue);
+    EXPECT_EQ(chart.drawnHeight(2), 2); // 3 not drawn after the start date: 1 counted draw + 1
+    EXPECT_EQ(chart.drawnHeight(27), 1);
+    EXPECT_EQ(f.pageSwitches, 1);
+
+    // "QS": one bar per sum from the smallest to the largest, automatic left axis.
+    click(f.page.SpeedButton900);
+    EXPECT_EQ(chart.drawnBarCount(), 1); // only the draw after the start date
+    EXPECT_EQ(chart.drawnColour(0), ChartView::kGreen);
+    EXPECT_FALSE(f.page.lastChart().leftAxis.has_value());
+    EXPECT_GE(chart.leftAxis()->max(), 1);
+    EXPECT_EQ(f.pageSwitches, 1);
+
+    // "4er": 49 bars, the quad 28-31.
+    click(f.page.SpeedButton2);
+    EXPECT_EQ(chart.drawnBarCount(), 49);
+    EXPECT_EQ(chart.drawnHeight(27), 1);
+    EXPECT_EQ(f.pageSwitches, 2);
+    click(f.page.SpeedButton1);
+    EXPECT_EQ(chart.drawnBarCount(), 48);
+    click(f.page.SpeedButton3);
+    EXPECT_EQ(chart.drawnBarCount(), 47);
+
+    // "Reintegro" and "Reintegro offen".
+    click(f.page.SpeedButton33);
+    EXPECT_EQ(chart.drawnBarCount(), 10);
+    EXPECT_EQ(chart.drawnHeight(4), 1);
+    click(f.page.SpeedButton34);
+    EXPECT_EQ(chart.drawnHeight(7), 1);
+    EXPECT_EQ(chart.drawnHeight(4), 1); // 4 was drawn only on the start date: never in range
+    // All bars equal: the value keeps its limits, the drawing needs some height.
+    EXPECT_EQ(f.page.lastChart().leftAxis, (AxisLimits{1, 1}));
+    EXPECT_EQ(chart.leftAxis()->min(), 1);
+    EXPECT_EQ(chart.leftAxis()->max(), 2);
+
+    // Moving the start date back takes the earlier draw in.
+    f.page.DateTimePicker2->setDate(QDate(2005, 4, 1));
+    click(f.page.SpeedButton9);
+    EXPECT_EQ(chart.drawnHeight(1), 3); // 2: in neither of the two counted draws
+    QTest::qWait(50);
+    f.page.grab().save(QStringLiteral("/tmp/razoz_diagramm_overdue.png"));
+}
+
+TEST(DiagrammPage, MissingArchiveLeavesChartAndReports)
+{
+    Fixture f;
+    f.dir.writeArchive({draw(QDate(2005, 4, 7), {1, 2, 3, 4, 5, 6}, 7, 0)});
+    click(f.page.SpeedButton200);
+    const BarChart before = f.page.lastChart();
+    QFile::remove(f.dir.archivePath());
+
+    click(f.page.SpeedButton9);
+    ASSERT_EQ(f.prompt.texts("error").size(), 1);
+    EXPECT_TRUE(f.prompt.texts("error").first().contains("dovovuduv.dat"));
+    EXPECT_EQ(f.page.lastChart(), before);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Frequency);
+    EXPECT_EQ(f.pageSwitches, 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The per-draw property charts count no draw instead of failing.
+    f.page.Button9Click();
+    EXPECT_EQ(f.prompt.texts("error").size(), 1);
+    EXPECT_EQ(f.chart().drawnBarCount(), 7);
+    EXPECT_EQ(f.pageSwitches, 1);
+}
+
+TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
+{
+    Fixture f;
+    f.dir.writeArchive({draw(QDate(2005, 4, 7), {2, 3, 5, 7, 11, 13}, 4, 0),
+                        draw(QDate(2005, 4, 9), {1, 4, 6, 8, 10, 12}, 17, 0)});
+    DatenbankStatsButtons datenbank(&f.page);
+    StatistischChartShortcuts statistisch(&f.page);
+    MathematischChartShortcuts mathematisch(&f.page);
+    for (QWidget* w : {static_cast<QWidget*>(&datenbank), static_cast<QWidget*>(&statistisch),
+                       static_cast<QWidget*>(&mathematisch)}) {
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    }
+    EXPECT_EQ(datenbank.Button5->toolTip(), "EErzeugt die Grafik für die Ausstehenden Zahlen");
+    EXPECT_EQ(datenbank.Button8->text(), "Superzahl ausstehende");
+    EXPECT_EQ(mathematisch.SpeedButton29->toolTip(), "Diagramm der Primzahlen pro Tipp");
+
+    click(datenbank.Button9);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Primes);
+    EXPECT_EQ(f.chart().drawnHeight(0), 1);
+    EXPECT_EQ(f.chart().drawnHeight(6), 1);
+    EXPECT_EQ(f.pageSwitches, 1);
+    click(datenbank.Button10);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Odd);
+    click(datenbank.Button11);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Even);
+    click(datenbank.Button8);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::ReintegroOverdue);
+    click(datenbank.Button2);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Pairs);
+    EXPECT_EQ(f.pageSwitches, 5);
+
+    // Shortcuts of the calculation pages all end on the chart.
+    f.pageSwitches = 0;
+    click(statistisch.SpeedButton26);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Frequency);
+    EXPECT_EQ(f.pageSwitches, 1);
+    click(statistisch.SpeedButton25);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Quads);
+    click(mathematisch.SpeedButton17);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Sums);
+    QTest::mouseClick(mathematisch.Label91, Qt::LeftButton);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Triples);
+    click(mathematisch.SpeedButton31);
+    EXPECT_EQ(f.page.lastStatistic(), Statistic::Even);
+    EXPECT_EQ(f.pageSwitches, 5);
+    mathematisch.grab().save(QStringLiteral("/tmp/razoz_mathematisch_shortcuts.png"));
+}
+
+TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
+{
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {3, 11, 13, 15, 34, 35}, 27, 0),
+                      draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 1)});
+    ScriptedPrompt prompt;
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}});
+    form.show();
+    QTest::qWait(1);
+    // Start-up: the frequency chart of the archive from the start date to today, page unchanged.
+    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Frequency);
+    EXPECT_EQ(form.diagramm->Chart1->drawnBarCount(), 49);
+    EXPECT_EQ(form.diagramm->Chart1->drawnHeight(2), 2);
+    EXPECT_NE(form.PageControl1->currentWidget(), form.diagramm);
+    EXPECT_TRUE(prompt.shown.empty());
+
+    // "Datenbank" buttons and the calculation shortcuts bring the chart page up.
+    form.PageControl1->setCurrentWidget(form.datenbank);
+    auto* button5 = form.datenbank->findChild<QPushButton*>("Button5");
+    ASSERT_NE(button5, nullptr);
+    click(button5);
+    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Overdue);
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.diagramm);
+
+    form.PageControl1->setCurrentWidget(form.berechnung);
+    auto* sb29 = form.berechnung->findChild<QToolButton*>("SpeedButton29");
+    ASSERT_NE(sb29, nullptr);
+    sb29->click();
+    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Primes);
+    EXPECT_EQ(form.PageControl1->currentWidget(), form.diagramm);
+
+    // The draw-day boxes of "Lottotipp" and the end date of "Datenbank" are read at the moment of use.
+    form.datenbank->DateTimePicker1->setDate(QDate(2005, 4, 8));
+    form.diagramm->SpeedButton2Click();
+    EXPECT_EQ(form.diagramm->Chart1->drawnHeight(2), 1);
+    EXPECT_EQ(form.findChildren<QWidget*>("Button5").size(), 1);
+}
