@@ -56,9 +56,41 @@ Optimización del boleto
 
 Matemático
 
+
+Gráfico de los números primos por apuesta
+
+Gráfico de los números impares por apuesta
+
+Gráfico de los números pares por apuesta
+La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS  
+
+Los pares suelen surgir solos, pero aquí también puede forzarlos.
+
+Tríos, 
+
+Cuartetos ... (3-4-5 o 28-29-30-31) salen pocas veces y aquí se pueden evitar del todo
+
 General
 
 Gráfico
+
+Esta fecha es la fecha de inicio del cálculo; los sorteos anteriores no se tienen en cuenta
+Esta fecha es la fecha de inicio del cálculo; los sorteos anteriores no se tienen en cuenta
+Distribución
+Distribución de los números sorteados
+Pendientes
+
+Suma
+
+Reintegro
+
+Reintegro pendiente
+Cuánto tiempo lleva pendiente cada reintegro
+Pares
+
+Tríos
+
+Cuartetos
 
 Base de datos
 
@@ -76,6 +108,22 @@ Introducir
 Introducir a mano los datos del sorteo.
 Borrar
 Borrar el sorteo mostrado
+Pendientes
+Crea el gráfico de los números pendientes
+Reintegro pendiente
+
+Buscar pares
+Crea el gráfico de pares de números consecutivos
+Buscar tríos
+Crea el gráfico de tríos de números consecutivos
+Buscar cuartetos
+Crea el gráfico de cuartetos de números consecutivos
+Primos por apuesta
+
+Impares por apuesta
+
+Pares por apuesta
+
 Opciones de Internet
 
 Servidor proxy

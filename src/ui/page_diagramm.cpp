@@ -43,7 +43,7 @@ QToolButton* speedButton(QWidget* parent, const char* name, const QString& capti
 
 DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("TabSheet3")); // the main window names its pages
+    setObjectName(QStringLiteral("TabSheet5"));
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);

@@ -39,7 +39,7 @@ QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& 
 } // namespace
 
 InternetPage::InternetPage(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("TabSheet5"));
+    setObjectName(QStringLiteral("TabSheet3"));
 
     Label5 = label(this, "Label5", {16, 16, 160, 20}, QStringLiteral("Proxy-Server"));
     ProxyHostEdit = make<QLineEdit>(this, "ProxyHostEdit", {180, 14, 220, 24});
