@@ -9,7 +9,7 @@ BerechnungPage::BerechnungPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TabSheet2"));
     PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
-    PageControl2->setGeometry(0, 0, 816, 470);
+    PageControl2->setGeometry(0, 0, 886, 470);
     auto page = [&](const char* name, const QString& caption) {
         auto* w = new QWidget;
         w->setObjectName(QString::fromLatin1(name));

@@ -35,7 +35,7 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
 
-    Panel4 = panel(this, "Panel4", {0, 0, 816, 36});
+    Panel4 = panel(this, "Panel4", {0, 0, 886, 36});
     SpeedButton10 = make<QToolButton>(Panel4, "SpeedButton10", {4, 5, 26, 26});
     SpeedButton10->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     SpeedButton10->setToolTip(QStringLiteral("Aktualisieren der Lottozahlen vom Server"));
@@ -57,30 +57,30 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     Label13 = make<QLabel>(Panel4, "Label13", {478, 6, 64, 24});
     Label13->setText(QStringLiteral("QS: "));
     Label13->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
-    Losnummer = make<ClickLabel>(Panel4, "Losnummer", {546, 6, 96, 24});
+    Losnummer = make<ClickLabel>(Panel4, "Losnummer", {546, 6, 160, 24});
     Losnummer->setText(QStringLiteral("Losnr."));
     Losnummer->setCursor(Qt::PointingHandCursor);
     Losnummer->setToolTip(QStringLiteral("hier anklicken um die Scheinnummer einzugeben "));
-    CheckBox16 = make<QCheckBox>(Panel4, "CheckBox16", {646, 1, 166, 17});
+    CheckBox16 = make<QCheckBox>(Panel4, "CheckBox16", {712, 1, 170, 17});
     CheckBox16->setText(QStringLiteral("Samstag Ziehungen"));
     CheckBox16->setToolTip(QStringLiteral("Ziehungsdaten der Samstags Ziehungen verwenden"));
     CheckBox16->setChecked(true);
-    CheckBox17 = make<QCheckBox>(Panel4, "CheckBox17", {646, 18, 166, 17});
+    CheckBox17 = make<QCheckBox>(Panel4, "CheckBox17", {712, 18, 170, 17});
     CheckBox17->setText(QStringLiteral("Donnerstag Ziehungen"));
     CheckBox17->setToolTip(QStringLiteral("Ziehungsdaten der Donnerstag Ziehungen verwenden"));
     CheckBox17->setChecked(true);
 
-    Panel3 = panel(this, "Panel3", {560, 46, 250, 120});
+    Panel3 = panel(this, "Panel3", {630, 46, 250, 120});
     BitBtn4 = make<QPushButton>(Panel3, "BitBtn4", {8, 8, 234, 30});
     BitBtn4->setText(QStringLiteral("Tipps &berechnen"));
     BitBtn4->setToolTip(QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
 
-    Panel8 = panel(this, "Panel8", {560, 180, 250, 44});
+    Panel8 = panel(this, "Panel8", {630, 180, 250, 44});
     Label43 = make<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});
     Label43->setText(QStringLiteral("Razoz-Quorex im Internet"));
     Label43->setAlignment(Qt::AlignCenter);
     Label43->setCursor(Qt::PointingHandCursor);
-    Panel9 = panel(this, "Panel9", {560, 232, 250, 44});
+    Panel9 = panel(this, "Panel9", {630, 232, 250, 44});
     Label44 = make<ClickLabel>(Panel9, "Label44", {4, 4, 242, 36});
     Label44->setText(QStringLiteral("Neuigkeiten und Updates"));
     Label44->setAlignment(Qt::AlignCenter);

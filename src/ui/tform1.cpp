@@ -82,7 +82,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     setStatusBar(bar);
 
     buildMenu();
-    resize(830, 580);
+    resize(900, 580);
 
     tipGrid = new TipGrid;
     tipGrid->setContext({.currentDraw = [this] { return navigator_.current(); },
