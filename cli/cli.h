@@ -52,6 +52,7 @@ public:
     // A value of the settings store with its type, or its design default (invalid when none).
     QVariant setting(const QString& name) const;
     QSettings& settings() const { return store_->settings(); }
+    StoredValue storedValue(const QString& name) const { return store_->read(name); }
     // The numbered interface texts of languageCode() (German design texts where the file lacks them).
     InterfaceTexts interfaceTexts() const;
 

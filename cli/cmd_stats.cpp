@@ -3,12 +3,11 @@
 
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
+#include "app/settings_store.h"
 #include "stats/statistics.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QStringDecoder>
 
 #include <cmath>
 
@@ -16,55 +15,10 @@ namespace razoz::cli {
 
 namespace {
 
-// The code page of a language's 8-bit message files.
-const char* codePageFor(const QString& code)
-{
-    if (code == QLatin1String("cz") || code == QLatin1String("pl")) return "windows-1250";
-    if (code == QLatin1String("ru")) return "windows-1251";
-    if (code == QLatin1String("tr")) return "windows-1254";
-    return "windows-1252";
-}
-
-// The numbered texts of a language: "land/meldungen.txt.<code>" in the program folder. A byte-order
-// mark decides the encoding, else UTF-8 when the bytes are valid UTF-8, else the language's code page.
-// A missing file gives empty texts: the titles then hold separators and numbers only.
-InterfaceTexts loadMessages(const QString& programFolder, const QString& code)
-{
-    QFile file(programFolder + QStringLiteral("land/meldungen.txt.") + code);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
-    QString text;
-    if (auto bom = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*bom);
-        text = decoder(bytes);
-    } else {
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        text = utf8(bytes);
-        if (utf8.hasError()) {
-            QStringDecoder cp(codePageFor(code));
-            text = cp.isValid() ? cp(bytes) : QString::fromLatin1(bytes);
-        }
-    }
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast(); // a final line end adds no line
-    return InterfaceTexts(lines);
-}
-
-// The stored start date as the desktop program applies it at start-up: absent → 02.04.2005,
-// present but unreadable → 17.10.1985, and 17.10.1985 again when it lies within the last seven days
-// or in the future.
+// The stored start date as the desktop program applies it at start-up.
 double storedStartDate(const CliContext& ctx)
 {
-    const QString key = QStringLiteral("DateTimePicker2");
-    double start = toDays(QDate(2005, 4, 2));
-    if (ctx.settings().contains(key)) {
-        const auto stored = ctx.dateSetting(key);
-        start = stored && std::isfinite(*stored) && fromDays(*stored).isValid() ? *stored : kEarliestDrawDay;
-    }
-    if (start > today() - 7) start = kEarliestDrawDay;
-    return start;
+    return startDateFromStore(ctx.storedValue(QStringLiteral("DateTimePicker2")), toDays(QDate(2005, 4, 2)), today());
 }
 
 const char* colourName(BarColor c)
@@ -105,7 +59,7 @@ int statsCommand(CliContext& ctx)
     BarChart chart;
     try {
         chart = runStatistic(*statistic, archive.path(), range,
-                             loadMessages(ctx.programFolder(), ctx.languageCode()));
+                             ctx.interfaceTexts());
     } catch (const ArchiveError& e) {
         throw Failure(QStringLiteral("%1: %2").arg(archive.path(), e.message()));
     }
