@@ -22,7 +22,7 @@ using test::draw;
 namespace {
 
 struct Window {
-    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}})
+    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}, {}})
     {
         form.show();
         QTest::qWait(1);
