@@ -23,8 +23,9 @@ struct CurrentDraw {
 // Three blanks after the date when the draw was selected by date or fetched, two after a step.
 enum class DrawSeparator { Selected, Stepped };
 
-// "DDD dd.mm.yy" + separator + "  n" × 6 + " C:c R:r"; the weekday name comes from `locale`.
-QString formatDraw(const CurrentDraw& draw, DrawSeparator separator, const QLocale& locale = QLocale());
+// "DDD dd.mm.yy" + separator + "  n" × 6 + " C:c R:r"; the weekday name comes from `locale`, by
+// default the user's own (the program fixes only number and date formats).
+QString formatDraw(const CurrentDraw& draw, DrawSeparator separator, const QLocale& locale = QLocale::system());
 // "QS: " and the sum of the six numbers.
 QString formatSum(const CurrentDraw& draw);
 

@@ -84,8 +84,8 @@ TEST(MainWindow, StartShowsTheLatestDrawAndStepsUnderTheFilter)
                       draw({1985, 10, 24}, {10, 11, 12, 13, 14, 15}, 16, 1),
                       draw({1985, 10, 26}, {44, 45, 46, 47, 48, 49}, 1, 2)});
     Window w(dir);
-    const QString sat = QLocale().dayName(6, QLocale::ShortFormat);
-    const QString thu = QLocale().dayName(4, QLocale::ShortFormat);
+    const QString sat = QLocale::system().dayName(6, QLocale::ShortFormat);
+    const QString thu = QLocale::system().dayName(4, QLocale::ShortFormat);
     EXPECT_EQ(w.drawText(), sat + " 26.10.85     44  45  46  47  48  49 C:1 R:2");
     EXPECT_EQ(w.form.lottotipp->Label13->text(), "QS: 279");
     EXPECT_EQ(w.form.currentDrawIndex(), 3);
@@ -118,7 +118,7 @@ TEST(MainWindow, LatestDrawOnSaturday19October1985)
     test::ProgramDir dir;
     dir.writeArchive({firstDraw(), draw({1985, 10, 19}, {5, 9, 20, 21, 30, 41}, 12, 3)});
     Window w(dir);
-    EXPECT_EQ(w.drawText(), QLocale().dayName(6, QLocale::ShortFormat) + " 19.10.85     5  9  20  21  30  41 C:12 R:3");
+    EXPECT_EQ(w.drawText(), QLocale::system().dayName(6, QLocale::ShortFormat) + " 19.10.85     5  9  20  21  30  41 C:12 R:3");
     EXPECT_EQ(w.form.currentDrawIndex(), 1);
 }
 
