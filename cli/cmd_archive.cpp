@@ -94,9 +94,13 @@ int drawCommand(CliContext& ctx)
     if (archive.recordCount() == 0) throw Failure(QStringLiteral("the archive holds no draws"));
     DrawNavigator nav;
     nav.selectByDate(archive, target);
+    // A step depends only on the position it starts from: once a step stays put, every further one
+    // would too, so a huge count ends at once instead of rereading the archive for hours.
     for (int i = 0; i < steps; ++i) {
+        const int from = nav.index();
         if (prev) nav.showPrevious(archive, days);
         else nav.showNext(archive, days);
+        if (nav.index() == from && i > 0) break;
     }
     if (ctx.json()) {
         ctx.printJson(drawJson(nav.current(), nav.index(), nav.separator()));

@@ -73,7 +73,8 @@ DrawNavigator::Selection DrawNavigator::selectByDate(DrawArchive& archive, doubl
     archive.openForReading();
     int counter = 1;
     DrawRecord last;
-    if (!archive.atEnd()) {
+    const bool empty = archive.atEnd();
+    if (!empty) {
         last = archive.readNext();
         if (last.date >= target) current_ = CurrentDraw::from(last);
     }
@@ -85,7 +86,8 @@ DrawNavigator::Selection DrawNavigator::selectByDate(DrawArchive& archive, doubl
     index_ = counter - 1;
     if (archive.atEnd() && last.date > 0) current_ = CurrentDraw::from(last);
     archive.close();
-    separator_ = DrawSeparator::Selected;
+    // An empty archive selects nothing: the text on display keeps its separator.
+    if (!empty) separator_ = DrawSeparator::Selected;
     return Selection::Selected;
 }
 

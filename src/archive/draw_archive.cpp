@@ -153,7 +153,11 @@ void DrawArchive::rewriteFiltered(const QString& scratchName, const RewriteRule&
             QFile::remove(scratchPath);
             throw;
         }
-        if (!scratch.flush()) fail(QStringLiteral("Schreibfehler in der Datei"));
+        if (!scratch.flush()) {
+            scratch.close();
+            QFile::remove(scratchPath);
+            fail(QStringLiteral("Schreibfehler in der Datei"));
+        }
         scratch.close();
     }
     std::error_code ec;

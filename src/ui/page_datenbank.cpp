@@ -27,7 +27,7 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet4"));
 
-    Label29 = make<QLabel>(this, "Label29", {16, 16, 360, 24});
+    Label29 = make<QLabel>(this, "Label29", {16, 16, 380, 24});
     Label29->setFrameShape(QFrame::Panel);
     Label29->setFrameShadow(QFrame::Sunken);
     QFont mono = Label29->font();

@@ -54,18 +54,20 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     SpeedButton7 = make<QToolButton>(Panel4, "SpeedButton7", {446, 5, 26, 26});
     SpeedButton7->setArrowType(Qt::RightArrow);
     SpeedButton7->setToolTip(QStringLiteral("nächste Ziehung anzeigen"));
-    Label13 = make<QLabel>(Panel4, "Label13", {478, 6, 64, 24});
+    Label13 = make<QLabel>(Panel4, "Label13", {478, 6, 54, 24});
     Label13->setText(QStringLiteral("QS: "));
     Label13->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
-    Losnummer = make<ClickLabel>(Panel4, "Losnummer", {546, 6, 160, 24});
+    // Wide enough for the longest shipped caption and a seven-digit number: its last digit is the one
+    // the Reintegro is checked against.
+    Losnummer = make<ClickLabel>(Panel4, "Losnummer", {534, 6, 182, 24});
     Losnummer->setText(QStringLiteral("Losnr."));
     Losnummer->setCursor(Qt::PointingHandCursor);
     Losnummer->setToolTip(QStringLiteral("hier anklicken um die Scheinnummer einzugeben "));
-    CheckBox16 = make<QCheckBox>(Panel4, "CheckBox16", {712, 1, 170, 17});
+    CheckBox16 = make<QCheckBox>(Panel4, "CheckBox16", {718, 1, 164, 17});
     CheckBox16->setText(QStringLiteral("Samstag Ziehungen"));
     CheckBox16->setToolTip(QStringLiteral("Ziehungsdaten der Samstags Ziehungen verwenden"));
     CheckBox16->setChecked(true);
-    CheckBox17 = make<QCheckBox>(Panel4, "CheckBox17", {712, 18, 170, 17});
+    CheckBox17 = make<QCheckBox>(Panel4, "CheckBox17", {718, 18, 164, 17});
     CheckBox17->setText(QStringLiteral("Donnerstag Ziehungen"));
     CheckBox17->setToolTip(QStringLiteral("Ziehungsdaten der Donnerstag Ziehungen verwenden"));
     CheckBox17->setChecked(true);

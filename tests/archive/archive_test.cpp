@@ -187,9 +187,12 @@ TEST_F(Navigation, MissingAndEmptyArchive)
     EXPECT_EQ(empty.readFile("dovovuduv.dat").size(), 0);
     EXPECT_TRUE(missing.exists());
     nav.selectByDate(archive, day(4));
+    nav.showPrevious(archive, {});
     const CurrentDraw before = nav.current();
-    nav.selectByDate(missing, today()); // empty now: nothing changes
+    nav.selectByDate(missing, today()); // empty now: nothing changes, not even the separator
     EXPECT_EQ(nav.current(), before);
+    EXPECT_EQ(nav.index(), 0);
+    EXPECT_EQ(nav.separator(), DrawSeparator::Stepped);
     nav.showPrevious(missing, {});
     EXPECT_EQ(nav.current(), CurrentDraw{});
     EXPECT_EQ(nav.index(), 0);

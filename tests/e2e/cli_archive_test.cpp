@@ -61,6 +61,13 @@ TEST(CliArchive, DrawSelectsAndSteps)
     r = runCli({"--program-folder", dir.path(), "draw", "--prev", "1", "--no-thursday", "--json"});
     EXPECT_EQ(json(r).object()["date"].toString(), "26.10.1985");
 
+    // Counts far beyond the archive end where the stepping stops, without a pass per count.
+    r = runCli({"--program-folder", dir.path(), "draw", "--next", "2000000000", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(json(r).object()["index"].toInt(), 5);
+    r = runCli({"--program-folder", dir.path(), "draw", "--prev", "2000000000", "--json"});
+    EXPECT_EQ(json(r).object()["index"].toInt(), 1);
+
     r = runCli({"--program-folder", dir.path(), "draw", "--date", "01.01.1980"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.contains("17.10.85"));

@@ -154,3 +154,36 @@ TEST(MainWindow, TicketNumberBoxKeepsTheOldNumberWhenCancelled)
     EXPECT_EQ(w.prompt.shown.back().caption, "Losnummer eingeben");
     EXPECT_EQ(w.prompt.shown.back().text, "Losnummer: |1234567");
 }
+
+TEST(MainWindow, DrawPanelShowsItsTextsWholeInEveryShippedLanguage)
+{
+    test::ProgramDir dir;
+    dir.copyInstallData();
+    dir.writeArchive({firstDraw(), draw({1985, 10, 19}, {44, 45, 46, 47, 48, 49}, 43, 9)});
+    Window w(dir);
+    LottotippPage* page = w.form.lottotipp;
+    auto fits = [](QWidget* widget, const QString& text) {
+        return widget->fontMetrics().horizontalAdvance(text) <= widget->contentsRect().width();
+    };
+    for (int sprache : {0, 1, 3}) { // German, English, Spanish
+        SCOPED_TRACE(sprache);
+        w.form.LanguageClick(sprache);
+        w.form.Losnummer.clear();
+        w.prompt.inputAnswers = {QString("1234567")};
+        EXPECT_TRUE(fits(page->Losnummer, w.form.Memo2.text(54))) << w.form.Memo2.text(54).toStdString();
+        QTest::mouseClick(page->Losnummer, Qt::LeftButton);
+        EXPECT_TRUE(page->Losnummer->text().endsWith("1234567"));
+        EXPECT_TRUE(fits(page->Losnummer, page->Losnummer->text())) << page->Losnummer->text().toStdString();
+        for (QCheckBox* box : {page->CheckBox16, page->CheckBox17})
+            EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    }
+    EXPECT_TRUE(fits(page->Label35, page->Label35->text()));
+    EXPECT_TRUE(fits(w.form.datenbank->Label29, w.form.datenbank->Label29->text()));
+    EXPECT_TRUE(fits(page->Label13, page->Label13->text()));
+    // Neighbours in the panel do not overlap.
+    const QList<QWidget*> row{page->SpeedButton6, page->Label35, page->SpeedButton7, page->Label13, page->Losnummer,
+                              page->CheckBox16};
+    for (int i = 1; i < row.size(); ++i)
+        EXPECT_LT(row[i - 1]->geometry().right(), row[i]->geometry().left()) << row[i]->objectName().toStdString();
+    EXPECT_LE(page->CheckBox16->geometry().right(), page->Panel4->contentsRect().right());
+}
