@@ -432,8 +432,10 @@ void TForm1::LanguageClick(int sprache)
     DateiLaden1Click(baseFilePath(ProgramFolder), language.code);
     Sprache = language.index;
     for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
-    // The ticket label's design caption is in the base file; show the number again in the new language.
+    // The ticket label's and the sum's design captions are in the base file; show the number and the
+    // sum of the shown draw again.
     if (SettingsLoaded) showLosnummer();
+    if (navigator_.current().date > 0) lottotipp->Label13->setText(formatSum(navigator_.current()));
 }
 
 void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)

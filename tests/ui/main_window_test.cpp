@@ -187,3 +187,17 @@ TEST(MainWindow, DrawPanelShowsItsTextsWholeInEveryShippedLanguage)
         EXPECT_LT(row[i - 1]->geometry().right(), row[i]->geometry().left()) << row[i]->objectName().toStdString();
     EXPECT_LE(page->CheckBox16->geometry().right(), page->Panel4->contentsRect().right());
 }
+
+TEST(MainWindow, LanguageChoiceKeepsTheSumOfTheShownDraw)
+{
+    test::ProgramDir dir;
+    dir.copyInstallData();
+    dir.writeArchive({firstDraw(), draw({1985, 10, 19}, {44, 45, 46, 47, 48, 49}, 43, 9)});
+    Window w(dir);
+    const QString text = w.drawText();
+    for (int sprache : {1, 3, 0}) {
+        w.form.LanguageClick(sprache);
+        EXPECT_EQ(w.form.lottotipp->Label13->text(), "QS: 279") << sprache;
+        EXPECT_EQ(w.drawText(), text);
+    }
+}
