@@ -18,7 +18,8 @@ const char* kUsage =
     "usage: razoz-cli [--program-folder DIR] [--settings FILE] [--language CODE] COMMAND [ARGUMENTS] [--json]\n"
     "commands:\n"
     "  archive list                      every draw of the archive\n"
-    "  draw [--date D] [--prev K | --next K]   the draw selected for a date, stepped K times\n"
+    "  draw [--date D] [--prev K | --next K] [--no-saturday] [--no-thursday]\n"
+    "                                    the draw selected for a date, stepped K times\n"
     "  check [--date D] (--row a,b,c,d,e,f ... | --tips FILE) [--losnummer N]   the tip check\n"
     "  stats KIND [--start D] [--end D] [--no-saturday] [--no-thursday]   one statistic as its bars\n";
 
