@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -298,6 +299,15 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     EXPECT_TRUE(grid.rowLocked(0));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(grid.rowLabel(0), &enter);
+    EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    // Only panel 1 carries it: no passing message covers the progress panel, also after the
+    // control texts of a language file were applied.
+    EXPECT_EQ(form.statusBar()->currentMessage(), QString());
+    dir.copyInstallData();
+    form.LanguageClick(0);
+    QApplication::sendEvent(grid.rowLabel(1), &enter);
+    EXPECT_EQ(form.statusBar()->currentMessage(), QString());
+    EXPECT_TRUE(form.statusPanel0->isVisibleTo(&form));
     EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     form.grab().save(QStringLiteral("/tmp/tipgrid_window.png"));
 }
