@@ -113,6 +113,10 @@ TEST(TipGrid, ControlsCarryTheirDesignedNamesAndPlaces)
     EXPECT_EQ(w.label("Label70")->x(), 380);
     EXPECT_EQ(w.label("Label72"), w.grid->sumLabel(11));
     EXPECT_EQ(w.label("Label72")->x(), 450);
+    // The longest hit text and a three-digit sum fit their labels.
+    EXPECT_GE(w.label("Label70")->width(), w.label("Label70")->fontMetrics().horizontalAdvance("6 + Z + S"));
+    EXPECT_GE(w.label("Label72")->width(), w.label("Label72")->fontMetrics().horizontalAdvance("279"));
+    EXPECT_GE(w.label("Label61")->width(), w.label("Label61")->fontMetrics().horizontalAdvance("10. Tipp"));
     auto* clear = w.grid->findChild<QToolButton*>("SpeedButton11");
     ASSERT_TRUE(clear);
     EXPECT_EQ(clear->toolTip(), "Löschen aller Tipps");
