@@ -99,7 +99,8 @@ DatenbankStatsButtons::DatenbankStatsButtons(DiagrammPage* diagramm, QWidget* pa
 StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* page) : QObject(page)
 {
     setObjectName(QStringLiteral("StatistischChartShortcuts"));
-    SpeedButton26 = shortcut(page, "SpeedButton26", QStringLiteral("Diagramm der Verteilung der gezogenen Zahlen"));
+    SpeedButton26 =
+        shortcut(page, "SpeedButton26", QStringLiteral("Diagramm der Verteilung der gezogenen Zahlen"));
     SpeedButton22 = shortcut(page, "SpeedButton22", QStringLiteral("Diagramm der ausstehenden Zahlen"));
     SpeedButton23 = shortcut(page, "SpeedButton23", QStringLiteral("Diagramm der Paarbildung der Zahlen"));
     SpeedButton24 = shortcut(page, "SpeedButton24", QStringLiteral("Diagramm der Dreiergruppen der Zahlen"));

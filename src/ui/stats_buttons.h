@@ -2,7 +2,8 @@
 // The controls outside the "Diagramm" page that draw a statistic: the chart buttons of the
 // "Datenbank" page and the chart shortcuts of the calculation pages "Statistisch" and "Mathematisch".
 // Each group creates its controls with their designed names and wires them to the handlers of the
-// DiagrammPage; the main window places the group (or single controls of it) on its page.
+// DiagrammPage. The "Datenbank" group is one widget the main window places; the shortcuts of the
+// calculation pages stand directly on their page, each at its own place.
 #include <QWidget>
 
 class QPushButton;

@@ -197,18 +197,17 @@ TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
     // "Dreier, " and "Vierer ..." read as one line.
     const auto mapped = [](QWidget* w, QWidget* page) { return QRect(w->mapTo(page, QPoint()), w->size()); };
     QList<QRect> taken;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             mathematisch.SpeedButton17, mathematisch.Label88, mathematisch.SpeedButton21, mathematisch.Label89,
-             mathematisch.SpeedButton27, mathematisch.SpeedButton28, mathematisch.Label91, mathematisch.Label90,
-             mathematisch.SpeedButton29, mathematisch.SpeedButton32, mathematisch.SpeedButton31}) {
+    const MathematischChartShortcuts& m = mathematisch;
+    for (QWidget* w : std::initializer_list<QWidget*>{m.SpeedButton17, m.Label88, m.SpeedButton21, m.Label89,
+                                                      m.SpeedButton27, m.SpeedButton28, m.Label91, m.Label90,
+                                                      m.SpeedButton29, m.SpeedButton32, m.SpeedButton31}) {
         const QRect r = mapped(w, &mathematischPage);
         EXPECT_TRUE(QRect(0, 0, 886, 445).contains(r)) << w->objectName().toStdString();
         for (const QRect& other : taken) EXPECT_FALSE(r.intersects(other)) << w->objectName().toStdString();
         taken << r;
     }
-    EXPECT_EQ(mapped(mathematisch.Label91, &mathematischPage).y(), mapped(mathematisch.Label90, &mathematischPage).y());
-    EXPECT_EQ(mapped(mathematisch.Label91, &mathematischPage).right() + 1,
-              mapped(mathematisch.Label90, &mathematischPage).left());
+    EXPECT_EQ(mapped(m.Label91, &mathematischPage).y(), mapped(m.Label90, &mathematischPage).y());
+    EXPECT_EQ(mapped(m.Label91, &mathematischPage).right() + 1, mapped(m.Label90, &mathematischPage).left());
     EXPECT_EQ(statistisch.SpeedButton26->parentWidget(), &statistischPage);
     EXPECT_FALSE(statistisch.SpeedButton22->toolTip().isEmpty());
 
