@@ -432,8 +432,12 @@ void TForm1::LanguageClick(int sprache)
     DateiLaden1Click(baseFilePath(ProgramFolder), language.code);
     Sprache = language.index;
     for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
-    // The ticket label's design caption is in the base file; show the number again in the new language.
-    if (SettingsLoaded) showLosnummer();
+    // The ticket label and the sum label have design captions in the base file; show the number and
+    // the shown draw's sum again so a language change does not blank them.
+    if (SettingsLoaded) {
+        showLosnummer();
+        if (navigator_.current().date > 0) lottotipp->Label13->setText(formatSum(navigator_.current()));
+    }
 }
 
 void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)

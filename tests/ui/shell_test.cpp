@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTest>
@@ -200,7 +201,7 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored) {
         // No French files: the German texts of the base file, the numbered texts stay as they are.
         w.action("Franzsisch1")->trigger();
         EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
-        EXPECT_EQ(w.form.texts().text(12), "Número de boleto");
+        EXPECT_EQ(w.form.texts().text(12), "N.º de boleto");
         EXPECT_EQ(w.form.Sprache, 2);
         w.action("Spanisch1")->trigger();
         w.form.close();
@@ -208,8 +209,44 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored) {
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "3");
     Shell w(dir);
     EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Sorteos del sábado");
-    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Número de boleto: 1234567");
+    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "N.º de boleto: 1234567");
     EXPECT_TRUE(w.action("Spanisch1")->isChecked());
+}
+
+TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw) {
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    dir.writeArchive(test::syntheticArchive(30));
+    ini(dir).setValue("Losnummer", "1234567");
+    Shell w(dir);
+    const QString sum = w.form.lottotipp->Label13->text();
+    ASSERT_NE(sum, "QS: ");
+    for (const char* language : {"Englisch1", "Spanisch1", "Deutsch1"}) {
+        w.action(language)->trigger();
+        EXPECT_EQ(w.form.lottotipp->Label13->text(), sum) << language << ": the sum of the shown draw stays";
+        // A caption wider than its control is cut off on the screen.
+        for (QWidget* page : {static_cast<QWidget*>(w.form.lottotipp), static_cast<QWidget*>(w.form.internet)}) {
+            for (QWidget* c : page->findChildren<QWidget*>()) {
+                QString text;
+                int room = c->width();
+                if (auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap())
+                    text = l->text();
+                else if (auto* b = qobject_cast<QCheckBox*>(c)) {
+                    text = b->text();
+                    room -= 24; // the box itself
+                }
+                text.remove(QLatin1Char('&'));
+                if (text.isEmpty() || c->isHidden())
+                    continue;
+                EXPECT_LE(c->fontMetrics().horizontalAdvance(text), room)
+                    << language << ": " << c->objectName().toStdString() << " \"" << text.toStdString() << "\"";
+            }
+        }
+    }
+    w.form.Losnummer.clear();
+    w.action("Spanisch1")->trigger();
+    QLabel* ticket = w.form.lottotipp->Losnummer;
+    EXPECT_LE(ticket->fontMetrics().horizontalAdvance(ticket->text()), ticket->width()) << ticket->text().toStdString();
 }
 
 TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts) {
