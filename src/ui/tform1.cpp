@@ -34,6 +34,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -337,9 +338,11 @@ void TForm1::readInternetSettings()
 // 14.
 void TForm1::finishSettings()
 {
-    IterationLimit = settings_.intValue(QStringLiteral("UpDown7")) * 1000;
-    if (auto* upDown7 = qobject_cast<QAbstractSpinBox*>(findControl(this, QStringLiteral("UpDown7"))))
-        IterationLimit = upDown7->text().toInt() * 1000;
+    // The spin position, kept within its range (the shown text may carry separators or a suffix).
+    const SettingDef* upDown7 = findSetting(QStringLiteral("UpDown7"));
+    int position = std::clamp(settings_.intValue(upDown7->name), upDown7->minimum, upDown7->maximum);
+    if (auto* spin = qobject_cast<QSpinBox*>(findControl(this, upDown7->control))) position = spin->value();
+    IterationLimit = position * 1000;
     if (internet->ProxyHostEdit->text().isEmpty()) internet->ProxyPortEdit->setText(QStringLiteral("80"));
     store_.reset();
 }

@@ -4,6 +4,7 @@
 #include "app/text_files.h"
 #include "test_support.h"
 #include "ui/click_label.h"
+#include "ui/page_berechnung.h"
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 #include <QUrl>
 
@@ -140,6 +142,27 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked) {
     Shell w(dir);
     EXPECT_FALSE(w.form.lottotipp->CheckBox16->isChecked());
     EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
+}
+
+TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand) {
+    test::ProgramDir dir;
+    ini(dir).setValue("UpDown7", 12000);
+    {
+        // The spin control shows its position with a thousands separator.
+        Shell w(dir, [](TForm1& form) {
+            auto* spin = new QSpinBox(form.berechnung);
+            spin->setObjectName("UpDown7");
+            spin->setRange(1, 30000);
+            spin->setValue(50);
+            spin->setGroupSeparatorShown(true);
+        });
+        EXPECT_EQ(w.form.IterationLimit, 12000000);
+        w.form.close();
+    }
+    // Without its control a stored position beyond the range counts as the maximum.
+    ini(dir).setValue("UpDown7", 99999);
+    Shell w(dir);
+    EXPECT_EQ(w.form.IterationLimit, 30000000);
 }
 
 TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone) {
