@@ -286,7 +286,9 @@ void TForm1::createPositioningWindow() {}
 void TForm1::readParameterSettings()
 {
     readGroup(SettingGroup::Parameters);
-    Sprache = std::clamp(settings_.intValue(QStringLiteral("Sprache")), 0, 8);
+    // A number no language has starts in German.
+    const int stored = settings_.intValue(QStringLiteral("Sprache"));
+    Sprache = stored >= 0 && stored <= 8 ? stored : 0;
 }
 
 // 7.

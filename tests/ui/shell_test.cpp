@@ -342,6 +342,18 @@ TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStore
     EXPECT_EQ(ini(dir).value("width").toString(), "1000");
 }
 
+TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman) {
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    ini(dir).setValue("Sprache", 12);
+    Shell w(dir);
+    EXPECT_EQ(w.form.Sprache, 0);
+    EXPECT_TRUE(w.action("Deutsch1")->isChecked());
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+    w.form.close();
+    EXPECT_EQ(ini(dir).value("Sprache").toString(), "0");
+}
+
 TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied) {
     test::ProgramDir dir;
     QDir().mkpath(dir.file("land"));
