@@ -447,7 +447,8 @@ void TForm1::LanguageClick(int sprache)
 
 void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)
 {
-    applyLanguageFiles(applicationWindows(), basePath, code);
+    // Without the base file the choice changes only the menu marks and the setting.
+    if (!applyLanguageFiles(applicationWindows(), basePath, code)) return;
     loadInterfaceTexts(ProgramFolder, code, Memo2);
 }
 

@@ -354,6 +354,19 @@ TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman) {
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "0");
 }
 
+TEST(Shell, WithoutTheBaseFileALanguageChoiceChangesOnlyTheMarksAndTheSetting) {
+    test::ProgramDir dir;
+    QDir().mkpath(dir.file("land"));
+    dir.writeFile("land/meldungen.txt.en", "Frequency\nDraws\n");
+    Shell w(dir);
+    w.action("Englisch1")->trigger();
+    EXPECT_EQ(w.form.Sprache, 1);
+    EXPECT_TRUE(w.action("Englisch1")->isChecked());
+    EXPECT_FALSE(w.action("Deutsch1")->isChecked());
+    EXPECT_EQ(w.form.texts().text(1), "Ziehungen");
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+}
+
 TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied) {
     test::ProgramDir dir;
     QDir().mkpath(dir.file("land"));
