@@ -55,8 +55,8 @@ TEST(SettingsSchema, EveryValueOnceWithTypeAndDefault) {
         first << d->name;
     EXPECT_EQ(first.indexOf("Chekcbox35") + 1, first.indexOf("Spiel77Ja"));
     EXPECT_EQ(first.mid(first.indexOf("Spiel77Ja")),
-              (QStringList{"Spiel77Ja", "Super6Ja", "GlueckJa", "Land", "height", "width", "TippTop", "TippLeft",
-                           "NeuerSchein"}));
+              (QStringList{"Spiel77Ja", "Super6Ja", "GlueckJa", "Land", "height", "width", "TippTop",
+                           "TippLeft", "NeuerSchein"}));
 }
 
 TEST(SettingsStore, ADamagedSlipPresetCostsNothingElseOfItsGroup) {

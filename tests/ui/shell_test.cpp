@@ -267,14 +267,16 @@ TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw) {
                 if (text.isEmpty() || c->isHidden() || c->parentWidget()->layout())
                     continue;
                 EXPECT_LE(c->fontMetrics().horizontalAdvance(text), room)
-                    << language << ": " << c->objectName().toStdString() << " \"" << text.toStdString() << "\"";
+                    << language << ": " << c->objectName().toStdString() << " \"" << text.toStdString()
+                    << "\"";
             }
         }
     }
     w.form.Losnummer.clear();
     w.action("Spanisch1")->trigger();
     QLabel* ticket = w.form.lottotipp->Losnummer;
-    EXPECT_LE(ticket->fontMetrics().horizontalAdvance(ticket->text()), ticket->width()) << ticket->text().toStdString();
+    EXPECT_LE(ticket->fontMetrics().horizontalAdvance(ticket->text()), ticket->width())
+        << ticket->text().toStdString();
 }
 
 TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts) {
