@@ -52,10 +52,24 @@ Cálculo
 
 Estadístico
 
+
+Gráfico de la distribución de los números sorteados
+
+Gráfico de los números pendientes
+
+Gráfico de las parejas de números
+
+Gráfico de los tríos de números
+
+Gráfico de los cuartetos de números
 Optimización del boleto
 
 Matemático
 
+
+Gráfico de la distribución de sumas
+
+Gráfico de las parejas de números
 
 Gráfico de los números primos por apuesta
 
@@ -66,6 +80,10 @@ La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS
 
 Los pares suelen surgir solos, pero aquí también puede forzarlos.
 
+
+Gráfico de los tríos de números
+
+Gráfico de los cuartetos de números
 Tríos, 
 
 Cuartetos ... (3-4-5 o 28-29-30-31) salen pocas veces y aquí se pueden evitar del todo

@@ -130,7 +130,17 @@ void ChartView::setBarChart(const BarChart& value)
     }
     // Equal limits leave no height to draw in; the value keeps them, the drawing widens by one.
     if (hi <= lo) hi = lo + 1;
-    const double interval = tickInterval(hi - lo);
+    double interval = tickInterval(hi - lo);
+    if (chart_.leftAxis && lo > 0) {
+        // Bars grow from 0, so at a lower limit equal to the smallest bar that bar would vanish and
+        // read as "never drawn". The drawing starts at the whole tick below it; the value keeps its limits.
+        const auto tickBelow = [lo](double step) {
+            const double t = std::floor(lo / step) * step;
+            return std::max(0.0, t < lo ? t : t - step);
+        };
+        interval = tickInterval(hi - tickBelow(interval));
+        lo = tickBelow(interval);
+    }
     if (!chart_.leftAxis) hi = lo + std::ceil((hi - lo) / interval) * interval;
     left_->setRange(lo, hi);
     left_->setTickType(QValueAxis::TicksDynamic);

@@ -122,8 +122,9 @@ void setHint(QObject* o, const QString& hint) {
         m->menuAction()->setToolTip(hint);
         m->menuAction()->setStatusTip(hint);
     } else if (auto* w = qobject_cast<QWidget*>(o)) {
+        // The main window writes the hint into status panel 1 itself; a status tip would cover both
+        // panels with a passing message.
         w->setToolTip(hint);
-        w->setStatusTip(hint);
         if (QTabWidget* tabs = tabWidgetOf(w))
             tabs->setTabToolTip(tabs->indexOf(w), hint);
     }

@@ -4,11 +4,11 @@
 #include "ui/page_diagramm.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace razoz {
 
@@ -50,10 +50,12 @@ ClickLabel* linkLabel(QWidget* parent, const char* name, const QString& caption)
 {
     auto* l = new ClickLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
-    l->setWordWrap(true);
     l->setCursor(Qt::PointingHandCursor);
     return l;
 }
+
+// A shortcut button is 22 pixels square; a text takes the line beside it.
+void place(QWidget* w, int left, int top, int width = 22) { w->setGeometry(left, top, width, 22); }
 
 } // namespace
 
@@ -94,20 +96,20 @@ DatenbankStatsButtons::DatenbankStatsButtons(DiagrammPage* diagramm, QWidget* pa
     connect(Button11, &QPushButton::clicked, diagramm, &DiagrammPage::Button11Click);
 }
 
-StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* parent)
-    : QWidget(parent)
+StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* page) : QObject(page)
 {
     setObjectName(QStringLiteral("StatistischChartShortcuts"));
-    SpeedButton26 = shortcut(this, "SpeedButton26");
-    SpeedButton22 = shortcut(this, "SpeedButton22");
-    SpeedButton23 = shortcut(this, "SpeedButton23");
-    SpeedButton24 = shortcut(this, "SpeedButton24");
-    SpeedButton25 = shortcut(this, "SpeedButton25");
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    for (auto* b : {SpeedButton26, SpeedButton22, SpeedButton23, SpeedButton24, SpeedButton25})
-        column->addWidget(b);
-    column->addStretch(1);
+    SpeedButton26 =
+        shortcut(page, "SpeedButton26", QStringLiteral("Diagramm der Verteilung der gezogenen Zahlen"));
+    SpeedButton22 = shortcut(page, "SpeedButton22", QStringLiteral("Diagramm der ausstehenden Zahlen"));
+    SpeedButton23 = shortcut(page, "SpeedButton23", QStringLiteral("Diagramm der Paarbildung der Zahlen"));
+    SpeedButton24 = shortcut(page, "SpeedButton24", QStringLiteral("Diagramm der Dreiergruppen der Zahlen"));
+    SpeedButton25 = shortcut(page, "SpeedButton25", QStringLiteral("Diagramm der Vierergruppen der Zahlen"));
+    place(SpeedButton26, kLeft, 34);
+    place(SpeedButton22, kLeft, 86);
+    place(SpeedButton23, kLeft, 112);
+    place(SpeedButton24, kLeft, 138);
+    place(SpeedButton25, kLeft, 164);
 
     // The frequency itself stays on its page; a shortcut is there to show the chart.
     connect(SpeedButton26, &QToolButton::clicked, diagramm, [diagramm] {
@@ -120,42 +122,46 @@ StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWi
     connect(SpeedButton25, &QToolButton::clicked, diagramm, &DiagrammPage::Label90Click);
 }
 
-MathematischChartShortcuts::MathematischChartShortcuts(DiagrammPage* diagramm, QWidget* parent)
-    : QWidget(parent)
+MathematischChartShortcuts::MathematischChartShortcuts(DiagrammPage* diagramm, QWidget* page) : QObject(page)
 {
     setObjectName(QStringLiteral("MathematischChartShortcuts"));
-    SpeedButton17 = shortcut(this, "SpeedButton17");
-    SpeedButton21 = shortcut(this, "SpeedButton21");
-    SpeedButton27 = shortcut(this, "SpeedButton27");
-    SpeedButton28 = shortcut(this, "SpeedButton28");
-    SpeedButton29 = shortcut(this, "SpeedButton29", QStringLiteral("Diagramm der Primzahlen pro Tipp"));
-    SpeedButton32 = shortcut(this, "SpeedButton32", QStringLiteral("Diagramm der ungeraden Zahlen pro Tipp"));
-    SpeedButton31 = shortcut(this, "SpeedButton31", QStringLiteral("Diagramm der geraden Zahlen pro Tipp"));
+    SpeedButton17 = shortcut(page, "SpeedButton17", QStringLiteral("Diagramm der Quersummenverteilung"));
+    SpeedButton21 = shortcut(page, "SpeedButton21", QStringLiteral("Diagramm der Paarbildung der Zahlen"));
+    SpeedButton29 = shortcut(page, "SpeedButton29", QStringLiteral("Diagramm der Primzahlen pro Tipp"));
+    SpeedButton32 = shortcut(page, "SpeedButton32", QStringLiteral("Diagramm der ungeraden Zahlen pro Tipp"));
+    SpeedButton31 = shortcut(page, "SpeedButton31", QStringLiteral("Diagramm der geraden Zahlen pro Tipp"));
     Label88 = linkLabel(
-        this, "Label88",
+        page, "Label88",
         QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "));
     Label89 = linkLabel(
-        this, "Label89",
+        page, "Label89",
         QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."));
-    Label91 = linkLabel(this, "Label91", QStringLiteral("Dreier, "));
-    Label90 = linkLabel(this, "Label90",
+    place(SpeedButton17, 8, 60);
+    place(Label88, 36, 60, 820);
+    place(SpeedButton29, kRuleButtonLeft, 138);
+    place(SpeedButton32, kRuleButtonLeft, 164);
+    place(SpeedButton31, kRuleButtonLeft, 190);
+    place(SpeedButton21, 8, 228);
+    place(Label89, 36, 228, 820);
+
+    // "Dreier, " and "Vierer ..." read as one sentence whatever the language makes of their lengths.
+    auto* line = new QWidget(page);
+    auto* row = new QHBoxLayout(line);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    SpeedButton27 = shortcut(line, "SpeedButton27", QStringLiteral("Diagramm der Dreiergruppen der Zahlen"));
+    SpeedButton28 = shortcut(line, "SpeedButton28", QStringLiteral("Diagramm der Vierergruppen der Zahlen"));
+    Label91 = linkLabel(line, "Label91", QStringLiteral("Dreier, "));
+    Label90 = linkLabel(line, "Label90",
                         QStringLiteral("Vierer ... (3-4-5  oder 28-29-30-31) entstehen relativ selten, können "
                                        "hier ganz verhindert werden"));
-
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(SpeedButton17, 0, 0);
-    grid->addWidget(Label88, 0, 1, 1, 3);
-    grid->addWidget(SpeedButton21, 1, 0);
-    grid->addWidget(Label89, 1, 1, 1, 3);
-    grid->addWidget(SpeedButton27, 2, 0);
-    grid->addWidget(Label91, 2, 1, 1, 3);
-    grid->addWidget(SpeedButton28, 3, 0);
-    grid->addWidget(Label90, 3, 1, 1, 3);
-    grid->addWidget(SpeedButton29, 4, 0);
-    grid->addWidget(SpeedButton32, 4, 1);
-    grid->addWidget(SpeedButton31, 4, 2);
-    grid->setColumnStretch(3, 1);
+    row->addWidget(SpeedButton27);
+    row->addWidget(SpeedButton28);
+    row->addSpacing(4);
+    row->addWidget(Label91);
+    row->addWidget(Label90);
+    row->addStretch(1);
+    line->setGeometry(8, 284 - 1, 848, 24);
 
     connect(SpeedButton17, &QToolButton::clicked, diagramm, &DiagrammPage::DiagrammQuersummen);
     connect(Label88, &ClickLabel::clicked, diagramm, &DiagrammPage::Label88Click);

@@ -2,7 +2,8 @@
 // The controls outside the "Diagramm" page that draw a statistic: the chart buttons of the
 // "Datenbank" page and the chart shortcuts of the calculation pages "Statistisch" and "Mathematisch".
 // Each group creates its controls with their designed names and wires them to the handlers of the
-// DiagrammPage; the main window places the group (or single controls of it) on its page.
+// DiagrammPage. The "Datenbank" group is one widget the main window places; the shortcuts of the
+// calculation pages stand directly on their page, each at its own place.
 #include <QWidget>
 
 class QPushButton;
@@ -30,10 +31,16 @@ public:
 };
 
 // "Statistisch": frequency, overdue, pairs, triples, quads; each shows the "Diagramm" page.
-class StatistischChartShortcuts : public QWidget {
+// The buttons sit directly on the page, each at the right end of the row of the preference it charts,
+// so the preference controls can take their rows beside them (rows 26 pixels apart):
+//   y 34 SpeedButton26 – "Zahlen die besonders oft gezogen wurden bevorzugen" (and "… selten …" below)
+//   y 86 SpeedButton22 – "Zahlen die am längsten überfällig sind"
+//   y 112 SpeedButton23 – pairs, y 138 SpeedButton24 – triples, y 164 SpeedButton25 – quads
+class StatistischChartShortcuts : public QObject {
     Q_OBJECT
 public:
-    StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* parent = nullptr);
+    static constexpr int kLeft = 560;
+    StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* page);
 
     QToolButton* SpeedButton26; // number frequency
     QToolButton* SpeedButton22; // number overdue
@@ -43,11 +50,18 @@ public:
 };
 
 // "Mathematisch": sums, runs and the per-draw property charts, with the explanatory texts that
-// open the same charts.
-class MathematischChartShortcuts : public QWidget {
+// open the same charts. Each sits directly on the page where the row rule it explains will stand:
+//   y 60  SpeedButton17 and Label88, below the sum range line
+//   y 138 / 164 / 190 SpeedButton29, SpeedButton32, SpeedButton31 at the right end of the rows of the
+//         minimum primes, odd and even numbers
+//   y 228 SpeedButton21 and Label89, with "eine Paarbildung pro Tipp erzwingen" below it (y 252)
+//   y 284 SpeedButton27, SpeedButton28, then "Dreier, " and "Vierer ..." on one line, with
+//         "keine Dreier , Vierer... Paare" below it (y 308)
+class MathematischChartShortcuts : public QObject {
     Q_OBJECT
 public:
-    MathematischChartShortcuts(DiagrammPage* diagramm, QWidget* parent = nullptr);
+    static constexpr int kRuleButtonLeft = 560;
+    MathematischChartShortcuts(DiagrammPage* diagramm, QWidget* page);
 
     QToolButton* SpeedButton17; // sums
     QToolButton* SpeedButton21; // pairs

@@ -112,9 +112,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     datenbankCharts = new DatenbankStatsButtons(diagramm, datenbank);
     datenbankCharts->setGeometry(260, 96, 400, 140);
     statistischCharts = new StatistischChartShortcuts(diagramm, berechnung->Statistisch);
-    statistischCharts->setGeometry(770, 8, 32, 170);
     mathematischCharts = new MathematischChartShortcuts(diagramm, berechnung->Mathematisch);
-    mathematischCharts->setGeometry(8, 290, 790, 150);
 
     // Hints go to status panel 1 when the mouse enters a control.
     qApp->installEventFilter(this);

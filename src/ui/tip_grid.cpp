@@ -33,11 +33,9 @@ const QString kClearHint = QStringLiteral("Löschen aller Tipps");
 
 QString labelName(int n) { return QStringLiteral("Label%1").arg(n); }
 
-void setHint(QWidget* w, const QString& hint)
-{
-    w->setToolTip(hint);
-    w->setStatusTip(hint);
-}
+// The main window writes a control's hint into status panel 1; a status tip would instead cover both
+// panels with a passing message.
+void setHint(QWidget* w, const QString& hint) { w->setToolTip(hint); }
 
 void setTextColour(QLabel* label, const QColor& colour)
 {

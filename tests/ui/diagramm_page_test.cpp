@@ -119,9 +119,9 @@ TEST(DiagrammPage, Panel7ButtonsFillSeries2)
     click(f.page.SpeedButton34);
     EXPECT_EQ(chart.drawnHeight(7), 1);
     EXPECT_EQ(chart.drawnHeight(4), 1); // 4 was drawn only on the start date: never in range
-    // All bars equal: the value keeps its limits, the drawing needs some height.
+    // All bars equal: the value keeps its limits, the drawing needs some height and shows the bars.
     EXPECT_EQ(f.page.lastChart().leftAxis, (AxisLimits{1, 1}));
-    EXPECT_EQ(chart.leftAxis()->min(), 1);
+    EXPECT_EQ(chart.leftAxis()->min(), 0);
     EXPECT_EQ(chart.leftAxis()->max(), 2);
 
     // Moving the start date back takes the earlier draw in.
@@ -130,6 +130,25 @@ TEST(DiagrammPage, Panel7ButtonsFillSeries2)
     EXPECT_EQ(chart.drawnHeight(1), 3); // 2: in neither of the two counted draws
     QTest::qWait(50);
     f.page.grab().save(QStringLiteral("/tmp/razoz_diagramm_overdue.png"));
+}
+
+TEST(DiagrammPage, TheSmallestBarStaysVisibleAboveFixedLimits)
+{
+    Fixture f;
+    f.end = toDays(QDate(2040, 1, 1));
+    f.page.setStartDate(kEarliestDrawDay);
+    f.dir.writeArchive(test::syntheticArchive(600));
+    click(f.page.SpeedButton200);
+    const BarChart& value = f.page.lastChart();
+    ASSERT_TRUE(value.leftAxis.has_value());
+    double smallest = value.bars.front().y;
+    for (const auto& b : value.bars) smallest = std::min(smallest, b.y);
+    ASSERT_GT(smallest, 0);
+    // The value keeps the limits tip generation reads; the drawing starts below the smallest bar.
+    EXPECT_EQ(value.leftAxis->min, smallest);
+    EXPECT_LT(f.chart().leftAxis()->min(), smallest);
+    EXPECT_GE(f.chart().leftAxis()->min(), 0);
+    EXPECT_EQ(f.chart().leftAxis()->max(), value.leftAxis->max);
 }
 
 TEST(DiagrammPage, MissingArchiveLeavesChartAndReports)
@@ -161,16 +180,36 @@ TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
     f.dir.writeArchive({draw(QDate(2005, 4, 7), {2, 3, 5, 7, 11, 13}, 4, 0),
                         draw(QDate(2005, 4, 9), {1, 4, 6, 8, 10, 12}, 17, 0)});
     DatenbankStatsButtons datenbank(&f.page);
-    StatistischChartShortcuts statistisch(&f.page);
-    MathematischChartShortcuts mathematisch(&f.page);
-    for (QWidget* w : {static_cast<QWidget*>(&datenbank), static_cast<QWidget*>(&statistisch),
-                       static_cast<QWidget*>(&mathematisch)}) {
+    QWidget statistischPage, mathematischPage;
+    StatistischChartShortcuts statistisch(&f.page, &statistischPage);
+    MathematischChartShortcuts mathematisch(&f.page, &mathematischPage);
+    for (QWidget* w : {static_cast<QWidget*>(&datenbank), &statistischPage, &mathematischPage}) {
+        w->resize(886, 445);
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     }
     EXPECT_EQ(datenbank.Button5->toolTip(), "EErzeugt die Grafik für die Ausstehenden Zahlen");
     EXPECT_EQ(datenbank.Button8->text(), "Superzahl ausstehende");
     EXPECT_EQ(mathematisch.SpeedButton29->toolTip(), "Diagramm der Primzahlen pro Tipp");
+    EXPECT_EQ(mathematisch.SpeedButton32->toolTip(), "Diagramm der ungeraden Zahlen pro Tipp");
+    EXPECT_EQ(mathematisch.SpeedButton31->toolTip(), "Diagramm der geraden Zahlen pro Tipp");
+    // The shortcuts stand on their pages, each on its own spot, leaving room for the rows they chart;
+    // "Dreier, " and "Vierer ..." read as one line.
+    const auto mapped = [](QWidget* w, QWidget* page) { return QRect(w->mapTo(page, QPoint()), w->size()); };
+    QList<QRect> taken;
+    const MathematischChartShortcuts& m = mathematisch;
+    for (QWidget* w : std::initializer_list<QWidget*>{m.SpeedButton17, m.Label88, m.SpeedButton21, m.Label89,
+                                                      m.SpeedButton27, m.SpeedButton28, m.Label91, m.Label90,
+                                                      m.SpeedButton29, m.SpeedButton32, m.SpeedButton31}) {
+        const QRect r = mapped(w, &mathematischPage);
+        EXPECT_TRUE(QRect(0, 0, 886, 445).contains(r)) << w->objectName().toStdString();
+        for (const QRect& other : taken) EXPECT_FALSE(r.intersects(other)) << w->objectName().toStdString();
+        taken << r;
+    }
+    EXPECT_EQ(mapped(m.Label91, &mathematischPage).y(), mapped(m.Label90, &mathematischPage).y());
+    EXPECT_EQ(mapped(m.Label91, &mathematischPage).right() + 1, mapped(m.Label90, &mathematischPage).left());
+    EXPECT_EQ(statistisch.SpeedButton26->parentWidget(), &statistischPage);
+    EXPECT_FALSE(statistisch.SpeedButton22->toolTip().isEmpty());
 
     click(datenbank.Button9);
     EXPECT_EQ(f.page.lastStatistic(), Statistic::Primes);
@@ -201,7 +240,7 @@ TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
     click(mathematisch.SpeedButton31);
     EXPECT_EQ(f.page.lastStatistic(), Statistic::Even);
     EXPECT_EQ(f.pageSwitches, 5);
-    mathematisch.grab().save(QStringLiteral("/tmp/razoz_mathematisch_shortcuts.png"));
+    mathematischPage.grab().save(QStringLiteral("/tmp/razoz_mathematisch_shortcuts.png"));
 }
 
 TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -112,6 +113,10 @@ TEST(TipGrid, ControlsCarryTheirDesignedNamesAndPlaces)
     EXPECT_EQ(w.label("Label70")->x(), 380);
     EXPECT_EQ(w.label("Label72"), w.grid->sumLabel(11));
     EXPECT_EQ(w.label("Label72")->x(), 450);
+    // The longest hit text and a three-digit sum fit their labels.
+    EXPECT_GE(w.label("Label70")->width(), w.label("Label70")->fontMetrics().horizontalAdvance("6 + Z + S"));
+    EXPECT_GE(w.label("Label72")->width(), w.label("Label72")->fontMetrics().horizontalAdvance("279"));
+    EXPECT_GE(w.label("Label61")->width(), w.label("Label61")->fontMetrics().horizontalAdvance("10. Tipp"));
     auto* clear = w.grid->findChild<QToolButton*>("SpeedButton11");
     ASSERT_TRUE(clear);
     EXPECT_EQ(clear->toolTip(), "Löschen aller Tipps");
@@ -298,6 +303,15 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     EXPECT_TRUE(grid.rowLocked(0));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(grid.rowLabel(0), &enter);
+    EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    // Only panel 1 carries it: no passing message covers the progress panel, also after the
+    // control texts of a language file were applied.
+    EXPECT_EQ(form.statusBar()->currentMessage(), QString());
+    dir.copyInstallData();
+    form.LanguageClick(0);
+    QApplication::sendEvent(grid.rowLabel(1), &enter);
+    EXPECT_EQ(form.statusBar()->currentMessage(), QString());
+    EXPECT_TRUE(form.statusPanel0->isVisibleTo(&form));
     EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     form.grab().save(QStringLiteral("/tmp/tipgrid_window.png"));
 }
