@@ -158,7 +158,7 @@ Gastos de gestión de la lotería por boleto
 
 Para un sorteo:
 
-Para un sorteo de sáb. y miér.:
+Para ambos sorteos (sáb. y jue.):
 
 Solo juego los sábados (sábado preseleccionado al enviar)
 

@@ -10,7 +10,7 @@ Apuesta encontrada en la base de datos
 parejas
 en total
 tríos
-Número de boleto
+N.º de boleto
 Distribución de las sumas (QS)
 suma media
 cuartetos
@@ -35,7 +35,7 @@ Análisis de parámetros: aciertos por sorteo    sáb/dom    otros días
 El análisis se interrumpió por un error.
 Aviso
 Qué números para el cálculo
-Enviar apuestas por Internet
+Imprimir boleto / enviar apuestas por Internet
 Reintegro atrasado
 ¿A partir de cuántos aciertos se avisa una repetición?
 Repeticiones: aciertos con sorteos anteriores
@@ -52,5 +52,5 @@ de los números extraídos son pares
 Borrar apuestas
 Sí
 No
-Introducir número de boleto
+Introducir n.º de boleto
 no se pudo escribir.

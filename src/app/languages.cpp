@@ -202,7 +202,7 @@ const QStringList& germanInterfaceTexts() {
         QStringLiteral("Die Auswertung wurde wegen eines Fehlers abgebrochen."),                      // 34
         QStringLiteral("Hinweis"),                                                                    // 35
         QStringLiteral("Welche Zahlen für die Berechnung"),                                           // 36
-        QStringLiteral("Tipps online abgeben"),                                                       // 37
+        QStringLiteral("Lottoschein drucken / Tipps online abgeben"),                                 // 37
         QStringLiteral("Überfälligkeit der Superzahl (Reintegro)"),                                   // 38
         QStringLiteral("Ab wie vielen Richtigen soll eine Wiederholung gemeldet werden?"),            // 39
         QStringLiteral("Wiederholungen: Richtige mit früheren Ziehungen"),                            // 40

@@ -69,8 +69,6 @@ QList<SettingDef> buildSchema() {
     field(QStringLiteral("Spiel77Ja"), SettingType::Int, SettingGroup::CheckBoxes, 0);
     field(QStringLiteral("Super6Ja"), SettingType::Int, SettingGroup::CheckBoxes, 0);
     field(QStringLiteral("GlueckJa"), SettingType::Int, SettingGroup::CheckBoxes, 0);
-    // Written at every close; read here too so the chosen slip preset survives a restart.
-    field(QStringLiteral("NeuerSchein"), SettingType::Int, SettingGroup::CheckBoxes, 0);
     field(QStringLiteral("Land"), SettingType::Int, SettingGroup::CheckBoxes, 1);
     s.append({QStringLiteral("height"), SettingType::Int, SettingGroup::CheckBoxes,
               SettingBinding::WindowHeight, kForm1, QString(), QVariant()});
@@ -78,6 +76,9 @@ QList<SettingDef> buildSchema() {
               SettingBinding::WindowWidth, kForm1, QString(), QVariant()});
     field(QStringLiteral("TippTop"), SettingType::Int, SettingGroup::CheckBoxes, 39);
     field(QStringLiteral("TippLeft"), SettingType::Int, SettingGroup::CheckBoxes, 47);
+    // Written at every close; read too, last in its group, so the chosen slip preset survives a
+    // restart and a damaged value of it cannot cost the window size or the print offsets.
+    field(QStringLiteral("NeuerSchein"), SettingType::Int, SettingGroup::CheckBoxes, 0);
 
     // Language, spin controls and the tip grid.
     field(QStringLiteral("Sprache"), SettingType::Int, SettingGroup::Parameters, 0);

@@ -34,6 +34,7 @@
 #include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -283,7 +284,9 @@ void TForm1::createPositioningWindow() {}
 void TForm1::readParameterSettings()
 {
     readGroup(SettingGroup::Parameters);
-    Sprache = std::clamp(settings_.intValue(QStringLiteral("Sprache")), 0, 8);
+    // A number no language has starts in German.
+    const int stored = settings_.intValue(QStringLiteral("Sprache"));
+    Sprache = stored >= 0 && stored <= 8 ? stored : 0;
 }
 
 // 7.
@@ -335,9 +338,11 @@ void TForm1::readInternetSettings()
 // 14.
 void TForm1::finishSettings()
 {
-    IterationLimit = settings_.intValue(QStringLiteral("UpDown7")) * 1000;
-    if (auto* upDown7 = qobject_cast<QAbstractSpinBox*>(findControl(this, QStringLiteral("UpDown7"))))
-        IterationLimit = upDown7->text().toInt() * 1000;
+    // The spin position, kept within its range (the shown text may carry separators or a suffix).
+    const SettingDef* upDown7 = findSetting(QStringLiteral("UpDown7"));
+    int position = std::clamp(settings_.intValue(upDown7->name), upDown7->minimum, upDown7->maximum);
+    if (auto* spin = qobject_cast<QSpinBox*>(findControl(this, upDown7->control))) position = spin->value();
+    IterationLimit = position * 1000;
     if (internet->ProxyHostEdit->text().isEmpty()) internet->ProxyPortEdit->setText(QStringLiteral("80"));
     store_.reset();
 }
@@ -430,15 +435,18 @@ void TForm1::LanguageClick(int sprache)
     DateiLaden1Click(baseFilePath(ProgramFolder), language.code);
     Sprache = language.index;
     for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
-    // The ticket label's and the sum's design captions are in the base file; show the number and the
-    // sum of the shown draw again.
-    if (SettingsLoaded) showLosnummer();
-    if (navigator_.current().date > 0) lottotipp->Label13->setText(formatSum(navigator_.current()));
+    // The ticket label and the sum label have design captions in the base file; show the number and
+    // the shown draw's sum again so a language change does not blank them.
+    if (SettingsLoaded) {
+        showLosnummer();
+        if (navigator_.current().date > 0) lottotipp->Label13->setText(formatSum(navigator_.current()));
+    }
 }
 
 void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)
 {
-    applyLanguageFiles(applicationWindows(), basePath, code);
+    // Without the base file the choice changes only the menu marks and the setting.
+    if (!applyLanguageFiles(applicationWindows(), basePath, code)) return;
     loadInterfaceTexts(ProgramFolder, code, Memo2);
 }
 

@@ -25,8 +25,8 @@ constexpr std::array<int, kTipRows> kSumLabel = {36, 37, 38, 39, 40, 41, 49, 50,
 
 constexpr int kBoxWidth = 25;
 constexpr int kBoxHeight = 19;
-constexpr int kRowLabelLeft = 88;
-constexpr int kRowLabelWidth = 54;
+constexpr int kRowLabelLeft = 64;
+constexpr int kRowLabelWidth = 78; // room for the longer translations of "12. Tipp"
 
 const QString kLockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 const QString kClearHint = QStringLiteral("Löschen aller Tipps");

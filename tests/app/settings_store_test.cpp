@@ -48,6 +48,33 @@ TEST(SettingsSchema, EveryValueOnceWithTypeAndDefault) {
     EXPECT_EQ(order.first(), "NeuerSchein");
     EXPECT_EQ(order.indexOf("height") + 2, order.indexOf("Sprache"));
     EXPECT_EQ(order.last(), "DruckPapier");
+
+    // The first group in its designed reading order; the slip preset, read only by us, comes last.
+    QStringList first;
+    for (const SettingDef* d : settingsOfGroup(SettingGroup::CheckBoxes))
+        first << d->name;
+    EXPECT_EQ(first.indexOf("Chekcbox35") + 1, first.indexOf("Spiel77Ja"));
+    EXPECT_EQ(first.mid(first.indexOf("Spiel77Ja")),
+              (QStringList{"Spiel77Ja", "Super6Ja", "GlueckJa", "Land", "height", "width", "TippTop",
+                           "TippLeft", "NeuerSchein"}));
+}
+
+TEST(SettingsStore, ADamagedSlipPresetCostsNothingElseOfItsGroup) {
+    test::ProgramDir dir;
+    const QString ini = dir.file("settings.ini");
+    {
+        QSettings s(ini, QSettings::IniFormat);
+        s.setValue("NeuerSchein", "Bayern");
+        s.setValue("Land", 4);
+        s.setValue("height", 700);
+        s.setValue("TippLeft", 51);
+    }
+    SettingsStore store(ini);
+    QStringList read;
+    EXPECT_FALSE(store.readGroup(SettingGroup::CheckBoxes, [&](const SettingDef& d, const QVariant& v) {
+        read << QStringLiteral("%1=%2").arg(d.name, v.toString());
+    }));
+    EXPECT_EQ(read, (QStringList{"Land=4", "height=700", "TippLeft=51"}));
 }
 
 TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType) {

@@ -4,6 +4,7 @@
 #include "app/text_files.h"
 #include "test_support.h"
 #include "ui/click_label.h"
+#include "ui/page_berechnung.h"
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
@@ -13,8 +14,11 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 #include <QUrl>
 
@@ -141,6 +145,27 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked) {
     EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
 }
 
+TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand) {
+    test::ProgramDir dir;
+    ini(dir).setValue("UpDown7", 12000);
+    {
+        // The spin control shows its position with a thousands separator.
+        Shell w(dir, [](TForm1& form) {
+            auto* spin = new QSpinBox(form.berechnung);
+            spin->setObjectName("UpDown7");
+            spin->setRange(1, 30000);
+            spin->setValue(50);
+            spin->setGroupSeparatorShown(true);
+        });
+        EXPECT_EQ(w.form.IterationLimit, 12000000);
+        w.form.close();
+    }
+    // Without its control a stored position beyond the range counts as the maximum.
+    ini(dir).setValue("UpDown7", 99999);
+    Shell w(dir);
+    EXPECT_EQ(w.form.IterationLimit, 30000000);
+}
+
 TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone) {
     test::ProgramDir dir;
     ini(dir).setValue("Losnummer", "1234567");
@@ -200,7 +225,7 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored) {
         // No French files: the German texts of the base file, the numbered texts stay as they are.
         w.action("Franzsisch1")->trigger();
         EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
-        EXPECT_EQ(w.form.texts().text(12), "Número de boleto");
+        EXPECT_EQ(w.form.texts().text(12), "N.º de boleto");
         EXPECT_EQ(w.form.Sprache, 2);
         w.action("Spanisch1")->trigger();
         w.form.close();
@@ -208,8 +233,50 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored) {
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "3");
     Shell w(dir);
     EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Sorteos del sábado");
-    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Número de boleto: 1234567");
+    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "N.º de boleto: 1234567");
     EXPECT_TRUE(w.action("Spanisch1")->isChecked());
+}
+
+TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw) {
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    dir.writeArchive(test::syntheticArchive(30));
+    ini(dir).setValue("Losnummer", "1234567");
+    Shell w(dir);
+    const QString sum = w.form.lottotipp->Label13->text();
+    ASSERT_NE(sum, "QS: ");
+    for (const char* language : {"Englisch1", "Spanisch1", "Deutsch1"}) {
+        w.action(language)->trigger();
+        EXPECT_EQ(w.form.lottotipp->Label13->text(), sum) << language << ": the sum of the shown draw stays";
+        // A caption wider than its control is cut off on the screen.
+        for (int p = 0; p < w.form.PageControl1->count(); ++p) {
+            for (QWidget* c : w.form.PageControl1->widget(p)->findChildren<QWidget*>()) {
+                QString text;
+                int room = c->width();
+                if (auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap())
+                    text = l->text();
+                else if (auto* b = qobject_cast<QCheckBox*>(c)) {
+                    text = b->text();
+                    room -= 24; // the box itself
+                } else if (auto* b = qobject_cast<QPushButton*>(c)) {
+                    text = b->text();
+                    room -= 8; // the button's frame
+                }
+                text.remove(QLatin1Char('&'));
+                // Controls in a layout get the room their text asks for.
+                if (text.isEmpty() || c->isHidden() || c->parentWidget()->layout())
+                    continue;
+                EXPECT_LE(c->fontMetrics().horizontalAdvance(text), room)
+                    << language << ": " << c->objectName().toStdString() << " \"" << text.toStdString()
+                    << "\"";
+            }
+        }
+    }
+    w.form.Losnummer.clear();
+    w.action("Spanisch1")->trigger();
+    QLabel* ticket = w.form.lottotipp->Losnummer;
+    EXPECT_LE(ticket->fontMetrics().horizontalAdvance(ticket->text()), ticket->width())
+        << ticket->text().toStdString();
 }
 
 TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts) {
@@ -280,6 +347,31 @@ TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStore
     w.form.close();
     EXPECT_EQ(ini(dir).value("height").toString(), "696");
     EXPECT_EQ(ini(dir).value("width").toString(), "1000");
+}
+
+TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman) {
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    ini(dir).setValue("Sprache", 12);
+    Shell w(dir);
+    EXPECT_EQ(w.form.Sprache, 0);
+    EXPECT_TRUE(w.action("Deutsch1")->isChecked());
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+    w.form.close();
+    EXPECT_EQ(ini(dir).value("Sprache").toString(), "0");
+}
+
+TEST(Shell, WithoutTheBaseFileALanguageChoiceChangesOnlyTheMarksAndTheSetting) {
+    test::ProgramDir dir;
+    QDir().mkpath(dir.file("land"));
+    dir.writeFile("land/meldungen.txt.en", "Frequency\nDraws\n");
+    Shell w(dir);
+    w.action("Englisch1")->trigger();
+    EXPECT_EQ(w.form.Sprache, 1);
+    EXPECT_TRUE(w.action("Englisch1")->isChecked());
+    EXPECT_FALSE(w.action("Deutsch1")->isChecked());
+    EXPECT_EQ(w.form.texts().text(1), "Ziehungen");
+    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
 }
 
 TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied) {
