@@ -1,6 +1,7 @@
 // Reading the archive: every statistic rereads it in full, so one pass must be cheap.
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
+#include "synthetic_archive.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -15,16 +16,7 @@ QString makeArchive(QTemporaryDir& dir, int count)
 {
     DrawArchive a(dir.filePath("dovovuduv.dat"));
     a.createEmpty();
-    std::vector<DrawRecord> records;
-    QDate date(1985, 10, 17);
-    for (int i = 0; i < count; ++i) {
-        DrawRecord r;
-        r.date = toDays(date);
-        r.numbers = {std::uint8_t(i % 49 + 1), 2, 3, 4, 5, 6};
-        records.push_back(r);
-        date = date.addDays(date.dayOfWeek() == Qt::Thursday ? 2 : 5);
-    }
-    a.append(records);
+    a.append(test::syntheticArchive(count));
     return a.path();
 }
 

@@ -3,6 +3,7 @@
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "stats/statistics.h"
+#include "synthetic_archive.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -13,35 +14,11 @@ using namespace razoz;
 
 namespace {
 
-// Two draws a week from 17.10.1985 with six different numbers, a complementary number and a digit.
 QString makeArchive(QTemporaryDir& dir, int count)
 {
     DrawArchive a(dir.filePath("dovovuduv.dat"));
     a.createEmpty();
-    std::vector<DrawRecord> records;
-    QDate date(1985, 10, 17);
-    std::uint32_t seed = 4711;
-    auto next = [&](std::uint32_t n) {
-        seed = seed * 134775813u + 1u;
-        return int((std::uint64_t(seed) * n) >> 32);
-    };
-    for (int i = 0; i < count; ++i) {
-        DrawRecord r;
-        r.date = toDays(date);
-        bool used[50] = {};
-        for (int k = 0; k < 7; ++k) {
-            int n;
-            do n = next(49) + 1;
-            while (used[n]);
-            used[n] = true;
-            if (k < 6) r.numbers[std::size_t(k)] = std::uint8_t(n);
-            else r.complementary = std::uint8_t(n);
-        }
-        r.reintegro = std::uint8_t(next(10));
-        records.push_back(r);
-        date = date.addDays(date.dayOfWeek() == Qt::Thursday ? 2 : 5);
-    }
-    a.append(records);
+    a.append(test::syntheticArchive(count, 4711));
     return a.path();
 }
 

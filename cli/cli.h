@@ -38,11 +38,11 @@ public:
 
     // Arguments of the command; options are taken out as they are read.
     QStringList& args() { return args_; }
-    QString takeWord(const QString& what);               // next positional word, UsageError when none
+    QString takeWord(const QString& what);                  // next positional word, UsageError when none
     std::optional<QString> takeOption(const QString& name); // --name VALUE
-    QStringList takeOptions(const QString& name);        // every --name VALUE, in order
-    bool takeFlag(const QString& name);                  // --name
-    void expectNoMore();                                 // UsageError on leftovers
+    QStringList takeOptions(const QString& name);           // every --name VALUE, in order
+    bool takeFlag(const QString& name);                     // --name
+    void expectNoMore();                                    // UsageError on leftovers
 
     // Settings values under the store's names; `fallback` when missing or of the wrong type.
     bool boolSetting(const QString& name, bool fallback) const;

@@ -86,7 +86,8 @@ int drawCommand(CliContext& ctx)
     if (prev || next) {
         bool ok = false;
         steps = (prev ? *prev : *next).toInt(&ok);
-        if (!ok || steps < 0) throw UsageError(QStringLiteral("%1 needs a count of steps").arg(prev ? "--prev" : "--next"));
+        if (!ok || steps < 0)
+            throw UsageError(QStringLiteral("%1 needs a count of steps").arg(prev ? "--prev" : "--next"));
     }
     const double target = date ? parseDateOption(QStringLiteral("--date"), *date) : today();
 
@@ -98,8 +99,10 @@ int drawCommand(CliContext& ctx)
     // would too, so a huge count ends at once instead of rereading the archive for hours.
     for (int i = 0; i < steps; ++i) {
         const int from = nav.index();
-        if (prev) nav.showPrevious(archive, days);
-        else nav.showNext(archive, days);
+        if (prev)
+            nav.showPrevious(archive, days);
+        else
+            nav.showNext(archive, days);
         if (nav.index() == from && i > 0) break;
     }
     if (ctx.json()) {

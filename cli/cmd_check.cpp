@@ -25,8 +25,7 @@ TipRowTexts parseRowOption(const QString& value, int row)
         if (field.isEmpty()) continue;
         texts[c] = normalizeBoxText(field);
         if (texts[c].isEmpty())
-            throw UsageError(
-                QStringLiteral("--row %1: \"%2\" is no number from 1 to 49").arg(row).arg(field));
+            throw UsageError(QStringLiteral("--row %1: \"%2\" is no number from 1 to 49").arg(row).arg(field));
     }
     return texts;
 }
@@ -57,13 +56,10 @@ TipRows takeTipRows(CliContext& ctx, bool required)
 {
     const QStringList rowValues = ctx.takeOptions(QStringLiteral("--row"));
     const auto tipsFile = ctx.takeOption(QStringLiteral("--tips"));
-    if (!rowValues.isEmpty() && tipsFile)
-        throw UsageError(QStringLiteral("--row and --tips exclude each other"));
-    if (required && rowValues.isEmpty() && !tipsFile)
-        throw UsageError(QStringLiteral("give --row or --tips"));
+    if (!rowValues.isEmpty() && tipsFile) throw UsageError(QStringLiteral("--row and --tips exclude each other"));
+    if (required && rowValues.isEmpty() && !tipsFile) throw UsageError(QStringLiteral("give --row or --tips"));
     if (rowValues.size() > kTipRows)
-        throw UsageError(
-            QStringLiteral("at most %1 rows (--row given %2 times)").arg(kTipRows).arg(rowValues.size()));
+        throw UsageError(QStringLiteral("at most %1 rows (--row given %2 times)").arg(kTipRows).arg(rowValues.size()));
     TipRows rows;
     if (tipsFile) {
         try {
@@ -83,8 +79,7 @@ int checkCommand(CliContext& ctx)
     const TipRows rows = takeTipRows(ctx);
     ctx.expectNoMore();
     const double target = date ? parseDateOption(QStringLiteral("--date"), *date) : today();
-    const QString losnummer =
-        losnummerOption ? *losnummerOption : ctx.stringSetting(QStringLiteral("Losnummer"));
+    const QString losnummer = losnummerOption ? *losnummerOption : ctx.stringSetting(QStringLiteral("Losnummer"));
 
     // Checked here: selecting a draw would create a missing archive, and razoz-cli writes nothing.
     DrawArchive archive = DrawArchive::inFolder(ctx.programFolder());
@@ -101,20 +96,19 @@ int checkCommand(CliContext& ctx)
             const TipRowTexts boxes = row.complete ? row.sortedTexts() : rows[r];
             QJsonArray boxesJson;
             for (const QString& b : boxes) boxesJson.append(b);
-            rowsJson.append(QJsonObject{
-                {"boxes", boxesJson},
-                {"sum", row.complete ? QJsonValue(row.sum) : QJsonValue(QJsonValue::Null)},
-                {"hits", row.complete ? QJsonValue(row.match.hits) : QJsonValue(QJsonValue::Null)},
-                {"complementary", row.match.complementary},
-                {"reintegro", row.match.reintegro},
-                {"states", intArray(row.match.states)},
-                {"label", row.hitText}});
+            rowsJson.append(
+                QJsonObject{{"boxes", boxesJson},
+                            {"sum", row.complete ? QJsonValue(row.sum) : QJsonValue(QJsonValue::Null)},
+                            {"hits", row.complete ? QJsonValue(row.match.hits) : QJsonValue(QJsonValue::Null)},
+                            {"complementary", row.match.complementary},
+                            {"reintegro", row.match.reintegro},
+                            {"states", intArray(row.match.states)},
+                            {"label", row.hitText}});
         }
         QJsonArray tally;
         for (const auto& pair : result.tally.counts) tally.append(intArray(pair));
-        ctx.printJson(QJsonObject{{"draw", drawJson(nav.current(), nav.index(), nav.separator())},
-                                  {"rows", rowsJson},
-                                  {"tally", tally}});
+        ctx.printJson(QJsonObject{
+            {"draw", drawJson(nav.current(), nav.index(), nav.separator())}, {"rows", rowsJson}, {"tally", tally}});
         return 0;
     }
     ctx.out() << formatDraw(nav.current(), nav.separator()) << '\n' << formatSum(nav.current()) << '\n';

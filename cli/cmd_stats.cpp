@@ -1,9 +1,9 @@
 // stats KIND: one statistic of the archive as the "Diagramm" page would chart it.
 #include "cli.h"
 
+#include "app/settings_store.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
-#include "app/settings_store.h"
 #include "stats/statistics.h"
 
 #include <QJsonArray>
@@ -58,8 +58,7 @@ int statsCommand(CliContext& ctx)
     if (!archive.exists()) throw Failure(QStringLiteral("no archive at %1").arg(archive.path()));
     BarChart chart;
     try {
-        chart = runStatistic(*statistic, archive.path(), range,
-                             ctx.interfaceTexts());
+        chart = runStatistic(*statistic, archive.path(), range, ctx.interfaceTexts());
     } catch (const ArchiveError& e) {
         throw Failure(QStringLiteral("%1: %2").arg(archive.path(), e.message()));
     }

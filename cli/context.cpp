@@ -76,8 +76,7 @@ QVariant CliContext::setting(const QString& name) const
     const StoredValue v = store_->read(*def);
     QVariant value = v.status == ReadStatus::Ok ? v.value : def->defaultValue;
     // A spin control's position stays within its range.
-    if (value.isValid() && def->maximum > def->minimum)
-        value = std::clamp(value.toInt(), def->minimum, def->maximum);
+    if (value.isValid() && def->maximum > def->minimum) value = std::clamp(value.toInt(), def->minimum, def->maximum);
     return value;
 }
 
@@ -102,8 +101,7 @@ int CliContext::intSetting(const QString& name, int fallback) const
     if (const SettingDef* def = findSetting(name)) {
         const StoredValue v = store_->read(*def);
         if (v.status != ReadStatus::Ok) return fallback;
-        return def->maximum > def->minimum ? std::clamp(v.value.toInt(), def->minimum, def->maximum)
-                                           : v.value.toInt();
+        return def->maximum > def->minimum ? std::clamp(v.value.toInt(), def->minimum, def->maximum) : v.value.toInt();
     }
     bool ok = false;
     const int n = store_->settings().value(name).toString().trimmed().toInt(&ok);

@@ -71,8 +71,8 @@ int main(int argc, char** argv)
             throw UsageError(QStringLiteral("unknown language: %1 (de, en, fr, sp, tr, ru, nl, cz, pl)").arg(language));
         if (!settings.isEmpty() && !QFileInfo(settings).isReadable())
             throw Failure(QStringLiteral("cannot read settings file %1").arg(settings));
-        CliContext ctx(razoz::resolveProgramFolder(folder, QCoreApplication::applicationDirPath()), settings,
-                       language, json, args);
+        CliContext ctx(razoz::resolveProgramFolder(folder, QCoreApplication::applicationDirPath()), settings, language,
+                       json, args);
         const int rc = it->second(ctx);
         ctx.out().flush();
         return rc;

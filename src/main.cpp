@@ -38,7 +38,8 @@ int main(int argc, char** argv)
     env.arguments = args;
     razoz::TForm1 window(std::move(env));
     if (!exportBase.isEmpty())
-        return razoz::writeUtf8Lines(exportBase, razoz::exportLanguage(razoz::applicationWindows()).baseLines()) ? 0 : 1;
+        return razoz::writeUtf8Lines(exportBase, razoz::exportLanguage(razoz::applicationWindows()).baseLines()) ? 0
+                                                                                                                 : 1;
     window.show();
     return app.exec();
 }

@@ -7,7 +7,8 @@
 
 namespace razoz {
 
-const QList<Language>& languages() {
+const QList<Language>& languages()
+{
     static const QList<Language> all = {
         {0, QStringLiteral("de"), QStringLiteral("Deutsch"), QStringLiteral("Deutsch1")},
         {1, QStringLiteral("en"), QStringLiteral("Englisch"), QStringLiteral("Englisch1")},
@@ -22,83 +23,87 @@ const QList<Language>& languages() {
     return all;
 }
 
-const QList<int>& languageMenuOrder() {
+const QList<int>& languageMenuOrder()
+{
     static const QList<int> order = {0, 1, 2, 3, 4, 5, 8, 7, 6};
     return order;
 }
 
-const Language& languageAt(int index) {
+const Language& languageAt(int index)
+{
     return languages().at(index >= 0 && index < languages().size() ? index : 0);
 }
 
-int languageIndexOf(const QString& code) {
+int languageIndexOf(const QString& code)
+{
     for (const Language& l : languages())
-        if (l.code.compare(code, Qt::CaseInsensitive) == 0)
-            return l.index;
+        if (l.code.compare(code, Qt::CaseInsensitive) == 0) return l.index;
     return -1;
 }
 
-QString languageFolder(const QString& programFolder) {
+QString languageFolder(const QString& programFolder)
+{
     return QDir(programFolder).filePath(QStringLiteral("land")) + QLatin1Char('/');
 }
 
-QString baseFilePath(const QString& programFolder) {
+QString baseFilePath(const QString& programFolder)
+{
     return languageFolder(programFolder) + QStringLiteral("bezeich.txt");
 }
 
-QString messageFilePath(const QString& programFolder, const QString& code) {
+QString messageFilePath(const QString& programFolder, const QString& code)
+{
     return languageFolder(programFolder) + QStringLiteral("meldungen.txt.") + code;
 }
 
 // ---- applying -------------------------------------------------------------------------------
 
-LanguageFiles LanguageFiles::load(const QString& basePath, const QString& code) {
+LanguageFiles LanguageFiles::load(const QString& basePath, const QString& code)
+{
     QStringList base;
-    if (!QFileInfo(basePath).isFile() || !readTextLines(basePath, base, code))
-        return {};
+    if (!QFileInfo(basePath).isFile() || !readTextLines(basePath, base, code)) return {};
     std::optional<QStringList> translation;
     const QString translationPath = basePath + QLatin1Char('.') + code;
     QStringList lines;
-    if (QFileInfo(translationPath).isFile() && readTextLines(translationPath, lines, code))
-        translation = lines;
+    if (QFileInfo(translationPath).isFile() && readTextLines(translationPath, lines, code)) translation = lines;
     return fromLines(base, translation);
 }
 
-LanguageFiles LanguageFiles::fromLines(const QStringList& baseLines, std::optional<QStringList> translation) {
+LanguageFiles LanguageFiles::fromLines(const QStringList& baseLines, std::optional<QStringList> translation)
+{
     LanguageFiles f;
     f.exists_ = true;
     // A partial entry at the end of the file counts as missing.
     for (int i = 0; i + 4 < baseLines.size(); i += 5)
-        f.entries_.append({baseLines[i].trimmed(), baseLines[i + 1].trimmed(), baseLines[i + 2],
-                           baseLines[i + 3], baseLines[i + 4]});
+        f.entries_.append(
+            {baseLines[i].trimmed(), baseLines[i + 1].trimmed(), baseLines[i + 2], baseLines[i + 3], baseLines[i + 4]});
     f.translation_ = std::move(translation);
     return f;
 }
 
-int LanguageFiles::find(const QString& form, const QString& name, int from) const {
+int LanguageFiles::find(const QString& form, const QString& name, int from) const
+{
     const int end = std::min<int>(from + 11, entries_.size());
     for (int k = std::max(from, 0); k < end; ++k)
-        if (entries_[k].form == form && entries_[k].name == name)
-            return k;
+        if (entries_[k].form == form && entries_[k].name == name) return k;
     return -1;
 }
 
-std::optional<EntryTexts> LanguageFiles::texts(int k) const {
-    if (k < 0 || k >= entries_.size())
-        return std::nullopt;
+std::optional<EntryTexts> LanguageFiles::texts(int k) const
+{
+    if (k < 0 || k >= entries_.size()) return std::nullopt;
     if (translation_) {
-        if (2 * k + 1 >= translation_->size())
-            return std::nullopt;
+        if (2 * k + 1 >= translation_->size()) return std::nullopt;
         return EntryTexts{translation_->at(2 * k), translation_->at(2 * k + 1), std::nullopt};
     }
     const BaseEntry& e = entries_[k];
     return EntryTexts{e.caption, e.hint, e.charset};
 }
 
-std::optional<EntryTexts> EntryCursor::next(const QString& form, const QString& name) {
+std::optional<EntryTexts> EntryCursor::next(const QString& form, const QString& name)
+{
     const int k = files_.find(form.trimmed(), name.trimmed(), position_);
-    if (k < 0)
-        return std::nullopt;
+    if (k < 0) return std::nullopt;
     position_ = k;
     return files_.texts(k);
 }
@@ -106,14 +111,16 @@ std::optional<EntryTexts> EntryCursor::next(const QString& form, const QString& 
 // ---- export ---------------------------------------------------------------------------------
 
 namespace {
-bool readsAsNumber(const QString& s) {
+bool readsAsNumber(const QString& s)
+{
     bool ok = false;
     s.trimmed().toInt(&ok);
     return ok;
 }
 
 // One line per text: a line break inside a caption would shift every later entry.
-QString oneLine(QString s) {
+QString oneLine(QString s)
+{
     s.replace(QLatin1String("\r\n"), QLatin1String(" "));
     s.replace(QLatin1Char('\n'), QLatin1Char(' '));
     s.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -121,35 +128,31 @@ QString oneLine(QString s) {
 }
 } // namespace
 
-void LanguageExport::add(const ControlTexts& c) {
+void LanguageExport::add(const ControlTexts& c)
+{
     QString caption = oneLine(c.caption), hint = oneLine(c.hint);
     const bool bothEmpty = caption.isEmpty() && hint.isEmpty();
     QString charset = c.charset;
     switch (c.kind) {
     case ControlKind::MenuEntry:
-        if (!c.visible)
-            return;
+        if (!c.visible) return;
         charset = QStringLiteral("1");
         break;
     case ControlKind::Label:
     case ControlKind::CheckBox:
-        if (bothEmpty || readsAsNumber(caption))
-            return;
+        if (bothEmpty || readsAsNumber(caption)) return;
         break;
     case ControlKind::Panel:
     case ControlKind::Button:
     case ControlKind::SpeedButton:
     case ControlKind::Window:
-        if (bothEmpty)
-            return;
+        if (bothEmpty) return;
         break;
     case ControlKind::RadioButton:
     case ControlKind::TabSheet:
-    case ControlKind::RadioGroup:
-        break;
+    case ControlKind::RadioGroup: break;
     case ControlKind::Edit:
-        if (hint.isEmpty() || readsAsNumber(hint))
-            return;
+        if (hint.isEmpty() || readsAsNumber(hint)) return;
         caption = hint;
         break;
     }
@@ -157,13 +160,15 @@ void LanguageExport::add(const ControlTexts& c) {
     template_ << caption << hint;
 }
 
-bool LanguageExport::write(const QString& path) const {
+bool LanguageExport::write(const QString& path) const
+{
     return writeUtf8Lines(path, base_) && writeUtf16Lines(path + QStringLiteral(".trans"), template_);
 }
 
 // ---- numbered texts -------------------------------------------------------------------------
 
-const QStringList& germanInterfaceTexts() {
+const QStringList& germanInterfaceTexts()
+{
     static const QStringList texts = {
         QStringLiteral("Verteilung der gezogenen Zahlen"),                                            // 0
         QStringLiteral("Ziehungen"),                                                                  // 1
@@ -225,14 +230,13 @@ const QStringList& germanInterfaceTexts() {
     return texts;
 }
 
-bool loadInterfaceTexts(const QString& programFolder, const QString& code, InterfaceTexts& texts) {
+bool loadInterfaceTexts(const QString& programFolder, const QString& code, InterfaceTexts& texts)
+{
     QStringList lines;
     const QString path = messageFilePath(programFolder, code);
-    if (!QFileInfo(path).isFile() || !readTextLines(path, lines, code))
-        return false;
+    if (!QFileInfo(path).isFile() || !readTextLines(path, lines, code)) return false;
     const QStringList& fallback = germanInterfaceTexts();
-    for (int n = lines.size(); n < fallback.size(); ++n)
-        lines << fallback[n];
+    for (int n = lines.size(); n < fallback.size(); ++n) lines << fallback[n];
     texts.setLines(lines);
     return true;
 }

@@ -65,7 +65,7 @@ struct EntryTexts {
 
 // A loaded base file with its translation (if any).
 class LanguageFiles {
-  public:
+public:
     // Loads basePath and, when it exists, basePath + "." + code. exists() is false without base file.
     static LanguageFiles load(const QString& basePath, const QString& code);
     static LanguageFiles fromLines(const QStringList& baseLines, std::optional<QStringList> translation);
@@ -79,7 +79,7 @@ class LanguageFiles {
     // The texts of entry k; nullopt when the translation is too short to hold them.
     std::optional<EntryTexts> texts(int k) const;
 
-  private:
+private:
     bool exists_ = false;
     QList<BaseEntry> entries_;
     std::optional<QStringList> translation_;
@@ -87,12 +87,12 @@ class LanguageFiles {
 
 // Walks the controls in enumeration order and remembers the search position between them.
 class EntryCursor {
-  public:
+public:
     explicit EntryCursor(const LanguageFiles& files) : files_(files) {}
     // The matching entry's texts, or nullopt (control stays unchanged).
     std::optional<EntryTexts> next(const QString& form, const QString& name);
 
-  private:
+private:
     const LanguageFiles& files_;
     int position_ = 0;
 };
@@ -108,7 +108,7 @@ struct ControlTexts {
 
 // Collects the base entries and the translation template while controls are enumerated.
 class LanguageExport {
-  public:
+public:
     // Adds the control when its kind and texts call for an entry.
     void add(const ControlTexts& control);
     const QStringList& baseLines() const { return base_; }
@@ -116,7 +116,7 @@ class LanguageExport {
     // Writes the base file (UTF-8) and path + ".trans" (UTF-16 with byte-order mark).
     bool write(const QString& path) const;
 
-  private:
+private:
     QStringList base_, template_;
 };
 

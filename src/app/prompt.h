@@ -18,8 +18,7 @@ public:
     // Yes/No box; true for Yes.
     virtual bool question(const QString& caption, const QString& text) = 0;
     // One-line input box; nullopt when cancelled.
-    virtual std::optional<QString> inputText(const QString& caption, const QString& prompt,
-                                             const QString& value) = 0;
+    virtual std::optional<QString> inputText(const QString& caption, const QString& prompt, const QString& value) = 0;
     // File dialogs; an empty string when cancelled. `filter` is "Description|*.ext".
     virtual QString openFileName(const QString& caption, const QString& filter, const QString& folder) = 0;
     virtual QString saveFileName(const QString& caption, const QString& filter, const QString& defaultSuffix,

@@ -5,7 +5,8 @@
 
 namespace razoz {
 
-double settingsDays(int year, int month, int day) {
+double settingsDays(int year, int month, int day)
+{
     return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day)));
 }
 
@@ -27,7 +28,8 @@ const UpDownDef kUpDowns[] = {
 };
 
 // Check boxes checked in the design.
-bool checkBoxDefault(int n) {
+bool checkBoxDefault(int n)
+{
     switch (n) {
     case 3:
     case 4:
@@ -42,14 +44,13 @@ bool checkBoxDefault(int n) {
     case 24:
     case 28:
     case 34:
-    case 35:
-        return true;
-    default:
-        return false;
+    case 35: return true;
+    default: return false;
     }
 }
 
-QList<SettingDef> buildSchema() {
+QList<SettingDef> buildSchema()
+{
     QList<SettingDef> s;
     auto field = [&](const QString& name, SettingType type, SettingGroup group, QVariant def) {
         s.append({name, type, group, SettingBinding::Field, kForm1, QString(), std::move(def)});
@@ -61,8 +62,7 @@ QList<SettingDef> buildSchema() {
 
     // Check boxes (21 is "Browser", 33 does not exist), slip flags, window size, offsets.
     for (int n = 1; n <= 35; ++n) {
-        if (n == 21 || n == 33)
-            continue;
+        if (n == 21 || n == 33) continue;
         control(QStringLiteral("Chekcbox%1").arg(n), SettingType::Bool, SettingGroup::CheckBoxes, kForm1,
                 QStringLiteral("CheckBox%1").arg(n), checkBoxDefault(n));
     }
@@ -70,10 +70,10 @@ QList<SettingDef> buildSchema() {
     field(QStringLiteral("Super6Ja"), SettingType::Int, SettingGroup::CheckBoxes, 0);
     field(QStringLiteral("GlueckJa"), SettingType::Int, SettingGroup::CheckBoxes, 0);
     field(QStringLiteral("Land"), SettingType::Int, SettingGroup::CheckBoxes, 1);
-    s.append({QStringLiteral("height"), SettingType::Int, SettingGroup::CheckBoxes,
-              SettingBinding::WindowHeight, kForm1, QString(), QVariant()});
-    s.append({QStringLiteral("width"), SettingType::Int, SettingGroup::CheckBoxes,
-              SettingBinding::WindowWidth, kForm1, QString(), QVariant()});
+    s.append({QStringLiteral("height"), SettingType::Int, SettingGroup::CheckBoxes, SettingBinding::WindowHeight,
+              kForm1, QString(), QVariant()});
+    s.append({QStringLiteral("width"), SettingType::Int, SettingGroup::CheckBoxes, SettingBinding::WindowWidth, kForm1,
+              QString(), QVariant()});
     field(QStringLiteral("TippTop"), SettingType::Int, SettingGroup::CheckBoxes, 39);
     field(QStringLiteral("TippLeft"), SettingType::Int, SettingGroup::CheckBoxes, 47);
     // Written at every close; read too, last in its group, so the chosen slip preset survives a
@@ -95,8 +95,7 @@ QList<SettingDef> buildSchema() {
         s.append(d);
     }
     for (int n = 1; n <= 79; ++n) {
-        if ((n >= 37 && n <= 42) || n == 55)
-            continue; // stored through their spin control
+        if ((n >= 37 && n <= 42) || n == 55) continue; // stored through their spin control
         control(QStringLiteral("Edit%1").arg(n), SettingType::String, SettingGroup::Parameters, kForm1,
                 QStringLiteral("Edit%1").arg(n), QString());
     }
@@ -110,28 +109,28 @@ QList<SettingDef> buildSchema() {
             QStringLiteral("RadioGroup1"), QVariant());
 
     const QString button = QStringLiteral("SpeedButton1");
-    s.append({QStringLiteral("DruckSchrift"), SettingType::Byte, SettingGroup::PrintFont,
-              SettingBinding::FontStyle, kForm5, button, QVariant()});
-    s.append({QStringLiteral("DruckFontColor"), SettingType::Int, SettingGroup::PrintFont,
-              SettingBinding::FontColor, kForm5, button, QVariant()});
-    s.append({QStringLiteral("DruckFontSize"), SettingType::Int, SettingGroup::PrintFont,
-              SettingBinding::FontSize, kForm5, button, QVariant()});
-    s.append({QStringLiteral("DruckFontName"), SettingType::String, SettingGroup::PrintFont,
-              SettingBinding::FontName, kForm5, button, QVariant()});
+    s.append({QStringLiteral("DruckSchrift"), SettingType::Byte, SettingGroup::PrintFont, SettingBinding::FontStyle,
+              kForm5, button, QVariant()});
+    s.append({QStringLiteral("DruckFontColor"), SettingType::Int, SettingGroup::PrintFont, SettingBinding::FontColor,
+              kForm5, button, QVariant()});
+    s.append({QStringLiteral("DruckFontSize"), SettingType::Int, SettingGroup::PrintFont, SettingBinding::FontSize,
+              kForm5, button, QVariant()});
+    s.append({QStringLiteral("DruckFontName"), SettingType::String, SettingGroup::PrintFont, SettingBinding::FontName,
+              kForm5, button, QVariant()});
     control(QStringLiteral("DruckPapier"), SettingType::Int, SettingGroup::PrintFont, kForm5,
             QStringLiteral("ComboBox1"), QVariant());
     control(QStringLiteral("TippAbgabe"), SettingType::Int, SettingGroup::PrintFont, kForm5,
             QStringLiteral("RadioGroup2"), QVariant());
 
-    control(QStringLiteral("ZWEIPREIS"), SettingType::String, SettingGroup::Fees, kForm1,
-            QStringLiteral("Edit81"), QStringLiteral("0,50"));
-    control(QStringLiteral("EINPREIS"), SettingType::String, SettingGroup::Fees, kForm1,
-            QStringLiteral("Edit82"), QStringLiteral("1,00"));
-    control(QStringLiteral("Browser"), SettingType::Bool, SettingGroup::Browser, kForm1,
-            QStringLiteral("CheckBox21"), false);
+    control(QStringLiteral("ZWEIPREIS"), SettingType::String, SettingGroup::Fees, kForm1, QStringLiteral("Edit81"),
+            QStringLiteral("0,50"));
+    control(QStringLiteral("EINPREIS"), SettingType::String, SettingGroup::Fees, kForm1, QStringLiteral("Edit82"),
+            QStringLiteral("1,00"));
+    control(QStringLiteral("Browser"), SettingType::Bool, SettingGroup::Browser, kForm1, QStringLiteral("CheckBox21"),
+            false);
 
-    control(QStringLiteral("URLEdit"), SettingType::String, SettingGroup::Internet, kForm1,
-            QStringLiteral("URLEdit"), QStringLiteral("http://www.tallwick.example/razoz/start.htm"));
+    control(QStringLiteral("URLEdit"), SettingType::String, SettingGroup::Internet, kForm1, QStringLiteral("URLEdit"),
+            QStringLiteral("http://www.tallwick.example/razoz/start.htm"));
     control(QStringLiteral("ProxyHostEdit"), SettingType::String, SettingGroup::Internet, kForm1,
             QStringLiteral("ProxyHostEdit"), QString());
     control(QStringLiteral("ProxyPortEdit"), SettingType::String, SettingGroup::Internet, kForm1,
@@ -145,51 +144,50 @@ QList<SettingDef> buildSchema() {
 
 } // namespace
 
-const QList<SettingDef>& settingsSchema() {
+const QList<SettingDef>& settingsSchema()
+{
     static const QList<SettingDef> schema = buildSchema();
     return schema;
 }
 
-const SettingDef* findSetting(const QString& name) {
+const SettingDef* findSetting(const QString& name)
+{
     static const QHash<QString, int> index = [] {
         QHash<QString, int> h;
-        for (int i = 0; i < settingsSchema().size(); ++i)
-            h.insert(settingsSchema()[i].name, i);
+        for (int i = 0; i < settingsSchema().size(); ++i) h.insert(settingsSchema()[i].name, i);
         return h;
     }();
     const auto it = index.find(name);
     return it == index.end() ? nullptr : &settingsSchema()[*it];
 }
 
-QList<const SettingDef*> settingsOfGroup(SettingGroup group) {
+QList<const SettingDef*> settingsOfGroup(SettingGroup group)
+{
     QList<const SettingDef*> out;
     for (const SettingDef& d : settingsSchema())
-        if (d.group == group)
-            out << &d;
+        if (d.group == group) out << &d;
     return out;
 }
 
-const QStringList& settingsWriteOrder() {
+const QStringList& settingsWriteOrder()
+{
     static const QStringList order = [] {
         QStringList o;
         o << QStringLiteral("NeuerSchein") << QStringLiteral("Losnummer");
         for (int n = 1; n <= 35; ++n)
-            if (n != 21 && n != 33)
-                o << QStringLiteral("Chekcbox%1").arg(n);
+            if (n != 21 && n != 33) o << QStringLiteral("Chekcbox%1").arg(n);
         o << QStringLiteral("height") << QStringLiteral("width") << QStringLiteral("Sprache")
           << QStringLiteral("TippTop") << QStringLiteral("TippLeft");
         for (const SettingDef* d : settingsOfGroup(SettingGroup::Parameters))
-            if (d->name != QLatin1String("Sprache"))
-                o << d->name; // UpDown…, then Edit…
+            if (d->name != QLatin1String("Sprache")) o << d->name; // UpDown…, then Edit…
         o << QStringLiteral("ZWEIPREIS") << QStringLiteral("EINPREIS") << QStringLiteral("Browser")
           << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit") << QStringLiteral("ProxyPortEdit")
           << QStringLiteral("ServerURL") << QStringLiteral("DateTimePicker2") << QStringLiteral("Land")
           << QStringLiteral("Spiel77Ja") << QStringLiteral("Super6Ja") << QStringLiteral("GlueckJa");
-        for (int n = 1; n <= 23; ++n)
-            o << QStringLiteral("Edit%1F8").arg(n);
+        for (int n = 1; n <= 23; ++n) o << QStringLiteral("Edit%1F8").arg(n);
         o << QStringLiteral("RadioF8") << QStringLiteral("DruckSchrift") << QStringLiteral("DruckFontColor")
-          << QStringLiteral("DruckFontSize") << QStringLiteral("DruckFontName")
-          << QStringLiteral("TippAbgabe") << QStringLiteral("DruckPapier");
+          << QStringLiteral("DruckFontSize") << QStringLiteral("DruckFontName") << QStringLiteral("TippAbgabe")
+          << QStringLiteral("DruckPapier");
         return o;
     }();
     return order;

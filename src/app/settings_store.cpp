@@ -5,157 +5,142 @@
 
 namespace razoz {
 
-SettingsValues::SettingsValues() {
+SettingsValues::SettingsValues()
+{
     for (const SettingDef& d : settingsSchema())
-        if (d.defaultValue.isValid())
-            values_.insert(d.name, d.defaultValue);
+        if (d.defaultValue.isValid()) values_.insert(d.name, d.defaultValue);
 }
 
 SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QStringLiteral("Tallwick"), QStringLiteral("Dovovuduv"))) {}
+    : settings_(std::make_unique<QSettings>(QStringLiteral("Tallwick"), QStringLiteral("Dovovuduv")))
+{
+}
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
 
 namespace {
 
-bool isText(const QVariant& v) {
+bool isText(const QVariant& v)
+{
     // An INI file gives numbers and booleans back as text; a binary value comes back as bytes.
-    return v.typeId() == QMetaType::QString || v.typeId() == QMetaType::Int ||
-           v.typeId() == QMetaType::UInt || v.typeId() == QMetaType::LongLong ||
-           v.typeId() == QMetaType::Bool;
+    return v.typeId() == QMetaType::QString || v.typeId() == QMetaType::Int || v.typeId() == QMetaType::UInt ||
+           v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Bool;
 }
 
-std::optional<int> asInt(const QVariant& v) {
-    if (!isText(v))
-        return std::nullopt;
-    if (v.typeId() == QMetaType::Bool)
-        return v.toBool() ? 1 : 0;
+std::optional<int> asInt(const QVariant& v)
+{
+    if (!isText(v)) return std::nullopt;
+    if (v.typeId() == QMetaType::Bool) return v.toBool() ? 1 : 0;
     bool ok = false;
     const int n = v.toString().trimmed().toInt(&ok);
-    if (ok)
-        return n;
+    if (ok) return n;
     const QString s = v.toString().trimmed().toLower();
-    if (s == QLatin1String("true"))
-        return 1;
-    if (s == QLatin1String("false"))
-        return 0;
+    if (s == QLatin1String("true")) return 1;
+    if (s == QLatin1String("false")) return 0;
     return std::nullopt;
 }
 
 } // namespace
 
-StoredValue SettingsStore::read(const QString& name) const {
+StoredValue SettingsStore::read(const QString& name) const
+{
     const SettingDef* d = findSetting(name);
-    if (!d)
-        return {};
+    if (!d) return {};
     return read(*d);
 }
 
-StoredValue SettingsStore::read(const SettingDef& def) const {
-    if (!settings_->contains(def.name))
-        return {};
+StoredValue SettingsStore::read(const SettingDef& def) const
+{
+    if (!settings_->contains(def.name)) return {};
     const QVariant v = settings_->value(def.name);
     switch (def.type) {
     case SettingType::Bool: {
         const auto n = asInt(v);
-        if (n)
-            return {ReadStatus::Ok, *n != 0};
+        if (n) return {ReadStatus::Ok, *n != 0};
         // "Browser" kept as text: a text there leaves the link page off.
-        if (def.name == QLatin1String("Browser") && isText(v))
-            return {ReadStatus::Ok, false};
+        if (def.name == QLatin1String("Browser") && isText(v)) return {ReadStatus::Ok, false};
         return {ReadStatus::WrongType, {}};
     }
     case SettingType::Int: {
         const auto n = asInt(v);
-        if (!n)
-            return {ReadStatus::WrongType, {}};
+        if (!n) return {ReadStatus::WrongType, {}};
         return {ReadStatus::Ok, *n};
     }
     case SettingType::String:
-        if (!isText(v))
-            return {ReadStatus::WrongType, {}};
+        if (!isText(v)) return {ReadStatus::WrongType, {}};
         return {ReadStatus::Ok, v.toString()};
     case SettingType::Date: {
-        if (v.typeId() != QMetaType::QByteArray)
-            return {ReadStatus::WrongType, {}};
+        if (v.typeId() != QMetaType::QByteArray) return {ReadStatus::WrongType, {}};
         const QByteArray bytes = v.toByteArray();
-        if (bytes.size() != 8)
-            return {ReadStatus::WrongType, {}};
+        if (bytes.size() != 8) return {ReadStatus::WrongType, {}};
         double d;
         std::memcpy(&d, bytes.constData(), 8);
-        if (!std::isfinite(d))
-            return {ReadStatus::WrongType, {}};
+        if (!std::isfinite(d)) return {ReadStatus::WrongType, {}};
         return {ReadStatus::Ok, d};
     }
     case SettingType::Byte: {
-        if (v.typeId() != QMetaType::QByteArray)
-            return {ReadStatus::WrongType, {}};
+        if (v.typeId() != QMetaType::QByteArray) return {ReadStatus::WrongType, {}};
         const QByteArray bytes = v.toByteArray();
-        if (bytes.size() != 1)
-            return {ReadStatus::WrongType, {}};
+        if (bytes.size() != 1) return {ReadStatus::WrongType, {}};
         return {ReadStatus::Ok, int(quint8(bytes[0]))};
     }
     }
     return {};
 }
 
-QVariant storedForm(SettingType type, const QVariant& value) {
+QVariant storedForm(SettingType type, const QVariant& value)
+{
     switch (type) {
-    case SettingType::Bool:
-        return value.toBool() ? 1 : 0;
-    case SettingType::Int:
-        return value.toInt();
-    case SettingType::String:
-        return value.toString();
+    case SettingType::Bool: return value.toBool() ? 1 : 0;
+    case SettingType::Int: return value.toInt();
+    case SettingType::String: return value.toString();
     case SettingType::Date: {
         const double d = value.toDouble();
         QByteArray bytes(8, '\0');
         std::memcpy(bytes.data(), &d, 8);
         return bytes;
     }
-    case SettingType::Byte:
-        return QByteArray(1, char(quint8(value.toInt())));
+    case SettingType::Byte: return QByteArray(1, char(quint8(value.toInt())));
     }
     return {};
 }
 
-void SettingsStore::write(const SettingDef& def, const QVariant& value) {
+void SettingsStore::write(const SettingDef& def, const QVariant& value)
+{
     settings_->setValue(def.name, storedForm(def.type, value));
 }
 
-bool SettingsStore::writeAll(const SettingsValues& values, bool normalWindow) {
-    const bool fontComplete = values.contains(QStringLiteral("DruckSchrift")) &&
-                              values.contains(QStringLiteral("DruckFontColor")) &&
-                              values.contains(QStringLiteral("DruckFontSize")) &&
-                              values.contains(QStringLiteral("DruckFontName"));
+bool SettingsStore::writeAll(const SettingsValues& values, bool normalWindow)
+{
+    const bool fontComplete =
+        values.contains(QStringLiteral("DruckSchrift")) && values.contains(QStringLiteral("DruckFontColor")) &&
+        values.contains(QStringLiteral("DruckFontSize")) && values.contains(QStringLiteral("DruckFontName"));
     for (const QString& name : settingsWriteOrder()) {
         const SettingDef* d = findSetting(name);
-        if (!d || !values.contains(name))
-            continue;
-        if (!normalWindow &&
-            (d->binding == SettingBinding::WindowHeight || d->binding == SettingBinding::WindowWidth))
+        if (!d || !values.contains(name)) continue;
+        if (!normalWindow && (d->binding == SettingBinding::WindowHeight || d->binding == SettingBinding::WindowWidth))
             continue;
         // The print font is kept as four values that only make sense together.
-        if (d->group == SettingGroup::PrintFont && d->binding != SettingBinding::Control && !fontComplete)
-            continue;
+        if (d->group == SettingGroup::PrintFont && d->binding != SettingBinding::Control && !fontComplete) continue;
         write(*d, values.value(name));
-        if (settings_->status() != QSettings::NoError)
-            return false;
+        if (settings_->status() != QSettings::NoError) return false;
     }
     settings_->sync();
     return settings_->status() == QSettings::NoError;
 }
 
-double startDateFromStore(const StoredValue& stored, double designDate, double today) {
+double startDateFromStore(const StoredValue& stored, double designDate, double today)
+{
     const double earliest = settingsDays(1985, 10, 17);
     double start = designDate;
     if (stored.status == ReadStatus::Ok)
         start = std::floor(stored.value.toDouble());
     else if (stored.status == ReadStatus::WrongType)
         start = earliest;
-    if (start > today - 7 || start < earliest)
-        start = earliest;
+    if (start > today - 7 || start < earliest) start = earliest;
     return start;
 }
 

@@ -15,7 +15,7 @@ namespace razoz {
 // The values of every setting as the program holds them (typed: bool, int, QString, double for a
 // date, int 0..255 for a byte). Starts with the schema defaults.
 class SettingsValues {
-  public:
+public:
     SettingsValues();
     QVariant value(const QString& name) const { return values_.value(name); }
     void setValue(const QString& name, const QVariant& v) { values_.insert(name, v); }
@@ -24,7 +24,7 @@ class SettingsValues {
     int intValue(const QString& name) const { return values_.value(name).toInt(); }
     QString stringValue(const QString& name) const { return values_.value(name).toString(); }
 
-  private:
+private:
     QMap<QString, QVariant> values_;
 };
 
@@ -37,7 +37,7 @@ struct StoredValue {
 };
 
 class SettingsStore {
-  public:
+public:
     // The user's store.
     SettingsStore();
     // An INI file (tests, razoz-cli --settings).
@@ -51,13 +51,12 @@ class SettingsStore {
 
     // Reads a group in order; each value read is handed to `apply`. A value of the wrong type ends
     // the group silently; missing values are skipped. Returns false when the group ended early.
-    template <typename Apply> bool readGroup(SettingGroup group, Apply&& apply) const {
+    template <typename Apply> bool readGroup(SettingGroup group, Apply&& apply) const
+    {
         for (const SettingDef* d : settingsOfGroup(group)) {
             const StoredValue v = read(*d);
-            if (v.status == ReadStatus::WrongType)
-                return false;
-            if (v.status == ReadStatus::Ok)
-                apply(*d, v.value);
+            if (v.status == ReadStatus::WrongType) return false;
+            if (v.status == ReadStatus::Ok) apply(*d, v.value);
         }
         return true;
     }
@@ -69,7 +68,7 @@ class SettingsStore {
     // Writes one value with its stored type.
     void write(const SettingDef& def, const QVariant& value);
 
-  private:
+private:
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -35,7 +35,10 @@ QString formatDraw(const CurrentDraw& draw, DrawSeparator separator, const QLoca
     return text;
 }
 
-QString formatSum(const CurrentDraw& draw) { return QStringLiteral("QS: ") + QString::number(draw.sum()); }
+QString formatSum(const CurrentDraw& draw)
+{
+    return QStringLiteral("QS: ") + QString::number(draw.sum());
+}
 
 namespace {
 

@@ -17,7 +17,7 @@ int weekdayOf(double days);
 double today();
 // Strictly "dd.mm.yyyy"; independent of the user's locale. Returns an invalid date on bad text.
 QDate parseDate(const QString& text);
-QString formatDate(double days);             // "dd.mm.yyyy"
+QString formatDate(double days); // "dd.mm.yyyy"
 // The next draw day: Thursday +2, Saturday +5, Sunday +4; any other weekday stays.
 double nextDrawDay(double days);
 

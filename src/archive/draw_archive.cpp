@@ -25,11 +25,20 @@ DrawArchive DrawArchive::inFolder(const QString& programFolder)
     return DrawArchive(QDir(programFolder).filePath(kArchiveFileName));
 }
 
-DrawArchive::~DrawArchive() { close(); }
+DrawArchive::~DrawArchive()
+{
+    close();
+}
 
-bool DrawArchive::exists() const { return QFileInfo::exists(path_); }
+bool DrawArchive::exists() const
+{
+    return QFileInfo::exists(path_);
+}
 
-qint64 DrawArchive::recordCount() const { return QFileInfo(path_).size() / qint64(kRecordSize); }
+qint64 DrawArchive::recordCount() const
+{
+    return QFileInfo(path_).size() / qint64(kRecordSize);
+}
 
 void DrawArchive::fail(const QString& what) const
 {
@@ -78,16 +87,19 @@ void DrawArchive::close()
     pos_ = len_ = remaining_ = 0;
 }
 
-DrawRecord DrawArchive::append(const DrawRecord& record) { return append(std::span(&record, 1)); }
+DrawRecord DrawArchive::append(const DrawRecord& record)
+{
+    return append(std::span(&record, 1));
+}
 
 DrawRecord DrawArchive::append(std::span<const DrawRecord> records)
 {
     close();
     QFile f(path_);
-    if (!f.open(QIODevice::ReadWrite))
-        fail(QStringLiteral("Die Datei kann nicht zum Schreiben geöffnet werden"));
+    if (!f.open(QIODevice::ReadWrite)) fail(QStringLiteral("Die Datei kann nicht zum Schreiben geöffnet werden"));
     const qint64 whole = f.size() / qint64(kRecordSize) * qint64(kRecordSize);
-    if (whole != f.size() && !f.resize(whole)) fail(QStringLiteral("Der unvollständige Datensatz am Dateiende kann nicht entfernt werden"));
+    if (whole != f.size() && !f.resize(whole))
+        fail(QStringLiteral("Der unvollständige Datensatz am Dateiende kann nicht entfernt werden"));
     DrawRecord last;
     if (whole > 0) {
         if (!f.seek(whole - qint64(kRecordSize)) ||
@@ -128,16 +140,16 @@ void DrawArchive::rewriteFiltered(const QString& scratchName, const RewriteRule&
     {
         QFile scratch(scratchPath);
         if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw ArchiveError(QStringLiteral("Die Datei kann nicht angelegt werden: %1")
-                                   .arg(QDir::toNativeSeparators(scratchPath)));
+            throw ArchiveError(
+                QStringLiteral("Die Datei kann nicht angelegt werden: %1").arg(QDir::toNativeSeparators(scratchPath)));
         std::vector<DrawRecord> out;
         auto flush = [&] {
             const qint64 bytes = qint64(out.size() * kRecordSize);
             if (bytes && scratch.write(reinterpret_cast<const char*>(out.data()), bytes) != bytes) {
                 scratch.close();
                 QFile::remove(scratchPath);
-                throw ArchiveError(QStringLiteral("Schreibfehler in der Datei: %1")
-                                       .arg(QDir::toNativeSeparators(scratchPath)));
+                throw ArchiveError(
+                    QStringLiteral("Schreibfehler in der Datei: %1").arg(QDir::toNativeSeparators(scratchPath)));
             }
             out.clear();
         };

@@ -18,8 +18,7 @@ inline const QString kArchiveFileName = QStringLiteral("dovovuduv.dat");
 // A failed open, read or write of the archive: ends the action in progress, shown as an error.
 class ArchiveError : public std::runtime_error {
 public:
-    explicit ArchiveError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit ArchiveError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:

@@ -11,8 +11,7 @@ bool dayPasses(DayRule rule, DrawDays days, double date)
     case DayRule::Standard:
         if (days.saturday && days.thursday) return true;
         return (days.saturday && (wd == Saturday || wd == Sunday)) || (days.thursday && wd == Thursday);
-    case DayRule::Reintegro:
-        return (days.saturday && wd == Saturday) || (days.thursday && wd == Thursday);
+    case DayRule::Reintegro: return (days.saturday && wd == Saturday) || (days.thursday && wd == Thursday);
     case DayRule::Search:
         return (days.saturday && (wd == Saturday || wd == Sunday)) || (days.thursday && wd == Thursday);
     }

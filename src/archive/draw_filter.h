@@ -27,10 +27,7 @@ struct DrawFilter {
     DrawDays days;
     DayRule rule = DayRule::Standard;
 
-    bool inRange(double date) const
-    {
-        return (startInclusive ? date >= start : date > start) && date <= end;
-    }
+    bool inRange(double date) const { return (startInclusive ? date >= start : date > start) && date <= end; }
     bool accepts(const DrawRecord& r) const { return inRange(r.date) && dayPasses(rule, days, r.date); }
 };
 

@@ -33,8 +33,8 @@ struct DrawRecord {
 
 static_assert(sizeof(DrawRecord) == 32, "a draw record is 32 bytes on disk");
 static_assert(offsetof(DrawRecord, numbers) == 8 && offsetof(DrawRecord, complementary) == 14 &&
-              offsetof(DrawRecord, reintegro) == 15 && offsetof(DrawRecord, spiel77) == 16 &&
-              offsetof(DrawRecord, super6) == 23 && offsetof(DrawRecord, spare) == 29,
+                  offsetof(DrawRecord, reintegro) == 15 && offsetof(DrawRecord, spiel77) == 16 &&
+                  offsetof(DrawRecord, super6) == 23 && offsetof(DrawRecord, spare) == 29,
               "record fields sit at their file offsets");
 static_assert(std::endian::native == std::endian::little, "records are read and written as little-endian");
 

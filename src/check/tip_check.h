@@ -52,13 +52,13 @@ struct HitTally {
 
 // What the full check shows for one row.
 struct RowCheck {
-    bool complete = false;                     // all six boxes hold a number; nothing else is set otherwise
-    std::array<int, kTipColumns> numbers{};    // the six numbers in ascending order (written back)
-    int sum = 0;                               // the row's "QS"
+    bool complete = false;                  // all six boxes hold a number; nothing else is set otherwise
+    std::array<int, kTipColumns> numbers{}; // the six numbers in ascending order (written back)
+    int sum = 0;                            // the row's "QS"
     RowMatch match;
-    QString hitText;                           // hits, then " + Z", then " + S"
-    bool red = false;                          // hit label in red: 3 hits or more
-    bool soundWanted = false;                  // 3 hits or more start the hit sound
+    QString hitText;          // hits, then " + Z", then " + S"
+    bool red = false;         // hit label in red: 3 hits or more
+    bool soundWanted = false; // 3 hits or more start the hit sound
 
     TipRowTexts sortedTexts() const;
 };

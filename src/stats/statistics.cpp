@@ -40,17 +40,25 @@ constexpr int kHighest = 49;
 
 // Bit n set for the primes up to 49.
 constexpr std::uint64_t kPrimeBits = (1ull << 2) | (1ull << 3) | (1ull << 5) | (1ull << 7) | (1ull << 11) |
-                                     (1ull << 13) | (1ull << 17) | (1ull << 19) | (1ull << 23) |
-                                     (1ull << 29) | (1ull << 31) | (1ull << 37) | (1ull << 41) |
-                                     (1ull << 43) | (1ull << 47);
+                                     (1ull << 13) | (1ull << 17) | (1ull << 19) | (1ull << 23) | (1ull << 29) |
+                                     (1ull << 31) | (1ull << 37) | (1ull << 41) | (1ull << 43) | (1ull << 47);
 
 // Branch-free prime test for any byte of a record (a damaged one may hold 50..255).
-int primeBit(int n) { return int(kPrimeBits >> (n & 63) & 1) & int(n < 64); }
+int primeBit(int n)
+{
+    return int(kPrimeBits >> (n & 63) & 1) & int(n < 64);
+}
 
 // Byte values outside 1..49 (a damaged record) are never counted as numbers.
-bool isNumber(int n) { return n >= 1 && n <= kHighest; }
+bool isNumber(int n)
+{
+    return n >= 1 && n <= kHighest;
+}
 
-QString num(qint64 n) { return QString::number(n); }
+QString num(qint64 n)
+{
+    return QString::number(n);
+}
 
 // Average for a title; without a counted draw there is nothing to average and the title shows 0.
 qint64 average(double total, qint64 draws)
@@ -68,7 +76,10 @@ AxisLimits spanOf(const std::vector<ChartPoint>& bars)
     return l;
 }
 
-BarColor primeColour(int n) { return isPrime(n) ? BarColor::Red : BarColor::Green; }
+BarColor primeColour(int n)
+{
+    return isPrime(n) ? BarColor::Red : BarColor::Green;
+}
 
 // Per-number chart: 49 bars, primes red, left axis fixed to the smallest and largest bar.
 BarChart perNumberChart(const std::array<qint64, kHighest + 1>& values, QString title)
@@ -84,8 +95,7 @@ BarChart perNumberChart(const std::array<qint64, kHighest + 1>& values, QString 
 template <std::size_t N> BarChart digitChart(const std::array<qint64, N>& values, QString title)
 {
     BarChart chart;
-    for (std::size_t d = 0; d < N; ++d)
-        chart.bars.push_back({double(d), double(values[d]), BarColor::Series});
+    for (std::size_t d = 0; d < N; ++d) chart.bars.push_back({double(d), double(values[d]), BarColor::Series});
     chart.leftAxis = spanOf(chart.bars);
     chart.title = std::move(title);
     return chart;
@@ -108,8 +118,8 @@ std::uint64_t drawnMask(const DrawRecord& r)
 
 // Runs of k consecutive numbers: the bar of s counts the draws holding s, s+1, …, s+k-1 among
 // their six numbers. A longer run counts for every shorter run inside it.
-BarChart runChart(Statistic s, int k, int lastStart, int barCount, int nameText, bool fixedAxis,
-                  const QString& path, const StatsRange& range, const InterfaceTexts& texts)
+BarChart runChart(Statistic s, int k, int lastStart, int barCount, int nameText, bool fixedAxis, const QString& path,
+                  const StatsRange& range, const InterfaceTexts& texts)
 {
     std::array<qint64, kHighest + 1> count{};
     qint64 draws = 0, total = 0;
@@ -131,15 +141,15 @@ BarChart runChart(Statistic s, int k, int lastStart, int barCount, int nameText,
         chart.bars.push_back({double(start), double(count[start]), BarColor::Series});
     if (fixedAxis) chart.leftAxis = spanOf(chart.bars);
     chart.title = texts.text(kDrawsLabel) + QStringLiteral(": ") + num(draws) + QStringLiteral("     ") +
-                  texts.text(nameText) + QLatin1Char(' ') + texts.text(kRunTotalLabel) +
-                  QStringLiteral(" : ") + num(total);
+                  texts.text(nameText) + QLatin1Char(' ') + texts.text(kRunTotalLabel) + QStringLiteral(" : ") +
+                  num(total);
     return chart;
 }
 
 // Seven bars: how many counted draws had k = 0..6 numbers with the property.
-template <class Property>
-BarChart propertyChart(Statistic s, Property has, int nameText, int shareText, const QString& separator,
-                       const QString& path, const StatsRange& range, const InterfaceTexts& texts)
+template <class Property> BarChart propertyChart(Statistic s, Property has, int nameText, int shareText,
+                                                 const QString& separator, const QString& path, const StatsRange& range,
+                                                 const InterfaceTexts& texts)
 {
     std::array<qint64, 7> count{};
     qint64 draws = 0;
@@ -156,9 +166,8 @@ BarChart propertyChart(Statistic s, Property has, int nameText, int shareText, c
     for (int k = 0; k <= 6; ++k) total += k * count[k];
     const qint64 share = draws > 0 ? qint64(roundHalfEven(double(100 * total) / double(6 * draws))) : 0;
     BarChart chart = digitChart(count, {});
-    chart.title = texts.text(nameText) + QLatin1Char(' ') + num(draws) + QLatin1Char(' ') +
-                  texts.text(kDrawsLabel) + separator + num(share) + QStringLiteral("% ") +
-                  texts.text(shareText) + QLatin1Char('.');
+    chart.title = texts.text(nameText) + QLatin1Char(' ') + num(draws) + QLatin1Char(' ') + texts.text(kDrawsLabel) +
+                  separator + num(share) + QStringLiteral("% ") + texts.text(shareText) + QLatin1Char('.');
     return chart;
 }
 
@@ -204,19 +213,14 @@ DrawFilter filterFor(Statistic s, const StatsRange& range)
     f.rule = DayRule::Standard;
     f.startInclusive = false;
     switch (s) {
-    case Statistic::Frequency:
-        f.startInclusive = true;
-        break;
+    case Statistic::Frequency: f.startInclusive = true; break;
     case Statistic::Reintegro:
         f.startInclusive = true;
         f.start = std::max(range.start, reintegroFirstDay());
         f.rule = DayRule::Reintegro;
         break;
-    case Statistic::ReintegroOverdue:
-        f.start = std::max(range.start, reintegroFirstDay());
-        break;
-    default:
-        break;
+    case Statistic::ReintegroOverdue: f.start = std::max(range.start, reintegroFirstDay()); break;
+    default: break;
     }
     return f;
 }
@@ -233,10 +237,9 @@ BarChart numberFrequency(const QString& path, const StatsRange& range, const Int
         ++draws;
         total += r.sum();
     });
-    return perNumberChart(count, texts.text(kFrequencyName) + QStringLiteral("     ") +
-                                     texts.text(kDrawsLabel) + QStringLiteral(": ") + num(draws) +
-                                     QStringLiteral("    ") + texts.text(kAverageSumLabel) +
-                                     QStringLiteral(": ") + num(average(total, draws)));
+    return perNumberChart(count, texts.text(kFrequencyName) + QStringLiteral("     ") + texts.text(kDrawsLabel) +
+                                     QStringLiteral(": ") + num(draws) + QStringLiteral("    ") +
+                                     texts.text(kAverageSumLabel) + QStringLiteral(": ") + num(average(total, draws)));
 }
 
 BarChart numberOverdue(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
@@ -272,11 +275,10 @@ BarChart sumDistribution(const QString& path, const StatsRange& range, const Int
         total += s;
     });
     BarChart chart;
-    for (int s = smallest; s <= largest; ++s)
-        chart.bars.push_back({double(s), double(count[s]), BarColor::Series});
-    chart.title = texts.text(kSumsName) + QStringLiteral("     ") + texts.text(kDrawsLabel) +
-                  QStringLiteral(": ") + num(draws) + QStringLiteral("    ") + texts.text(kSumsAverageLabel) +
-                  QStringLiteral(": ") + num(average(total, draws));
+    for (int s = smallest; s <= largest; ++s) chart.bars.push_back({double(s), double(count[s]), BarColor::Series});
+    chart.title = texts.text(kSumsName) + QStringLiteral("     ") + texts.text(kDrawsLabel) + QStringLiteral(": ") +
+                  num(draws) + QStringLiteral("    ") + texts.text(kSumsAverageLabel) + QStringLiteral(": ") +
+                  num(average(total, draws));
     return chart;
 }
 
@@ -325,20 +327,23 @@ BarChart quadCounts(const QString& path, const StatsRange& range, const Interfac
 
 BarChart primesPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
-    return propertyChart(Statistic::Primes, [](int n) { return primeBit(n); }, kPrimesName, kPrimesShare,
-                         QStringLiteral(". "), path, range, texts);
+    return propertyChart(
+        Statistic::Primes, [](int n) { return primeBit(n); }, kPrimesName, kPrimesShare, QStringLiteral(". "), path,
+        range, texts);
 }
 
 BarChart oddPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
-    return propertyChart(Statistic::Odd, [](int n) { return n % 2 == 1; }, kOddName, kOddShare,
-                         QStringLiteral(".  "), path, range, texts);
+    return propertyChart(
+        Statistic::Odd, [](int n) { return n % 2 == 1; }, kOddName, kOddShare, QStringLiteral(".  "), path, range,
+        texts);
 }
 
 BarChart evenPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
-    return propertyChart(Statistic::Even, [](int n) { return n % 2 == 0; }, kEvenName, kEvenShare,
-                         QStringLiteral(".  "), path, range, texts);
+    return propertyChart(
+        Statistic::Even, [](int n) { return n % 2 == 0; }, kEvenName, kEvenShare, QStringLiteral(".  "), path, range,
+        texts);
 }
 
 BarChart runStatistic(Statistic s, const QString& path, const StatsRange& range, const InterfaceTexts& texts)
@@ -359,7 +364,10 @@ BarChart runStatistic(Statistic s, const QString& path, const StatsRange& range,
     return {};
 }
 
-bool isPrime(int n) { return unsigned(n) < 64 && (kPrimeBits >> n & 1); }
+bool isPrime(int n)
+{
+    return unsigned(n) < 64 && (kPrimeBits >> n & 1);
+}
 
 int primzahlen(std::span<const int> numbers)
 {

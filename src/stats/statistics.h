@@ -29,9 +29,9 @@ enum class Statistic {
 };
 
 inline constexpr std::array kAllStatistics = {
-    Statistic::Frequency, Statistic::Overdue, Statistic::Sums,    Statistic::Reintegro,
-    Statistic::ReintegroOverdue, Statistic::Pairs, Statistic::Triples, Statistic::Quads,
-    Statistic::Primes,    Statistic::Odd,     Statistic::Even,
+    Statistic::Frequency,        Statistic::Overdue, Statistic::Sums,    Statistic::Reintegro,
+    Statistic::ReintegroOverdue, Statistic::Pairs,   Statistic::Triples, Statistic::Quads,
+    Statistic::Primes,           Statistic::Odd,     Statistic::Even,
 };
 
 // The word razoz-cli uses: "frequency", "overdue", "sums", "reintegro", "reintegro-overdue",
@@ -55,8 +55,7 @@ DrawFilter filterFor(Statistic s, const StatsRange& range);
 
 // Runs one statistic over the archive at `archivePath`. Throws ArchiveError when the archive
 // cannot be read; only the three per-draw property charts treat a missing archive as empty.
-BarChart runStatistic(Statistic s, const QString& archivePath, const StatsRange& range,
-                      const InterfaceTexts& texts);
+BarChart runStatistic(Statistic s, const QString& archivePath, const StatsRange& range, const InterfaceTexts& texts);
 
 BarChart numberFrequency(const QString& archivePath, const StatsRange& range, const InterfaceTexts& texts);
 BarChart numberOverdue(const QString& archivePath, const StatsRange& range, const InterfaceTexts& texts);

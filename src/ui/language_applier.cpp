@@ -21,71 +21,59 @@ namespace razoz {
 
 namespace {
 
-QTabWidget* tabWidgetOf(QWidget* page) {
+QTabWidget* tabWidgetOf(QWidget* page)
+{
     auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
-    if (!stack)
-        return nullptr;
+    if (!stack) return nullptr;
     auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget());
-    if (!tabs || tabs->indexOf(page) < 0)
-        return nullptr;
+    if (!tabs || tabs->indexOf(page) < 0) return nullptr;
     return tabs;
 }
 
-bool holdsRadioButtons(QGroupBox* box) {
+bool holdsRadioButtons(QGroupBox* box)
+{
     return !box->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
 }
 
-std::optional<ControlKind> kindOf(QObject* o) {
+std::optional<ControlKind> kindOf(QObject* o)
+{
     if (auto* a = qobject_cast<QAction*>(o)) {
-        if (a->isSeparator())
-            return std::nullopt;
+        if (a->isSeparator()) return std::nullopt;
         // A submenu's own action is listed through the submenu.
-        if (auto* m = qobject_cast<QMenu*>(a->parent()); m && m->menuAction() == a)
-            return std::nullopt;
+        if (auto* m = qobject_cast<QMenu*>(a->parent()); m && m->menuAction() == a) return std::nullopt;
         return ControlKind::MenuEntry;
     }
-    if (qobject_cast<QMenu*>(o))
-        return ControlKind::MenuEntry;
+    if (qobject_cast<QMenu*>(o)) return ControlKind::MenuEntry;
     auto* w = qobject_cast<QWidget*>(o);
-    if (!w)
-        return std::nullopt;
-    if (tabWidgetOf(w))
-        return ControlKind::TabSheet;
-    if (qobject_cast<QCheckBox*>(w))
-        return ControlKind::CheckBox;
-    if (qobject_cast<QRadioButton*>(w))
-        return ControlKind::RadioButton;
-    if (qobject_cast<QToolButton*>(w))
-        return ControlKind::SpeedButton;
-    if (qobject_cast<QAbstractButton*>(w))
-        return ControlKind::Button;
-    if (qobject_cast<QLabel*>(w))
-        return ControlKind::Label;
+    if (!w) return std::nullopt;
+    if (tabWidgetOf(w)) return ControlKind::TabSheet;
+    if (qobject_cast<QCheckBox*>(w)) return ControlKind::CheckBox;
+    if (qobject_cast<QRadioButton*>(w)) return ControlKind::RadioButton;
+    if (qobject_cast<QToolButton*>(w)) return ControlKind::SpeedButton;
+    if (qobject_cast<QAbstractButton*>(w)) return ControlKind::Button;
+    if (qobject_cast<QLabel*>(w)) return ControlKind::Label;
     if (auto* g = qobject_cast<QGroupBox*>(w))
         return holdsRadioButtons(g) ? ControlKind::RadioGroup : ControlKind::Panel;
-    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w))
-        return ControlKind::Edit;
-    if (w->metaObject() == &QFrame::staticMetaObject)
-        return ControlKind::Panel;
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w)) return ControlKind::Edit;
+    if (w->metaObject() == &QFrame::staticMetaObject) return ControlKind::Panel;
     return std::nullopt;
 }
 
 // Children in creation order; the pages of a stack in page order (showing a page raises it, which
 // would reorder children()).
-QObjectList orderedChildren(QObject* parent) {
+QObjectList orderedChildren(QObject* parent)
+{
     auto* stack = qobject_cast<QStackedWidget*>(parent);
-    if (!stack)
-        return parent->children();
+    if (!stack) return parent->children();
     QObjectList out;
-    for (int i = 0; i < stack->count(); ++i)
-        out << stack->widget(i);
+    for (int i = 0; i < stack->count(); ++i) out << stack->widget(i);
     for (QObject* o : parent->children())
-        if (!out.contains(o))
-            out << o;
+        if (!out.contains(o)) out << o;
     return out;
 }
 
-void walk(QObject* parent, QList<LanguageComponent>& out) {
+void walk(QObject* parent, QList<LanguageComponent>& out)
+{
     for (QObject* child : orderedChildren(parent)) {
         const QString name = child->objectName();
         if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) {
@@ -98,15 +86,14 @@ void walk(QObject* parent, QList<LanguageComponent>& out) {
         }
         // Another window owned by this one is enumerated as a window of its own.
         auto* w = qobject_cast<QWidget*>(child);
-        if (w && w->isWindow() && !qobject_cast<QMenu*>(w))
-            continue;
+        if (w && w->isWindow() && !qobject_cast<QMenu*>(w)) continue;
         walk(child, out);
     }
 }
 
-QString actionHint(QAction* a) {
-    if (!a->statusTip().isEmpty())
-        return a->statusTip();
+QString actionHint(QAction* a)
+{
+    if (!a->statusTip().isEmpty()) return a->statusTip();
     // QAction::toolTip() falls back to the caption; only a tip of its own counts as a hint.
     QString plain = a->text();
     plain.remove(QLatin1Char('&'));
@@ -114,7 +101,8 @@ QString actionHint(QAction* a) {
     return tip == plain || tip == a->iconText() ? QString() : tip;
 }
 
-void setHint(QObject* o, const QString& hint) {
+void setHint(QObject* o, const QString& hint)
+{
     if (auto* a = qobject_cast<QAction*>(o)) {
         a->setToolTip(hint);
         a->setStatusTip(hint);
@@ -125,27 +113,26 @@ void setHint(QObject* o, const QString& hint) {
         // The main window writes the hint into status panel 1 itself; a status tip would cover both
         // panels with a passing message.
         w->setToolTip(hint);
-        if (QTabWidget* tabs = tabWidgetOf(w))
-            tabs->setTabToolTip(tabs->indexOf(w), hint);
+        if (QTabWidget* tabs = tabWidgetOf(w)) tabs->setTabToolTip(tabs->indexOf(w), hint);
     }
 }
 
 } // namespace
 
-QList<LanguageComponent> languageComponents(QWidget* window) {
+QList<LanguageComponent> languageComponents(QWidget* window)
+{
     QList<LanguageComponent> out;
-    if (!window)
-        return out;
+    if (!window) return out;
     out.append({window, ControlKind::Window, window->objectName()});
     walk(window, out);
     return out;
 }
 
-ControlTexts currentTexts(const LanguageComponent& c, const QString& form) {
+ControlTexts currentTexts(const LanguageComponent& c, const QString& form)
+{
     ControlTexts t{form, c.name, c.kind, {}, {}};
     QObject* o = c.object;
-    if (o->property("charset").isValid())
-        t.charset = o->property("charset").toString();
+    if (o->property("charset").isValid()) t.charset = o->property("charset").toString();
     if (auto* a = qobject_cast<QAction*>(o)) {
         t.caption = a->text();
         t.hint = actionHint(a);
@@ -161,23 +148,17 @@ ControlTexts currentTexts(const LanguageComponent& c, const QString& form) {
     auto* w = qobject_cast<QWidget*>(o);
     t.hint = w->toolTip();
     switch (c.kind) {
-    case ControlKind::Window:
-        t.caption = w->windowTitle();
-        break;
+    case ControlKind::Window: t.caption = w->windowTitle(); break;
     case ControlKind::TabSheet: {
         QTabWidget* tabs = tabWidgetOf(w);
         t.caption = tabs->tabText(tabs->indexOf(w));
         break;
     }
-    case ControlKind::Label:
-        t.caption = static_cast<QLabel*>(w)->text();
-        break;
+    case ControlKind::Label: t.caption = static_cast<QLabel*>(w)->text(); break;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
     case ControlKind::SpeedButton:
-    case ControlKind::Button:
-        t.caption = static_cast<QAbstractButton*>(w)->text();
-        break;
+    case ControlKind::Button: t.caption = static_cast<QAbstractButton*>(w)->text(); break;
     case ControlKind::RadioGroup:
     case ControlKind::Panel:
         if (auto* g = qobject_cast<QGroupBox*>(w))
@@ -186,13 +167,13 @@ ControlTexts currentTexts(const LanguageComponent& c, const QString& form) {
             t.caption = w->property("caption").toString();
         break;
     case ControlKind::Edit:
-    case ControlKind::MenuEntry:
-        break;
+    case ControlKind::MenuEntry: break;
     }
     return t;
 }
 
-void applyEntryTexts(const LanguageComponent& c, const EntryTexts& texts) {
+void applyEntryTexts(const LanguageComponent& c, const EntryTexts& texts)
+{
     QObject* o = c.object;
     if (auto* a = qobject_cast<QAction*>(o)) {
         a->setText(texts.caption);
@@ -206,23 +187,17 @@ void applyEntryTexts(const LanguageComponent& c, const EntryTexts& texts) {
     }
     auto* w = qobject_cast<QWidget*>(o);
     switch (c.kind) {
-    case ControlKind::Window:
-        w->setWindowTitle(texts.caption);
-        break;
+    case ControlKind::Window: w->setWindowTitle(texts.caption); break;
     case ControlKind::TabSheet: {
         QTabWidget* tabs = tabWidgetOf(w);
         tabs->setTabText(tabs->indexOf(w), texts.caption);
         break;
     }
-    case ControlKind::Label:
-        static_cast<QLabel*>(w)->setText(texts.caption);
-        break;
+    case ControlKind::Label: static_cast<QLabel*>(w)->setText(texts.caption); break;
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
     case ControlKind::SpeedButton:
-    case ControlKind::Button:
-        static_cast<QAbstractButton*>(w)->setText(texts.caption);
-        break;
+    case ControlKind::Button: static_cast<QAbstractButton*>(w)->setText(texts.caption); break;
     case ControlKind::RadioGroup:
     case ControlKind::Panel:
         if (auto* g = qobject_cast<QGroupBox*>(w))
@@ -231,53 +206,51 @@ void applyEntryTexts(const LanguageComponent& c, const EntryTexts& texts) {
             w->setProperty("caption", texts.caption);
         break;
     case ControlKind::Edit: // the text of an edit field is the user's
-    case ControlKind::MenuEntry:
-        break;
+    case ControlKind::MenuEntry: break;
     }
     setHint(o, texts.hint);
     if (texts.charset) {
         bool ok = false;
         const int charset = texts.charset->trimmed().toInt(&ok);
-        if (ok)
-            w->setProperty("charset", charset);
+        if (ok) w->setProperty("charset", charset);
     }
 }
 
-bool applyLanguageFiles(const QList<QWidget*>& windows, const QString& basePath, const QString& code) {
+bool applyLanguageFiles(const QList<QWidget*>& windows, const QString& basePath, const QString& code)
+{
     const LanguageFiles files = LanguageFiles::load(basePath, code);
-    if (!files.exists())
-        return false;
+    if (!files.exists()) return false;
     EntryCursor cursor(files);
     for (QWidget* window : windows) {
         const QString form = window->objectName();
         for (const LanguageComponent& c : languageComponents(window))
-            if (const auto texts = cursor.next(form, c.name))
-                applyEntryTexts(c, *texts);
+            if (const auto texts = cursor.next(form, c.name)) applyEntryTexts(c, *texts);
     }
     return true;
 }
 
 void applyLanguage(const QList<QWidget*>& windows, const QString& programFolder, const QString& code,
-                   InterfaceTexts& texts) {
+                   InterfaceTexts& texts)
+{
     applyLanguageFiles(windows, baseFilePath(programFolder), code);
     loadInterfaceTexts(programFolder, code, texts);
 }
 
-LanguageExport exportLanguage(const QList<QWidget*>& windows) {
+LanguageExport exportLanguage(const QList<QWidget*>& windows)
+{
     LanguageExport out;
     for (QWidget* window : windows) {
         const QString form = window->objectName();
-        for (const LanguageComponent& c : languageComponents(window))
-            out.add(currentTexts(c, form));
+        for (const LanguageComponent& c : languageComponents(window)) out.add(currentTexts(c, form));
     }
     return out;
 }
 
-bool exportLanguageWithPrompt(const QList<QWidget*>& windows, Prompt& prompt, const QString& proposedPath) {
+bool exportLanguageWithPrompt(const QList<QWidget*>& windows, Prompt& prompt, const QString& proposedPath)
+{
     const QString path = prompt.saveFileName(QStringLiteral("Export"), QStringLiteral("Textdatei|*.txt"),
                                              QStringLiteral("txt"), proposedPath);
-    if (path.isEmpty())
-        return false;
+    if (path.isEmpty()) return false;
     if (!exportLanguage(windows).write(path)) {
         prompt.error(QStringLiteral("%1 konnte nicht geschrieben werden.").arg(path));
         return false;

@@ -1,4 +1,5 @@
 #include "ui/page_datenbank.h"
+#include "ui/controls.h"
 
 #include "archive/dates.h"
 
@@ -13,52 +14,39 @@ namespace razoz {
 const char* const kPickerHint =
     "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt";
 
-namespace {
-template <class W> W* make(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(geometry);
-    return w;
-}
-} // namespace
-
 DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet4"));
 
-    Label29 = make<QLabel>(this, "Label29", {16, 16, 380, 24});
+    Label29 = makeControl<QLabel>(this, "Label29", {16, 16, 380, 24});
     Label29->setFrameShape(QFrame::Panel);
     Label29->setFrameShadow(QFrame::Sunken);
-    QFont mono = Label29->font();
-    mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    Label29->setFont(mono);
+    useFixedWidthFont(Label29);
 
-    DateTimePicker1 = make<QDateEdit>(this, "DateTimePicker1", {16, 52, 120, 24});
+    DateTimePicker1 = makeControl<QDateEdit>(this, "DateTimePicker1", {16, 52, 120, 24});
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setMinimumDate(fromDays(kEarliestDrawDay));
     DateTimePicker1->setDate(QDate::currentDate());
     DateTimePicker1->setToolTip(QString::fromUtf8(kPickerHint));
-    SpeedButton5 = make<QToolButton>(this, "SpeedButton5", {142, 51, 26, 26});
+    SpeedButton5 = makeControl<QToolButton>(this, "SpeedButton5", {142, 51, 26, 26});
     SpeedButton5->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     SpeedButton5->setToolTip(QStringLiteral("Bewertung des Tipps für die Ziehung des gewählten Datums"));
 
-    BitBtn1 = make<QPushButton>(this, "BitBtn1", {16, 96, 220, 30});
+    BitBtn1 = makeControl<QPushButton>(this, "BitBtn1", {16, 96, 220, 30});
     BitBtn1->setText(QStringLiteral("&Datenbank aktualisieren"));
     BitBtn1->setToolTip(QStringLiteral("Aktualisieren der Lottozahlen vom Server"));
-    SpeedButton8 = make<QToolButton>(this, "SpeedButton8", {242, 98, 26, 26});
+    SpeedButton8 = makeControl<QToolButton>(this, "SpeedButton8", {242, 98, 26, 26});
     SpeedButton8->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
     SpeedButton8->setToolTip(QStringLiteral("Stoppt das Einlesen"));
     SpeedButton8->hide();
-    BitBtn2 = make<QPushButton>(this, "BitBtn2", {16, 132, 220, 30});
+    BitBtn2 = makeControl<QPushButton>(this, "BitBtn2", {16, 132, 220, 30});
     BitBtn2->setText(QStringLiteral("Datenbank neu anlegen"));
     BitBtn2->setToolTip(QStringLiteral("Die Ziehungen werden ab dem oben eingestellten Datum neu eingelesen"));
-    BitBtn8 = make<QPushButton>(this, "BitBtn8", {16, 180, 106, 30});
+    BitBtn8 = makeControl<QPushButton>(this, "BitBtn8", {16, 180, 106, 30});
     BitBtn8->setText(QStringLiteral("Eingeben"));
     BitBtn8->setToolTip(QStringLiteral("manuelle eingaben der Ziehungsdaten."));
-    BitBtn6 = make<QPushButton>(this, "BitBtn6", {130, 180, 106, 30});
+    BitBtn6 = makeControl<QPushButton>(this, "BitBtn6", {130, 180, 106, 30});
     BitBtn6->setText(QStringLiteral("Löschen"));
     BitBtn6->setToolTip(QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
 }

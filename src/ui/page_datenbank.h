@@ -14,14 +14,14 @@ class DatenbankPage : public QWidget {
 public:
     explicit DatenbankPage(QWidget* parent = nullptr);
 
-    QLabel* Label29;                // draw text
-    QDateEdit* DateTimePicker1;     // date of the current draw, end of the evaluated range
-    QToolButton* SpeedButton5;      // check against the draw of the chosen date
-    QPushButton* BitBtn1;           // "&Datenbank aktualisieren"
-    QToolButton* SpeedButton8;      // stops the update, visible only while it runs
-    QPushButton* BitBtn2;           // "Datenbank neu anlegen"
-    QPushButton* BitBtn8;           // "Eingeben"
-    QPushButton* BitBtn6;           // "Löschen"
+    QLabel* Label29;            // draw text
+    QDateEdit* DateTimePicker1; // date of the current draw, end of the evaluated range
+    QToolButton* SpeedButton5;  // check against the draw of the chosen date
+    QPushButton* BitBtn1;       // "&Datenbank aktualisieren"
+    QToolButton* SpeedButton8;  // stops the update, visible only while it runs
+    QPushButton* BitBtn2;       // "Datenbank neu anlegen"
+    QPushButton* BitBtn8;       // "Eingeben"
+    QPushButton* BitBtn6;       // "Löschen"
 };
 
 // The hint both date pickers share.

@@ -16,8 +16,8 @@ namespace razoz {
 namespace {
 
 // Shared with DateTimePicker1 of the "Datenbank" page.
-const QString kStartDateHint = QStringLiteral(
-    "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt");
+const QString kStartDateHint =
+    QStringLiteral("Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt");
 
 // The hourglass for the length of a run, also when the run ends with an error.
 struct WaitCursor {
@@ -89,13 +89,25 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     connect(SpeedButton2, &QToolButton::clicked, this, &DiagrammPage::Button4Click);
 }
 
-void DiagrammPage::setHost(Host host) { host_ = std::move(host); }
+void DiagrammPage::setHost(Host host)
+{
+    host_ = std::move(host);
+}
 
-double DiagrammPage::startDate() const { return toDays(DateTimePicker2->date()); }
+double DiagrammPage::startDate() const
+{
+    return toDays(DateTimePicker2->date());
+}
 
-void DiagrammPage::setStartDate(double days) { DateTimePicker2->setDate(fromDays(days)); }
+void DiagrammPage::setStartDate(double days)
+{
+    DateTimePicker2->setDate(fromDays(days));
+}
 
-const BarChart& DiagrammPage::lastChart() const { return Chart1->barChart(); }
+const BarChart& DiagrammPage::lastChart() const
+{
+    return Chart1->barChart();
+}
 
 void DiagrammPage::showPage()
 {
@@ -135,25 +147,85 @@ void DiagrammPage::run(Statistic statistic, PageSwitch when)
     if (runStatistic(statistic) && when == PageSwitch::After) showPage();
 }
 
-void DiagrammPage::SpeedButton2Click() { run(Statistic::Frequency, PageSwitch::None); }
-void DiagrammPage::Button5Click() { run(Statistic::Overdue, PageSwitch::After); }
-void DiagrammPage::SpeedButton9Click() { run(Statistic::Sums, PageSwitch::None); }
-void DiagrammPage::DiagrammQuersummen() { run(Statistic::Sums, PageSwitch::Before); }
-void DiagrammPage::Label88Click() { DiagrammQuersummen(); }
-void DiagrammPage::SuperseltenClick() { run(Statistic::Reintegro, PageSwitch::Before); }
-void DiagrammPage::SpeedButton3Click() { run(Statistic::Reintegro, PageSwitch::None); }
-void DiagrammPage::Button8Click() { run(Statistic::ReintegroOverdue, PageSwitch::After); }
-void DiagrammPage::Button2Click() { run(Statistic::Pairs, PageSwitch::After); }
-void DiagrammPage::Button3Click() { run(Statistic::Triples, PageSwitch::After); }
-void DiagrammPage::Button4Click() { run(Statistic::Quads, PageSwitch::After); }
-void DiagrammPage::SpeedButton21Click() { Button2Click(); }
-void DiagrammPage::SpeedButton27Click() { Button3Click(); }
-void DiagrammPage::SpeedButton28Click() { Button4Click(); }
-void DiagrammPage::Label89Click() { run(Statistic::Pairs, PageSwitch::Before); }
-void DiagrammPage::Label91Click() { run(Statistic::Triples, PageSwitch::Before); }
-void DiagrammPage::Label90Click() { run(Statistic::Quads, PageSwitch::Before); }
-void DiagrammPage::Button9Click() { run(Statistic::Primes, PageSwitch::After); }
-void DiagrammPage::Button10Click() { run(Statistic::Odd, PageSwitch::After); }
-void DiagrammPage::Button11Click() { run(Statistic::Even, PageSwitch::After); }
+void DiagrammPage::SpeedButton2Click()
+{
+    run(Statistic::Frequency, PageSwitch::None);
+}
+void DiagrammPage::Button5Click()
+{
+    run(Statistic::Overdue, PageSwitch::After);
+}
+void DiagrammPage::SpeedButton9Click()
+{
+    run(Statistic::Sums, PageSwitch::None);
+}
+void DiagrammPage::DiagrammQuersummen()
+{
+    run(Statistic::Sums, PageSwitch::Before);
+}
+void DiagrammPage::Label88Click()
+{
+    DiagrammQuersummen();
+}
+void DiagrammPage::SuperseltenClick()
+{
+    run(Statistic::Reintegro, PageSwitch::Before);
+}
+void DiagrammPage::SpeedButton3Click()
+{
+    run(Statistic::Reintegro, PageSwitch::None);
+}
+void DiagrammPage::Button8Click()
+{
+    run(Statistic::ReintegroOverdue, PageSwitch::After);
+}
+void DiagrammPage::Button2Click()
+{
+    run(Statistic::Pairs, PageSwitch::After);
+}
+void DiagrammPage::Button3Click()
+{
+    run(Statistic::Triples, PageSwitch::After);
+}
+void DiagrammPage::Button4Click()
+{
+    run(Statistic::Quads, PageSwitch::After);
+}
+void DiagrammPage::SpeedButton21Click()
+{
+    Button2Click();
+}
+void DiagrammPage::SpeedButton27Click()
+{
+    Button3Click();
+}
+void DiagrammPage::SpeedButton28Click()
+{
+    Button4Click();
+}
+void DiagrammPage::Label89Click()
+{
+    run(Statistic::Pairs, PageSwitch::Before);
+}
+void DiagrammPage::Label91Click()
+{
+    run(Statistic::Triples, PageSwitch::Before);
+}
+void DiagrammPage::Label90Click()
+{
+    run(Statistic::Quads, PageSwitch::Before);
+}
+void DiagrammPage::Button9Click()
+{
+    run(Statistic::Primes, PageSwitch::After);
+}
+void DiagrammPage::Button10Click()
+{
+    run(Statistic::Odd, PageSwitch::After);
+}
+void DiagrammPage::Button11Click()
+{
+    run(Statistic::Even, PageSwitch::After);
+}
 
 } // namespace razoz

@@ -1,4 +1,5 @@
 #include "ui/page_internet.h"
+#include "ui/controls.h"
 
 #include "app/settings_schema.h"
 #include "ui/click_label.h"
@@ -12,61 +13,58 @@ namespace razoz {
 const char* const kProductPage = "http://www.tallwick.example/razoz/";
 const char* const kPartnerPage = "http://www.tallwick.example/partner/lottobay.htm";
 
-QString linkTarget(const QString& caption) {
-    if (caption.contains(QLatin1String("lottobay"), Qt::CaseInsensitive))
-        return QString::fromLatin1(kPartnerPage);
+QString linkTarget(const QString& caption)
+{
+    if (caption.contains(QLatin1String("lottobay"), Qt::CaseInsensitive)) return QString::fromLatin1(kPartnerPage);
     return caption.trimmed();
 }
 
 namespace {
-template <class W> W* make(QWidget* parent, const char* name, QRect geometry) {
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(geometry);
-    return w;
-}
 
 // The design text of a field is the default of its setting.
-QString designText(const char* setting) {
+QString designText(const char* setting)
+{
     return findSetting(QString::fromLatin1(setting))->defaultValue.toString();
 }
 
-QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
-    auto* l = make<QLabel>(parent, name, geometry);
+QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& caption)
+{
+    auto* l = makeControl<QLabel>(parent, name, geometry);
     l->setText(caption);
     return l;
 }
 } // namespace
 
-InternetPage::InternetPage(QWidget* parent) : QWidget(parent) {
+InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
+{
     setObjectName(QStringLiteral("TabSheet3"));
 
     Label5 = label(this, "Label5", {16, 16, 160, 20}, QStringLiteral("Proxy-Server"));
-    ProxyHostEdit = make<QLineEdit>(this, "ProxyHostEdit", {180, 14, 220, 24});
+    ProxyHostEdit = makeControl<QLineEdit>(this, "ProxyHostEdit", {180, 14, 220, 24});
     ProxyHostEdit->setToolTip(QStringLiteral("Leer lassen, wenn Sie keinen Proxy-Server verwenden"));
     Label6 = label(this, "Label6", {16, 48, 160, 20}, QStringLiteral("Proxy-Port"));
-    ProxyPortEdit = make<QLineEdit>(this, "ProxyPortEdit", {180, 46, 80, 24});
+    ProxyPortEdit = makeControl<QLineEdit>(this, "ProxyPortEdit", {180, 46, 80, 24});
     ProxyPortEdit->setText(designText("ProxyPortEdit"));
     Label7 = label(this, "Label7", {16, 80, 160, 20}, QStringLiteral("Server der Ziehungen"));
-    ServerURLEdit = make<QLineEdit>(this, "ServerURLEdit", {180, 78, 320, 24});
+    ServerURLEdit = makeControl<QLineEdit>(this, "ServerURLEdit", {180, 78, 320, 24});
     ServerURLEdit->setText(designText("ServerURL"));
     ServerURLEdit->setToolTip(QStringLiteral("Adresse des Servers, von dem die Ziehungen geladen werden"));
 
-    Label8 = label(this, "Label8", {16, 124, 420, 20},
-                   QStringLiteral("Bearbeitungsgebühr der Landeslotterie pro Schein"));
+    Label8 =
+        label(this, "Label8", {16, 124, 420, 20}, QStringLiteral("Bearbeitungsgebühr der Landeslotterie pro Schein"));
     Label9 = label(this, "Label9", {16, 152, 200, 20}, QStringLiteral("Für eine Ziehung:"));
-    Edit81 = make<QLineEdit>(this, "Edit81", {220, 150, 80, 24});
+    Edit81 = makeControl<QLineEdit>(this, "Edit81", {220, 150, 80, 24});
     Edit81->setText(designText("ZWEIPREIS"));
     Label10 = label(this, "Label10", {16, 184, 200, 20}, QStringLiteral("Für eine Sa und Mi. Ziehung:"));
-    Edit82 = make<QLineEdit>(this, "Edit82", {220, 182, 80, 24});
+    Edit82 = makeControl<QLineEdit>(this, "Edit82", {220, 182, 80, 24});
     Edit82->setText(designText("EINPREIS"));
-    CheckBox32 = make<QCheckBox>(this, "CheckBox32", {16, 220, 480, 22});
+    CheckBox32 = makeControl<QCheckBox>(this, "CheckBox32", {16, 220, 480, 22});
     CheckBox32->setText(QStringLiteral("Ich spiele nur Samstags (Samstag bei Abgabe  vordefiniert)"));
 
-    CheckBox21 = make<QCheckBox>(this, "CheckBox21", {16, 250, 300, 22});
+    CheckBox21 = makeControl<QCheckBox>(this, "CheckBox21", {16, 250, 300, 22});
     CheckBox21->setText(QStringLiteral("Linkseite aktivieren"));
     CheckBox21->hide();
-    URLEdit = make<QLineEdit>(this, "URLEdit", {16, 280, 300, 24});
+    URLEdit = makeControl<QLineEdit>(this, "URLEdit", {16, 280, 300, 24});
     URLEdit->setText(designText("URLEdit"));
     URLEdit->setEnabled(false);
     URLEdit->hide();
@@ -88,7 +86,7 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent) {
     };
     int top = 44;
     for (const auto& l : links) {
-        auto* link = make<ClickLabel>(this, l.name, {520, top, 280, 20});
+        auto* link = makeControl<ClickLabel>(this, l.name, {520, top, 280, 20});
         link->setText(QString::fromLatin1(l.caption));
         link->setCursor(Qt::PointingHandCursor);
         QPalette p = link->palette();
@@ -97,14 +95,14 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent) {
         QFont f = link->font();
         f.setUnderline(true);
         link->setFont(f);
-        connect(link, &ClickLabel::clicked, this,
-                [this, link] { emit linkClicked(linkTarget(link->text())); });
+        connect(link, &ClickLabel::clicked, this, [this, link] { emit linkClicked(linkTarget(link->text())); });
         *l.label = link;
         top += 26;
     }
 }
 
-QList<ClickLabel*> InternetPage::links() const {
+QList<ClickLabel*> InternetPage::links() const
+{
     return {Label52, Label54, Label56, Label1, Label2, Label3, Label4, Label77};
 }
 

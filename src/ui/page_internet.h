@@ -22,7 +22,7 @@ QString linkTarget(const QString& caption);
 
 class InternetPage : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit InternetPage(QWidget* parent = nullptr);
 
     QLabel* Label5; // "Proxy-Server"
@@ -51,7 +51,7 @@ class InternetPage : public QWidget {
     ClickLabel* Label77;
     QList<ClickLabel*> links() const;
 
-  signals:
+signals:
     // A link label was clicked: the address to open.
     void linkClicked(const QString& address);
 };

@@ -1,4 +1,5 @@
 #include "ui/page_lottotipp.h"
+#include "ui/controls.h"
 
 #include "ui/click_label.h"
 
@@ -13,17 +14,9 @@ namespace razoz {
 
 namespace {
 
-template <class W> W* make(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(geometry);
-    return w;
-}
-
 QFrame* panel(QWidget* parent, const char* name, QRect geometry)
 {
-    auto* p = make<QFrame>(parent, name, geometry);
+    auto* p = makeControl<QFrame>(parent, name, geometry);
     p->setFrameShape(QFrame::StyledPanel);
     p->setFrameShadow(QFrame::Raised);
     return p;
@@ -36,54 +29,52 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("TabSheet1"));
 
     Panel4 = panel(this, "Panel4", {0, 0, 886, 36});
-    SpeedButton10 = make<QToolButton>(Panel4, "SpeedButton10", {4, 5, 26, 26});
+    SpeedButton10 = makeControl<QToolButton>(Panel4, "SpeedButton10", {4, 5, 26, 26});
     SpeedButton10->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     SpeedButton10->setToolTip(QStringLiteral("Aktualisieren der Lottozahlen vom Server"));
-    SpeedButton6 = make<QToolButton>(Panel4, "SpeedButton6", {34, 5, 26, 26});
+    SpeedButton6 = makeControl<QToolButton>(Panel4, "SpeedButton6", {34, 5, 26, 26});
     SpeedButton6->setArrowType(Qt::LeftArrow);
     SpeedButton6->setToolTip(QStringLiteral("vorhergehende Ziehung anzeigen"));
-    Label35 = make<QLabel>(Panel4, "Label35", {62, 6, 380, 24});
+    Label35 = makeControl<QLabel>(Panel4, "Label35", {62, 6, 380, 24});
     Label35->setAutoFillBackground(true);
     Label35->setBackgroundRole(QPalette::ToolTipBase);
     Label35->setForegroundRole(QPalette::ToolTipText);
     Label35->setFrameShape(QFrame::Box);
-    QFont mono = Label35->font();
-    mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    Label35->setFont(mono);
-    SpeedButton7 = make<QToolButton>(Panel4, "SpeedButton7", {446, 5, 26, 26});
+    useFixedWidthFont(Label35);
+    SpeedButton7 = makeControl<QToolButton>(Panel4, "SpeedButton7", {446, 5, 26, 26});
     SpeedButton7->setArrowType(Qt::RightArrow);
     SpeedButton7->setToolTip(QStringLiteral("nächste Ziehung anzeigen"));
-    Label13 = make<QLabel>(Panel4, "Label13", {478, 6, 54, 24});
+    Label13 = makeControl<QLabel>(Panel4, "Label13", {478, 6, 54, 24});
     Label13->setText(QStringLiteral("QS: "));
     Label13->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
     // Wide enough for the longest shipped caption and a seven-digit number: its last digit is the one
     // the Reintegro is checked against.
-    Losnummer = make<ClickLabel>(Panel4, "Losnummer", {534, 6, 182, 24});
+    Losnummer = makeControl<ClickLabel>(Panel4, "Losnummer", {534, 6, 182, 24});
     Losnummer->setText(QStringLiteral("Losnr."));
     Losnummer->setCursor(Qt::PointingHandCursor);
     Losnummer->setToolTip(QStringLiteral("hier anklicken um die Scheinnummer einzugeben "));
-    CheckBox16 = make<QCheckBox>(Panel4, "CheckBox16", {718, 1, 164, 17});
+    CheckBox16 = makeControl<QCheckBox>(Panel4, "CheckBox16", {718, 1, 164, 17});
     CheckBox16->setText(QStringLiteral("Samstag Ziehungen"));
     CheckBox16->setToolTip(QStringLiteral("Ziehungsdaten der Samstags Ziehungen verwenden"));
     CheckBox16->setChecked(true);
-    CheckBox17 = make<QCheckBox>(Panel4, "CheckBox17", {718, 18, 164, 17});
+    CheckBox17 = makeControl<QCheckBox>(Panel4, "CheckBox17", {718, 18, 164, 17});
     CheckBox17->setText(QStringLiteral("Donnerstag Ziehungen"));
     CheckBox17->setToolTip(QStringLiteral("Ziehungsdaten der Donnerstag Ziehungen verwenden"));
     CheckBox17->setChecked(true);
 
     Panel3 = panel(this, "Panel3", {630, 46, 250, 120});
-    BitBtn4 = make<QPushButton>(Panel3, "BitBtn4", {8, 8, 234, 30});
+    BitBtn4 = makeControl<QPushButton>(Panel3, "BitBtn4", {8, 8, 234, 30});
     BitBtn4->setText(QStringLiteral("Tipps &berechnen"));
-    BitBtn4->setToolTip(QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
+    BitBtn4->setToolTip(
+        QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
 
     Panel8 = panel(this, "Panel8", {630, 180, 250, 44});
-    Label43 = make<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});
+    Label43 = makeControl<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});
     Label43->setText(QStringLiteral("Razoz-Quorex im Internet"));
     Label43->setAlignment(Qt::AlignCenter);
     Label43->setCursor(Qt::PointingHandCursor);
     Panel9 = panel(this, "Panel9", {630, 232, 250, 44});
-    Label44 = make<ClickLabel>(Panel9, "Label44", {4, 4, 242, 36});
+    Label44 = makeControl<ClickLabel>(Panel9, "Label44", {4, 4, 242, 36});
     Label44->setText(QStringLiteral("Neuigkeiten und Updates"));
     Label44->setAlignment(Qt::AlignCenter);
     Label44->setCursor(Qt::PointingHandCursor);

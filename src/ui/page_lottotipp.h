@@ -32,7 +32,7 @@ public:
     QCheckBox* CheckBox17;      // "Donnerstag Ziehungen"
     // Calculation panel Panel3
     QFrame* Panel3;
-    QPushButton* BitBtn4;       // "Tipps &berechnen"
+    QPushButton* BitBtn4; // "Tipps &berechnen"
     // Banners
     QFrame* Panel8;
     ClickLabel* Label43;

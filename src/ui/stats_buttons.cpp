@@ -55,7 +55,10 @@ ClickLabel* linkLabel(QWidget* parent, const char* name, const QString& caption)
 }
 
 // A shortcut button is 22 pixels square; a text takes the line beside it.
-void place(QWidget* w, int left, int top, int width = 22) { w->setGeometry(left, top, width, 22); }
+void place(QWidget* w, int left, int top, int width = 22)
+{
+    w->setGeometry(left, top, width, 22);
+}
 
 } // namespace
 
@@ -99,8 +102,7 @@ DatenbankStatsButtons::DatenbankStatsButtons(DiagrammPage* diagramm, QWidget* pa
 StatistischChartShortcuts::StatistischChartShortcuts(DiagrammPage* diagramm, QWidget* page) : QObject(page)
 {
     setObjectName(QStringLiteral("StatistischChartShortcuts"));
-    SpeedButton26 =
-        shortcut(page, "SpeedButton26", QStringLiteral("Diagramm der Verteilung der gezogenen Zahlen"));
+    SpeedButton26 = shortcut(page, "SpeedButton26", QStringLiteral("Diagramm der Verteilung der gezogenen Zahlen"));
     SpeedButton22 = shortcut(page, "SpeedButton22", QStringLiteral("Diagramm der ausstehenden Zahlen"));
     SpeedButton23 = shortcut(page, "SpeedButton23", QStringLiteral("Diagramm der Paarbildung der Zahlen"));
     SpeedButton24 = shortcut(page, "SpeedButton24", QStringLiteral("Diagramm der Dreiergruppen der Zahlen"));
@@ -133,9 +135,9 @@ MathematischChartShortcuts::MathematischChartShortcuts(DiagrammPage* diagramm, Q
     Label88 = linkLabel(
         page, "Label88",
         QStringLiteral("Die Quersummerverteilung der vergangenen Ziehungen sehen Sie im Diagramm unter QS  "));
-    Label89 = linkLabel(
-        page, "Label89",
-        QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."));
+    Label89 =
+        linkLabel(page, "Label89",
+                  QStringLiteral("Paare entstehen meist automatisch, aber hier können Sie auch erzwungen werden."));
     place(SpeedButton17, 8, 60);
     place(Label88, 36, 60, 820);
     place(SpeedButton29, kRuleButtonLeft, 138);

@@ -70,10 +70,10 @@ public:
     QToolButton* SpeedButton29; // primes per draw
     QToolButton* SpeedButton32; // odd per draw
     QToolButton* SpeedButton31; // even per draw
-    ClickLabel* Label88;    // sums
-    ClickLabel* Label89;    // pairs
-    ClickLabel* Label91;    // triples
-    ClickLabel* Label90;    // quads
+    ClickLabel* Label88;        // sums
+    ClickLabel* Label89;        // pairs
+    ClickLabel* Label91;        // triples
+    ClickLabel* Label90;        // quads
 };
 
 } // namespace razoz

@@ -5,9 +5,9 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "ui/click_label.h"
+#include "ui/language_applier.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
-#include "ui/language_applier.h"
 #include "ui/page_diagramm.h"
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
@@ -21,23 +21,23 @@
 #include <QAbstractSpinBox>
 #include <QActionGroup>
 #include <QApplication>
-#include <QComboBox>
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QStackedWidget>
-#include <QUrl>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateEdit>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUrl>
 
 namespace razoz {
 
@@ -105,9 +105,8 @@ TForm1::TForm1(Environment env, QWidget* parent)
     connect(lottotipp->Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
 
     // The statistics: the chart page reads the range, draw days and texts from here when a chart runs.
-    diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); },
-                       [this] { return drawDays(); }, [this]() -> const InterfaceTexts& { return Memo2; },
-                       [this]() -> Prompt& { return prompt(); },
+    diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); }, [this] { return drawDays(); },
+                       [this]() -> const InterfaceTexts& { return Memo2; }, [this]() -> Prompt& { return prompt(); },
                        [this] { PageControl1->setCurrentWidget(diagramm); }});
     datenbankCharts = new DatenbankStatsButtons(diagramm, datenbank);
     datenbankCharts->setGeometry(260, 96, 400, 140);
@@ -118,7 +117,10 @@ TForm1::TForm1(Environment env, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1() { qApp->removeEventFilter(this); }
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+}
 
 void TForm1::buildMenu()
 {
@@ -144,11 +146,9 @@ void TForm1::buildMenu()
     const struct {
         const char* name;
         const char* caption;
-    } languages[] = {{"Deutsch1", "Deutsch"},         {"Englisch1", "Englisch"},
-                     {"Franzsisch1", "Französisch"},  {"Spanisch1", "Spanisch"},
-                     {"Trkisch1", "Türkisch"},        {"Russisch1", "Russisch"},
-                     {"Polnisch1", "Polnisch"},       {"Tschechisch1", "Tschechisch"},
-                     {"Niederlndisch1", "Niederländisch"}};
+    } languages[] = {{"Deutsch1", "Deutsch"},   {"Englisch1", "Englisch"},       {"Franzsisch1", "Französisch"},
+                     {"Spanisch1", "Spanisch"}, {"Trkisch1", "Türkisch"},        {"Russisch1", "Russisch"},
+                     {"Polnisch1", "Polnisch"}, {"Tschechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"}};
     for (const auto& l : languages) {
         QAction* a = action(MainMenu1Sprache, l.name, QString::fromUtf8(l.caption));
         a->setCheckable(true);
@@ -180,9 +180,15 @@ DrawDays TForm1::drawDays() const
     return {lottotipp->CheckBox16->isChecked(), lottotipp->CheckBox17->isChecked()};
 }
 
-double TForm1::endDate() const { return toDays(datenbank->DateTimePicker1->date()); }
+double TForm1::endDate() const
+{
+    return toDays(datenbank->DateTimePicker1->date());
+}
 
-void TForm1::setStatus(int panel, const QString& text) { (panel == 0 ? statusPanel0 : statusPanel1)->setText(text); }
+void TForm1::setStatus(int panel, const QString& text)
+{
+    (panel == 0 ? statusPanel0 : statusPanel1)->setText(text);
+}
 
 void TForm1::showEvent(QShowEvent* e)
 {
@@ -203,8 +209,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
 {
     // The banner panels open the product page like their labels (a click on the label itself is the
     // label's, even when it passes on to the panel).
-    if (e->type() == QEvent::MouseButtonRelease &&
-        (watched == lottotipp->Panel8 || watched == lottotipp->Panel9)) {
+    if (e->type() == QEvent::MouseButtonRelease && (watched == lottotipp->Panel8 || watched == lottotipp->Panel9)) {
         auto* panel = static_cast<QWidget*>(watched);
         auto* me = static_cast<QMouseEvent*>(e);
         QWidget* under = panel->childAt(me->position().toPoint());
@@ -240,7 +245,10 @@ void TForm1::FormShow()
 }
 
 // 1. Dates, times and numbers look the same on every system.
-void TForm1::fixLocale() { fixProgramLocale(); }
+void TForm1::fixLocale()
+{
+    fixProgramLocale();
+}
 
 // 2.
 void TForm1::initValues()
@@ -258,7 +266,8 @@ void TForm1::initValues()
 // 3.
 void TForm1::openSettings()
 {
-    store_ = settingsFile_.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(settingsFile_);
+    store_ =
+        settingsFile_.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(settingsFile_);
     settingsRead_ = true;
 }
 
@@ -290,7 +299,10 @@ void TForm1::readParameterSettings()
 }
 
 // 7.
-void TForm1::applyStoredLanguage() { LanguageClick(Sprache); }
+void TForm1::applyStoredLanguage()
+{
+    LanguageClick(Sprache);
+}
 
 // 8.
 void TForm1::readLosnummer()
@@ -302,7 +314,10 @@ void TForm1::readLosnummer()
 }
 
 // 9. Into the slip positioning window (when it exists; otherwise the values are kept).
-void TForm1::readPositioningSettings() { readGroup(SettingGroup::Positioning); }
+void TForm1::readPositioningSettings()
+{
+    readGroup(SettingGroup::Positioning);
+}
 
 // 10. The slip print font is read only as a whole.
 void TForm1::readPrintFontSettings()
@@ -357,7 +372,10 @@ void TForm1::selectTodaysDraw()
 }
 
 // 17. The frequency chart of the drawn numbers, ready when the user first looks.
-void TForm1::drawFirstChart() { diagramm->SpeedButton2Click(); }
+void TForm1::drawFirstChart()
+{
+    diagramm->SpeedButton2Click();
+}
 
 // 18. Command-line print mode ("D" and a tip file) runs here once tip files and slip printing are in place.
 void TForm1::runCommandLinePrint() {}
@@ -467,9 +485,15 @@ void TForm1::Dokumentationanzeigen1Click()
     if (QFileInfo(path).isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void TForm1::Label52Click(const QString& address) { openAddress(address); }
+void TForm1::Label52Click(const QString& address)
+{
+    openAddress(address);
+}
 
-void TForm1::Label43Click() { openAddress(QString::fromLatin1(kProductPage)); }
+void TForm1::Label43Click()
+{
+    openAddress(QString::fromLatin1(kProductPage));
+}
 
 void TForm1::guarded(const std::function<void()>& action)
 {

@@ -36,10 +36,10 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     struct Environment {
-        QString programFolder;   // with trailing separator
+        QString programFolder;    // with trailing separator
         Prompt* prompt = nullptr; // null: real dialogs
-        QStringList arguments;   // command line after the program name
-        QString settingsFile;    // an INI file instead of the user's settings store (tests)
+        QStringList arguments;    // command line after the program name
+        QString settingsFile;     // an INI file instead of the user's settings store (tests)
     };
     explicit TForm1(Environment env, QWidget* parent = nullptr);
     ~TForm1() override;
@@ -126,22 +126,22 @@ protected:
 private:
     void buildMenu();
     // Start-up steps, in the order FormShow runs them.
-    void fixLocale();                 // 1
-    void initValues();                // 2
-    void openSettings();              // 3
-    void readCheckBoxSettings();      // 4
-    void createPositioningWindow();   // 5
-    void readParameterSettings();     // 6
-    void applyStoredLanguage();       // 7
-    void readLosnummer();             // 8
-    void readPositioningSettings();   // 9
-    void readPrintFontSettings();     // 10
-    void readFeeSettings();           // 11
-    void readInternetSettings();      // 13
-    void finishSettings();            // 14
-    void selectTodaysDraw();          // 15, 16
-    void drawFirstChart();            // 17
-    void runCommandLinePrint();       // 18
+    void fixLocale();               // 1
+    void initValues();              // 2
+    void openSettings();            // 3
+    void readCheckBoxSettings();    // 4
+    void createPositioningWindow(); // 5
+    void readParameterSettings();   // 6
+    void applyStoredLanguage();     // 7
+    void readLosnummer();           // 8
+    void readPositioningSettings(); // 9
+    void readPrintFontSettings();   // 10
+    void readFeeSettings();         // 11
+    void readInternetSettings();    // 13
+    void finishSettings();          // 14
+    void selectTodaysDraw();        // 15, 16
+    void drawFirstChart();          // 17
+    void runCommandLinePrint();     // 18
     void readGroup(SettingGroup group);
     void openAddress(const QString& address);
     void showCurrentDraw();

@@ -31,11 +31,17 @@ constexpr int kRowLabelWidth = 78; // room for the longer translations of "12. T
 const QString kLockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 const QString kClearHint = QStringLiteral("Löschen aller Tipps");
 
-QString labelName(int n) { return QStringLiteral("Label%1").arg(n); }
+QString labelName(int n)
+{
+    return QStringLiteral("Label%1").arg(n);
+}
 
 // The main window writes a control's hint into status panel 1; a status tip would instead cover both
 // panels with a passing message.
-void setHint(QWidget* w, const QString& hint) { w->setToolTip(hint); }
+void setHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(hint);
+}
 
 void setTextColour(QLabel* label, const QColor& colour)
 {
@@ -98,11 +104,20 @@ TipGrid::TipGrid(QWidget* parent) : QWidget(parent), player_(std::make_unique<Qt
 
 TipGrid::~TipGrid() = default;
 
-QSize TipGrid::sizeHint() const { return {kSumLabelLeft + 50, kRowTop.back() + kBoxHeight + 4}; }
+QSize TipGrid::sizeHint() const
+{
+    return {kSumLabelLeft + 50, kRowTop.back() + kBoxHeight + 4};
+}
 
-void TipGrid::setContext(TipGridContext context) { context_ = std::move(context); }
+void TipGrid::setContext(TipGridContext context)
+{
+    context_ = std::move(context);
+}
 
-void TipGrid::setSoundPlayer(std::unique_ptr<HitSoundPlayer> player) { player_ = std::move(player); }
+void TipGrid::setSoundPlayer(std::unique_ptr<HitSoundPlayer> player)
+{
+    player_ = std::move(player);
+}
 
 TipRowTexts TipGrid::rowTexts(int row) const
 {
@@ -140,7 +155,10 @@ void TipGrid::setRowLocked(int row, bool locked)
     setTextColour(rowLabels_[row], locked ? kLockedColour : windowTextColour());
 }
 
-QColor TipGrid::windowTextColour() const { return palette().color(QPalette::WindowText); }
+QColor TipGrid::windowTextColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
 
 QString TipGrid::interfaceText(int n) const
 {
@@ -156,7 +174,10 @@ RowMatch TipGrid::Zettelcheck(const TipRowTexts& texts)
     return rowMatch_;
 }
 
-void TipGrid::Komplettcheck() { runCheck(context_.settingsLoaded && context_.settingsLoaded()); }
+void TipGrid::Komplettcheck()
+{
+    runCheck(context_.settingsLoaded && context_.settingsLoaded());
+}
 
 void TipGrid::runCheck(bool allowed)
 {
@@ -181,8 +202,7 @@ void TipGrid::runCheck(bool allowed)
         setRowTexts(r, row.sortedTexts()); // the check tidies every complete row
         for (int c = 0; c < kTipColumns; ++c) {
             const int state = row.match.states[c];
-            setBoxColour(boxes_[r][c],
-                         state == 1 ? kDrawnColour : state == 2 ? kComplementaryColour : normal);
+            setBoxColour(boxes_[r][c], state == 1 ? kDrawnColour : state == 2 ? kComplementaryColour : normal);
         }
         hitLabels_[r]->setText(row.hitText);
         setTextColour(hitLabels_[r], row.red ? QColor(Qt::red) : QColor(Qt::black));

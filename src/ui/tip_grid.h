@@ -51,9 +51,9 @@ class TipGrid : public QWidget {
     Q_OBJECT
 public:
     // The designed colours of the check.
-    static inline const QColor kDrawnColour{0, 255, 0};         // lime: one of the six drawn numbers
+    static inline const QColor kDrawnColour{0, 255, 0};           // lime: one of the six drawn numbers
     static inline const QColor kComplementaryColour{255, 255, 0}; // yellow: the complementary number
-    static inline const QColor kLockedColour{255, 0, 0};         // a red row label locks the row
+    static inline const QColor kLockedColour{255, 0, 0};          // a red row label locks the row
 
     explicit TipGrid(QWidget* parent = nullptr);
     ~TipGrid() override;

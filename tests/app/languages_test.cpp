@@ -10,34 +10,35 @@ using namespace razoz;
 
 namespace {
 QStringList entry(const QString& form, const QString& name, const QString& caption, const QString& hint = {},
-                  const QString& charset = QStringLiteral("1")) {
+                  const QString& charset = QStringLiteral("1"))
+{
     return {form, name, caption, hint, charset};
 }
 
-QString dataFile(const QString& name) {
+QString dataFile(const QString& name)
+{
     return QStringLiteral(RAZOZ_SOURCE_DIR "/data/land/") + name;
 }
 } // namespace
 
-TEST(Languages, NineLanguagesWithCodesAndMenuOrder) {
+TEST(Languages, NineLanguagesWithCodesAndMenuOrder)
+{
     QStringList codes, menu;
-    for (const Language& l : languages())
-        codes << l.code;
+    for (const Language& l : languages()) codes << l.code;
     EXPECT_EQ(codes, (QStringList{"de", "en", "fr", "sp", "tr", "ru", "nl", "cz", "pl"}));
-    for (int i : languageMenuOrder())
-        menu << languages()[i].caption;
-    EXPECT_EQ(menu, (QStringList{"Deutsch", "Englisch", "Französisch", "Spanisch", "Türkisch", "Russisch",
-                                 "Polnisch", "Tschechisch", "Niederländisch"}));
+    for (int i : languageMenuOrder()) menu << languages()[i].caption;
+    EXPECT_EQ(menu, (QStringList{"Deutsch", "Englisch", "Französisch", "Spanisch", "Türkisch", "Russisch", "Polnisch",
+                                 "Tschechisch", "Niederländisch"}));
     EXPECT_EQ(languageAt(6).menuName, "Niederlndisch1");
     EXPECT_EQ(languageAt(42).code, "de");
     EXPECT_EQ(languageIndexOf("SP"), 3);
     EXPECT_EQ(languageIndexOf("xx"), -1);
 }
 
-TEST(Languages, LookupLooksElevenEntriesAheadOfTheLastMatchWithinTheSameWindow) {
+TEST(Languages, LookupLooksElevenEntriesAheadOfTheLastMatchWithinTheSameWindow)
+{
     QStringList base = entry(" Form1 ", " Label1 ", "Eins", "Hinweis eins", "0");
-    for (int i = 0; i < 10; ++i)
-        base += entry("Form1", QStringLiteral("Other%1").arg(i), "x");
+    for (int i = 0; i < 10; ++i) base += entry("Form1", QStringLiteral("Other%1").arg(i), "x");
     base += entry("Form1", "Label2", "Zwei");       // entry 11: ten entries after Label1
     base += entry("Form1", "Label3", "Drei");       // entry 12
     base += entry("Form5", "Label4", "fremd");      // entry 13: another window
@@ -66,7 +67,8 @@ TEST(Languages, LookupLooksElevenEntriesAheadOfTheLastMatchWithinTheSameWindow) 
     EXPECT_FALSE(fresh.next("Form1", "Label3"));
 }
 
-TEST(Languages, TranslationsGiveTwoLinesPerEntryAndNoCharacterSet) {
+TEST(Languages, TranslationsGiveTwoLinesPerEntryAndNoCharacterSet)
+{
     QStringList base = entry("Form1", "A", "Ja", "ja?", "0") + entry("Form1", "B", "Nein", "nein?", "0");
     LanguageFiles english = LanguageFiles::fromLines(base, QStringList{"Yes", "yes?"}); // one entry short
     ASSERT_TRUE(english.texts(0));
@@ -88,7 +90,8 @@ TEST(Languages, TranslationsGiveTwoLinesPerEntryAndNoCharacterSet) {
     EXPECT_EQ(LanguageFiles::load(baseFilePath(dir.path()), "en").texts(1)->caption, "No");
 }
 
-TEST(Languages, ExportWritesEntriesByKindAndATemplateInUtf16) {
+TEST(Languages, ExportWritesEntriesByKindAndATemplateInUtf16)
+{
     LanguageExport out;
     auto add = [&](ControlKind kind, const char* name, const QString& caption, const QString& hint,
                    bool visible = true) {
@@ -111,13 +114,11 @@ TEST(Languages, ExportWritesEntriesByKindAndATemplateInUtf16) {
     add(ControlKind::Edit, "Edit85", "", "Wert\nin Prozent");
     add(ControlKind::Window, "Form1", "Titel", "");
     QStringList names;
-    for (int i = 1; i < out.baseLines().size(); i += 5)
-        names << out.baseLines()[i];
-    EXPECT_EQ(names, (QStringList{"Datei1", "CheckBox1", "SpeedButton1", "RadioGroup1", "TabSheet1", "Edit85",
-                                  "Form1"}));
+    for (int i = 1; i < out.baseLines().size(); i += 5) names << out.baseLines()[i];
+    EXPECT_EQ(names,
+              (QStringList{"Datei1", "CheckBox1", "SpeedButton1", "RadioGroup1", "TabSheet1", "Edit85", "Form1"}));
     EXPECT_EQ(out.baseLines().mid(0, 5), (QStringList{"Form1", "Datei1", "&Datei", "", "1"}));
-    EXPECT_EQ(out.baseLines().mid(25, 5),
-              (QStringList{"Form1", "Edit85", "Wert in Prozent", "Wert in Prozent", "0"}));
+    EXPECT_EQ(out.baseLines().mid(25, 5), (QStringList{"Form1", "Edit85", "Wert in Prozent", "Wert in Prozent", "0"}));
     EXPECT_EQ(out.templateLines().size(), 14);
 
     test::ProgramDir dir;
@@ -130,7 +131,8 @@ TEST(Languages, ExportWritesEntriesByKindAndATemplateInUtf16) {
     EXPECT_EQ(trans, out.templateLines());
 }
 
-TEST(Languages, MessageFilesFillShortFilesAndKeepTextsWhenMissing) {
+TEST(Languages, MessageFilesFillShortFilesAndKeepTextsWhenMissing)
+{
     test::ProgramDir dir;
     InterfaceTexts texts(germanInterfaceTexts());
     EXPECT_FALSE(loadInterfaceTexts(dir.path(), "en", texts));
@@ -143,7 +145,8 @@ TEST(Languages, MessageFilesFillShortFilesAndKeepTextsWhenMissing) {
     EXPECT_EQ(texts.text(56), QString());
 }
 
-TEST(LanguageData, InstalledFilesAreCompleteAndInStep) {
+TEST(LanguageData, InstalledFilesAreCompleteAndInStep)
+{
     QStringList base;
     ASSERT_TRUE(readTextLines(dataFile("bezeich.txt"), base));
     ASSERT_EQ(base.size() % 5, 0);
@@ -167,7 +170,6 @@ TEST(LanguageData, InstalledFilesAreCompleteAndInStep) {
         QStringList lines;
         ASSERT_TRUE(readTextLines(dataFile(QStringLiteral("meldungen.txt.") + code), lines)) << code;
         EXPECT_EQ(lines.size(), kInterfaceTextCount) << code;
-        for (int n = 0; n < lines.size(); ++n)
-            EXPECT_FALSE(lines[n].trimmed().isEmpty()) << code << " " << n;
+        for (int n = 0; n < lines.size(); ++n) EXPECT_FALSE(lines[n].trimmed().isEmpty()) << code << " " << n;
     }
 }

@@ -4,7 +4,8 @@
 
 using namespace razoz;
 
-TEST(LocaleFormat, FixedFormatsWhateverTheSystem) {
+TEST(LocaleFormat, FixedFormatsWhateverTheSystem)
+{
     EXPECT_EQ(formatShortDate(QDate(2005, 4, 2)), "02.04.2005");
     EXPECT_EQ(formatShortTime(QTime(9, 5)), "09:05");
     EXPECT_EQ(formatNumber(1234567.5, 2), "1.234.567,50");

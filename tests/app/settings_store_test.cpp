@@ -10,18 +10,19 @@
 using namespace razoz;
 
 namespace {
-QByteArray dateBytes(double d) {
+QByteArray dateBytes(double d)
+{
     QByteArray b(8, '\0');
     std::memcpy(b.data(), &d, 8);
     return b;
 }
 } // namespace
 
-TEST(SettingsSchema, EveryValueOnceWithTypeAndDefault) {
+TEST(SettingsSchema, EveryValueOnceWithTypeAndDefault)
+{
     const auto& schema = settingsSchema();
     QStringList names;
-    for (const SettingDef& d : schema)
-        names << d.name;
+    for (const SettingDef& d : schema) names << d.name;
     EXPECT_EQ(names.removeDuplicates(), 0);
     EXPECT_FALSE(findSetting("Chekcbox21"));
     EXPECT_FALSE(findSetting("Chekcbox33"));
@@ -51,15 +52,14 @@ TEST(SettingsSchema, EveryValueOnceWithTypeAndDefault) {
 
     // The first group in its designed reading order; the slip preset, read only by us, comes last.
     QStringList first;
-    for (const SettingDef* d : settingsOfGroup(SettingGroup::CheckBoxes))
-        first << d->name;
+    for (const SettingDef* d : settingsOfGroup(SettingGroup::CheckBoxes)) first << d->name;
     EXPECT_EQ(first.indexOf("Chekcbox35") + 1, first.indexOf("Spiel77Ja"));
-    EXPECT_EQ(first.mid(first.indexOf("Spiel77Ja")),
-              (QStringList{"Spiel77Ja", "Super6Ja", "GlueckJa", "Land", "height", "width", "TippTop",
-                           "TippLeft", "NeuerSchein"}));
+    EXPECT_EQ(first.mid(first.indexOf("Spiel77Ja")), (QStringList{"Spiel77Ja", "Super6Ja", "GlueckJa", "Land", "height",
+                                                                  "width", "TippTop", "TippLeft", "NeuerSchein"}));
 }
 
-TEST(SettingsStore, ADamagedSlipPresetCostsNothingElseOfItsGroup) {
+TEST(SettingsStore, ADamagedSlipPresetCostsNothingElseOfItsGroup)
+{
     test::ProgramDir dir;
     const QString ini = dir.file("settings.ini");
     {
@@ -77,7 +77,8 @@ TEST(SettingsStore, ADamagedSlipPresetCostsNothingElseOfItsGroup) {
     EXPECT_EQ(read, (QStringList{"Land=4", "height=700", "TippLeft=51"}));
 }
 
-TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType) {
+TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType)
+{
     test::ProgramDir dir;
     const QString ini = dir.file("settings.ini");
     {
@@ -119,7 +120,8 @@ TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType) {
     EXPECT_EQ(again.read("DruckSchrift").status, ReadStatus::WrongType);
 }
 
-TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalState) {
+TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalState)
+{
     test::ProgramDir dir;
     const QString ini = dir.file("settings.ini");
     SettingsValues values;
@@ -149,15 +151,14 @@ TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalSt
     EXPECT_EQ(store.read("height").value, 700);
 }
 
-TEST(SettingsStore, StartDateFallsBackToTheEarliestDate) {
+TEST(SettingsStore, StartDateFallsBackToTheEarliestDate)
+{
     const double design = settingsDays(2005, 4, 2), earliest = settingsDays(1985, 10, 17);
     const double today = settingsDays(2026, 12, 8);
     EXPECT_EQ(startDateFromStore({}, design, today), design);
     EXPECT_EQ(startDateFromStore({ReadStatus::WrongType, {}}, design, today), earliest);
-    EXPECT_EQ(startDateFromStore({ReadStatus::Ok, settingsDays(2010, 1, 1)}, design, today),
-              settingsDays(2010, 1, 1));
-    EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today - 3}, design, today), earliest)
-        << "within the last week";
+    EXPECT_EQ(startDateFromStore({ReadStatus::Ok, settingsDays(2010, 1, 1)}, design, today), settingsDays(2010, 1, 1));
+    EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today - 3}, design, today), earliest) << "within the last week";
     EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today + 30}, design, today), earliest) << "in the future";
     EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today - 7}, design, today), today - 7);
 }

@@ -8,7 +8,8 @@
 
 using namespace razoz;
 
-TEST(TextFiles, ByteOrderMarkDecidesElseUtf8ElseTheLanguagesCodePage) {
+TEST(TextFiles, ByteOrderMarkDecidesElseUtf8ElseTheLanguagesCodePage)
+{
     const QString umlauts = QStringLiteral("Grüße ÄÖÜ");
     EXPECT_EQ(decodeText("\xEF\xBB\xBF" + umlauts.toUtf8()), umlauts);
     QStringEncoder le(QStringEncoder::Utf16LE), be(QStringEncoder::Utf16BE);
@@ -28,7 +29,8 @@ TEST(TextFiles, ByteOrderMarkDecidesElseUtf8ElseTheLanguagesCodePage) {
     EXPECT_EQ(codePageFor(QStringLiteral("sp")), "windows-1252");
 }
 
-TEST(TextFiles, LinesKeepBlanksAndEmptyLinesWhateverTheLineEnds) {
+TEST(TextFiles, LinesKeepBlanksAndEmptyLinesWhateverTheLineEnds)
+{
     EXPECT_EQ(splitLines(QStringLiteral("a\r\n\r\n b \nc\rd\n")), (QStringList{"a", "", " b ", "c", "d"}));
     EXPECT_EQ(splitLines(QStringLiteral("a\n\n")), (QStringList{"a", ""}));
     EXPECT_TRUE(splitLines(QString()).isEmpty());

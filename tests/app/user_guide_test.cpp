@@ -59,7 +59,8 @@ eingetragen werden.</p>
 
 } // namespace
 
-TEST(UserGuide, InstalledGuideIsAPdf) {
+TEST(UserGuide, InstalledGuideIsAPdf)
+{
     const QByteArray path = qgetenv("RAZOZ_WRITE_MANUAL");
     if (!path.isEmpty()) {
         QPdfWriter pdf(QString::fromLocal8Bit(path));

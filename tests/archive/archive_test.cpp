@@ -127,11 +127,10 @@ TEST(DrawArchive, RewriteReplacesThroughScratchAndKeepsArchiveOnFailure)
     EXPECT_FALSE(QFile::exists(dir.file("Zahlen.da~")));
 
     const QByteArray before = dir.readFile("dovovuduv.dat");
-    EXPECT_THROW(a.rewriteFiltered("dovovuduv.dat~",
-                                   [](const DrawRecord&, std::vector<DrawRecord>&) {
-                                       throw ArchiveError("rule failed");
-                                   }),
-                 ArchiveError);
+    EXPECT_THROW(
+        a.rewriteFiltered("dovovuduv.dat~",
+                          [](const DrawRecord&, std::vector<DrawRecord>&) { throw ArchiveError("rule failed"); }),
+        ArchiveError);
     EXPECT_EQ(dir.readFile("dovovuduv.dat"), before);
     EXPECT_FALSE(QFile::exists(dir.file("dovovuduv.dat~")));
 }

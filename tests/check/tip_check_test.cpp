@@ -87,8 +87,7 @@ TEST(Komplettcheck, ReintegroHitNeedsTheSeventhCharacterOfTheTicketNumber)
         EXPECT_EQ(result.rows[2].hitText, "") << "an empty row gets no marker";
     }
     // Six digits (even ending in the Reintegro), a letter or another digit in seventh place: never.
-    for (const QString& other :
-         {QStringLiteral("123450"), QStringLiteral("123456x"), QStringLiteral("1234561")}) {
+    for (const QString& other : {QStringLiteral("123450"), QStringLiteral("123456x"), QStringLiteral("1234561")}) {
         const GridCheck result = Komplettcheck(rows, shownDraw(), other);
         EXPECT_EQ(result.rows[0].hitText, "0") << other.toStdString();
         EXPECT_EQ(result.rows[5].hitText, "6") << other.toStdString();

@@ -39,8 +39,8 @@ QJsonObject parse(const QString& out)
 TEST(CliCheck, JsonOfTheWorkedRowAgainstTheFirstDraw)
 {
     CheckFolder f;
-    const auto r = runCli(f.args({"--date", "17.10.1985", "--row", "41,13,3,27,11,40", "--row", "7,,,,,",
-                                  "--row", "5,5,5,5,5,5", "--losnummer", "7654320", "--json"}));
+    const auto r = runCli(f.args({"--date", "17.10.1985", "--row", "41,13,3,27,11,40", "--row", "7,,,,,", "--row",
+                                  "5,5,5,5,5,5", "--losnummer", "7654320", "--json"}));
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QJsonObject doc = parse(r.out);
     EXPECT_EQ(doc["draw"].toObject()["date"].toString(), "17.10.1985");
@@ -90,8 +90,7 @@ TEST(CliCheck, BadInputIsReportedWithTheRightExitStatus)
     CheckFolder f;
     auto r = runCli(f.args({"--row", "1,2,3,4,5,50"}));
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.startsWith("razoz-cli: --row 1: \"50\" is no number from 1 to 49"))
-        << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith("razoz-cli: --row 1: \"50\" is no number from 1 to 49")) << r.err.toStdString();
     r = runCli(f.args({"--row", "1,2,3", "--json"}));
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.out.isEmpty());
@@ -107,8 +106,8 @@ TEST(CliCheck, BadInputIsReportedWithTheRightExitStatus)
 
     // A folder without an archive: exit 1, and nothing is created there.
     test::ProgramDir empty;
-    r = runCli({"--program-folder", empty.path(), "--settings", f.dir.file("settings.ini"), "check", "--row",
-                "1,2,3,4,5,6"});
+    r = runCli(
+        {"--program-folder", empty.path(), "--settings", f.dir.file("settings.ini"), "check", "--row", "1,2,3,4,5,6"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith("razoz-cli: no archive at")) << r.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(empty.archivePath()));

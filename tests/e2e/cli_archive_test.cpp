@@ -13,7 +13,10 @@ using test::draw;
 using test::runCli;
 
 namespace {
-QJsonDocument json(const test::CliResult& r) { return QJsonDocument::fromJson(r.out.toUtf8()); }
+QJsonDocument json(const test::CliResult& r)
+{
+    return QJsonDocument::fromJson(r.out.toUtf8());
+}
 } // namespace
 
 TEST(CliArchive, ListsEveryWholeRecordAsTextAndJson)

@@ -13,7 +13,8 @@ using namespace razoz;
 using test::draw;
 using test::runCli;
 
-TEST(ShellE2e, InstalledBaseFileMatchesTheWindowsByteForByte) {
+TEST(ShellE2e, InstalledBaseFileMatchesTheWindowsByteForByte)
+{
     test::ProgramDir dir;
     QProcess razoz;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -29,11 +30,11 @@ TEST(ShellE2e, InstalledBaseFileMatchesTheWindowsByteForByte) {
         << "the windows changed: run scripts/sync-language-files";
 }
 
-TEST(ShellE2e, CliReadsTheSettingsFileAndChecksTheLanguage) {
+TEST(ShellE2e, CliReadsTheSettingsFileAndChecksTheLanguage)
+{
     test::ProgramDir dir;
-    dir.writeArchive(
-        {draw({1985, 10, 17}, {1, 2, 3, 4, 5, 6}, 7), draw({1985, 10, 19}, {2, 3, 4, 5, 6, 7}, 8),
-         draw({1985, 10, 24}, {3, 4, 5, 6, 7, 8}, 9), draw({1985, 10, 26}, {4, 5, 6, 7, 8, 9}, 10)});
+    dir.writeArchive({draw({1985, 10, 17}, {1, 2, 3, 4, 5, 6}, 7), draw({1985, 10, 19}, {2, 3, 4, 5, 6, 7}, 8),
+                      draw({1985, 10, 24}, {3, 4, 5, 6, 7, 8}, 9), draw({1985, 10, 26}, {4, 5, 6, 7, 8, 9}, 10)});
     auto dateOf = [](const test::CliResult& r) {
         return QJsonDocument::fromJson(r.out.toUtf8()).object()["date"].toString();
     };
@@ -47,8 +48,7 @@ TEST(ShellE2e, CliReadsTheSettingsFileAndChecksTheLanguage) {
         QSettings s(dir.file("bad.ini"), QSettings::IniFormat);
         s.setValue("Chekcbox17", "kaputt"); // a value of the wrong type takes the design default
     }
-    auto r = runCli(QStringList{"--program-folder", dir.path(), "--settings", dir.file("only-saturday.ini")} +
-                    step);
+    auto r = runCli(QStringList{"--program-folder", dir.path(), "--settings", dir.file("only-saturday.ini")} + step);
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(dateOf(r), "19.10.1985");
     r = runCli(QStringList{"--program-folder", dir.path(), "--settings", dir.file("bad.ini")} + step);

@@ -77,21 +77,22 @@ TEST(StatsCli, FrequencyJsonWithGermanTextsInCodePage)
 TEST(StatsCli, AxisNullAndSeriesColourAndPlainText)
 {
     ProgramDir dir;
-    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 6, 7, 12, 14, 16}, 1, 0),
-                      draw(QDate(2005, 4, 9), {5, 6, 7, 12, 14, 17}, 1, 0)});
+    dir.writeArchive(
+        {draw(QDate(2005, 4, 7), {5, 6, 7, 12, 14, 16}, 1, 0), draw(QDate(2005, 4, 9), {5, 6, 7, 12, 14, 17}, 1, 0)});
     dir.writeFile(QStringLiteral("land/meldungen.txt.en"), QStringLiteral("Frequency\nDraws\n").toUtf8());
     const QString settings = settingsFile(dir, {});
-    const QStringList base{"--program-folder", dir.path(), "--settings", settings, "stats", "sums",
-                           "--start", "01.04.2005", "--end", "30.04.2005"};
+    const QStringList base{"--program-folder", dir.path(),   "--settings", settings,    "stats", "sums",
+                           "--start",          "01.04.2005", "--end",      "30.04.2005"};
     const QJsonObject chart = runJson(base + QStringList{"--json"});
     EXPECT_TRUE(chart["axis"].isNull());
     ASSERT_EQ(chart["bars"].toArray().size(), 2);
     EXPECT_EQ(chart["bars"].toArray()[1].toObject(), (QJsonObject{{"x", 61}, {"y", 1}, {"color", "series"}}));
     // No message file in the folder: the program's own German texts.
-    EXPECT_EQ(chart["title"].toString(), QStringLiteral("Verteilung der Quersummen (QS)     Ziehungen: 2    durchschnittliche QS: 60"));
+    EXPECT_EQ(chart["title"].toString(),
+              QStringLiteral("Verteilung der Quersummen (QS)     Ziehungen: 2    durchschnittliche QS: 60"));
 
-    const auto english = runJson({"--program-folder", dir.path(), "--settings", settings, "--language", "en",
-                                  "stats", "frequency", "--start", "01.04.2005", "--end", "30.04.2005", "--json"});
+    const auto english = runJson({"--program-folder", dir.path(), "--settings", settings, "--language", "en", "stats",
+                                  "frequency", "--start", "01.04.2005", "--end", "30.04.2005", "--json"});
     // A short message file: what it lacks comes from the German texts.
     EXPECT_EQ(english["title"].toString(), QStringLiteral("Frequency     Draws: 2    Durchschnitt der QS: 60"));
 
@@ -107,12 +108,14 @@ TEST(StatsCli, StartDateFromSettingsAndDrawDays)
 {
     ProgramDir dir;
     // Saturday 02.04.2005 (the design start date), a Thursday and a Saturday after it.
-    dir.writeArchive({draw(QDate(1999, 1, 2), {1, 2, 3, 4, 5, 6}, 7, 0), draw(QDate(2005, 4, 2), {1, 2, 3, 4, 5, 6}, 7, 0),
-                      draw(QDate(2005, 4, 7), {1, 2, 3, 4, 5, 6}, 7, 0), draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 0)});
+    dir.writeArchive(
+        {draw(QDate(1999, 1, 2), {1, 2, 3, 4, 5, 6}, 7, 0), draw(QDate(2005, 4, 2), {1, 2, 3, 4, 5, 6}, 7, 0),
+         draw(QDate(2005, 4, 7), {1, 2, 3, 4, 5, 6}, 7, 0), draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 0)});
     auto frequencyOf1 = [&](const QVariantMap& values, QStringList extra = {}) {
         const QString settings = settingsFile(dir, values);
         return barAt(runJson(QStringList{"--program-folder", dir.path(), "--settings", settings, "stats", "frequency",
-                                         "--end", "31.12.2005", "--json"} + extra),
+                                         "--end", "31.12.2005", "--json"} +
+                             extra),
                      1);
     };
     // Absent: the design date 02.04.2005, counted by the frequency (on or after).

@@ -90,11 +90,10 @@ TEST(Statistics, StartBoundAndDrawDaysPerStatistic)
 TEST(Statistics, ReintegroStatisticsStartOn20June1991)
 {
     ProgramDir dir;
-    dir.writeArchive({draw(QDate(1991, 6, 13), {1, 2, 3, 4, 5, 6}, 7, 5),
-                      draw(QDate(1991, 6, 15), {1, 2, 3, 4, 5, 6}, 7, 5),
-                      draw(QDate(1991, 6, 20), {1, 2, 3, 4, 5, 6}, 7, 3),
-                      draw(QDate(1991, 6, 22), {1, 2, 3, 4, 5, 6}, 7, 4),
-                      draw(QDate(1991, 6, 27), {1, 2, 3, 4, 5, 6}, 7, 7)});
+    dir.writeArchive(
+        {draw(QDate(1991, 6, 13), {1, 2, 3, 4, 5, 6}, 7, 5), draw(QDate(1991, 6, 15), {1, 2, 3, 4, 5, 6}, 7, 5),
+         draw(QDate(1991, 6, 20), {1, 2, 3, 4, 5, 6}, 7, 3), draw(QDate(1991, 6, 22), {1, 2, 3, 4, 5, 6}, 7, 4),
+         draw(QDate(1991, 6, 27), {1, 2, 3, 4, 5, 6}, 7, 7)});
     const StatsRange all = range(QDate(1985, 1, 1), QDate(2000, 1, 1));
     EXPECT_EQ(reintegroFirstDay(), toDays(QDate(1991, 6, 20)));
 
@@ -118,9 +117,9 @@ TEST(Statistics, ReintegroStatisticsStartOn20June1991)
     EXPECT_EQ(overdue.title, "t38");
 
     // A later start date wins over the cut-off.
-    EXPECT_EQ(barTotal(reintegroFrequency(dir.archivePath(), range(QDate(1991, 6, 22), QDate(2000, 1, 1)),
-                                          numberedTexts())),
-              2);
+    EXPECT_EQ(
+        barTotal(reintegroFrequency(dir.archivePath(), range(QDate(1991, 6, 22), QDate(2000, 1, 1)), numberedTexts())),
+        2);
 }
 
 TEST(Statistics, FrequencyOfOneDraw)
@@ -133,9 +132,9 @@ TEST(Statistics, FrequencyOfOneDraw)
     for (int n : {3, 11, 13, 15, 27, 34, 35}) EXPECT_EQ(heightAt(chart, n), 1) << n;
     EXPECT_EQ(barTotal(chart), 7);
     EXPECT_EQ(chart.bars[0].x, 1);
-    EXPECT_EQ(chart.bars[2].color, BarColor::Red);  // 3
-    EXPECT_EQ(chart.bars[10].color, BarColor::Red); // 11
-    EXPECT_EQ(chart.bars[12].color, BarColor::Red); // 13
+    EXPECT_EQ(chart.bars[2].color, BarColor::Red);    // 3
+    EXPECT_EQ(chart.bars[10].color, BarColor::Red);   // 11
+    EXPECT_EQ(chart.bars[12].color, BarColor::Red);   // 13
     EXPECT_EQ(chart.bars[14].color, BarColor::Green); // 15
     EXPECT_EQ(chart.bars[48].color, BarColor::Green); // 49 is no prime
     EXPECT_EQ(chart.leftAxis, (AxisLimits{0, 1}));
@@ -154,7 +153,7 @@ TEST(Statistics, OverdueOverTwoDraws)
     EXPECT_EQ(heightAt(chart, 42), 2); // complementary of the first draw
     EXPECT_EQ(heightAt(chart, 10), 1); // in both
     EXPECT_EQ(heightAt(chart, 44), 1);
-    EXPECT_EQ(heightAt(chart, 1), 3);  // in neither
+    EXPECT_EQ(heightAt(chart, 1), 3); // in neither
     EXPECT_EQ(chart.bars[4].color, BarColor::Red);
     EXPECT_EQ(chart.leftAxis, (AxisLimits{1, 3}));
     EXPECT_EQ(chart.title, "t28");
@@ -163,9 +162,9 @@ TEST(Statistics, OverdueOverTwoDraws)
 TEST(Statistics, SumBarsSpanSmallestToLargestWithGaps)
 {
     ProgramDir dir;
-    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 6, 7, 12, 14, 16}, 1, 0),     // 60
-                      draw(QDate(2005, 4, 9), {30, 35, 36, 38, 40, 41}, 1, 0),  // 220
-                      draw(QDate(2005, 4, 14), {5, 6, 7, 12, 14, 16}, 1, 0),    // 60
+    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 6, 7, 12, 14, 16}, 1, 0),       // 60
+                      draw(QDate(2005, 4, 9), {30, 35, 36, 38, 40, 41}, 1, 0),    // 220
+                      draw(QDate(2005, 4, 14), {5, 6, 7, 12, 14, 16}, 1, 0),      // 60
                       draw(QDate(2005, 4, 16), {10, 15, 20, 25, 30, 11}, 1, 0)}); // 111
     const BarChart chart =
         sumDistribution(dir.archivePath(), range(QDate(2005, 4, 2), QDate(2005, 4, 30)), numberedTexts());
@@ -196,7 +195,7 @@ TEST(Statistics, AveragesRoundHalvesToEven)
     EXPECT_EQ(roundHalfEven(0.5), 0);
 
     ProgramDir dir;
-    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 10, 15, 20, 25, 35}, 7, 0), // 110
+    dir.writeArchive({draw(QDate(2005, 4, 7), {5, 10, 15, 20, 25, 35}, 7, 0),   // 110
                       draw(QDate(2005, 4, 9), {5, 10, 15, 20, 25, 36}, 7, 0)}); // 111
     const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
     EXPECT_EQ(numberFrequency(dir.archivePath(), r, numberedTexts()).title, "t0     t1: 2    t2: 110");
@@ -292,7 +291,8 @@ TEST(Statistics, MissingArchive)
     const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
     for (Statistic s : {Statistic::Frequency, Statistic::Overdue, Statistic::Sums, Statistic::Reintegro,
                         Statistic::ReintegroOverdue, Statistic::Pairs, Statistic::Triples, Statistic::Quads})
-        EXPECT_THROW(runStatistic(s, dir.archivePath(), r, numberedTexts()), ArchiveError) << statisticName(s).toStdString();
+        EXPECT_THROW(runStatistic(s, dir.archivePath(), r, numberedTexts()), ArchiveError)
+            << statisticName(s).toStdString();
     // The per-draw property charts count no draw instead; the share without draws shows 0.
     const BarChart primes = runStatistic(Statistic::Primes, dir.archivePath(), r, numberedTexts());
     EXPECT_EQ(primes.bars.size(), 7u);

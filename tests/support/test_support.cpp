@@ -22,11 +22,23 @@ DrawRecord draw(const QDate& date, std::initializer_list<int> numbers, int compl
     return r;
 }
 
-ProgramDir::ProgramDir() { EXPECT_TRUE(dir_.isValid()); }
+ProgramDir::ProgramDir()
+{
+    EXPECT_TRUE(dir_.isValid());
+}
 
-QString ProgramDir::path() const { return dir_.path() + QLatin1Char('/'); }
-QString ProgramDir::file(const QString& name) const { return dir_.filePath(name); }
-QString ProgramDir::archivePath() const { return file(QStringLiteral("dovovuduv.dat")); }
+QString ProgramDir::path() const
+{
+    return dir_.path() + QLatin1Char('/');
+}
+QString ProgramDir::file(const QString& name) const
+{
+    return dir_.filePath(name);
+}
+QString ProgramDir::archivePath() const
+{
+    return file(QStringLiteral("dovovuduv.dat"));
+}
 
 void ProgramDir::writeArchive(const std::vector<DrawRecord>& records, const QByteArray& tail) const
 {
@@ -49,35 +61,9 @@ QByteArray ProgramDir::readFile(const QString& name) const
     return f.readAll();
 }
 
-void ProgramDir::copyInstallData() const { seedMissing(QStringLiteral(RAZOZ_BIN_DIR), path()); }
-
-std::vector<DrawRecord> syntheticArchive(int count)
+void ProgramDir::copyInstallData() const
 {
-    std::vector<DrawRecord> out;
-    out.reserve(std::size_t(count));
-    QDate date(1985, 10, 17);
-    std::uint32_t seed = 12345;
-    auto next = [&](std::uint32_t n) {
-        seed = seed * 134775813u + 1u;
-        return int((std::uint64_t(seed) * n) >> 32);
-    };
-    for (int i = 0; i < count; ++i) {
-        DrawRecord r;
-        r.date = toDays(date);
-        bool used[50] = {};
-        for (int k = 0; k < 7; ++k) {
-            int n;
-            do n = next(49) + 1;
-            while (used[n]);
-            used[n] = true;
-            if (k < 6) r.numbers[std::size_t(k)] = std::uint8_t(n);
-            else r.complementary = std::uint8_t(n);
-        }
-        r.reintegro = std::uint8_t(next(10));
-        out.push_back(r);
-        date = date.addDays(date.dayOfWeek() == Qt::Thursday ? 2 : 5);
-    }
-    return out;
+    seedMissing(QStringLiteral(RAZOZ_BIN_DIR), path());
 }
 
 void ScriptedPrompt::information(const QString& text, const QString& caption)
@@ -85,7 +71,10 @@ void ScriptedPrompt::information(const QString& text, const QString& caption)
     shown.push_back({QStringLiteral("information"), caption, text});
 }
 
-void ScriptedPrompt::error(const QString& text) { shown.push_back({QStringLiteral("error"), {}, text}); }
+void ScriptedPrompt::error(const QString& text)
+{
+    shown.push_back({QStringLiteral("error"), {}, text});
+}
 
 bool ScriptedPrompt::question(const QString& caption, const QString& text)
 {

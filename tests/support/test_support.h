@@ -3,6 +3,7 @@
 #include "app/prompt.h"
 #include "archive/dates.h"
 #include "archive/draw_record.h"
+#include "synthetic_archive.h"
 
 #include <QDate>
 #include <QStringList>
@@ -21,7 +22,7 @@ DrawRecord draw(const QDate& date, std::initializer_list<int> numbers, int compl
 class ProgramDir {
 public:
     ProgramDir();
-    QString path() const;                  // with trailing separator
+    QString path() const; // with trailing separator
     QString file(const QString& name) const;
     QString archivePath() const;
     void writeArchive(const std::vector<DrawRecord>& records, const QByteArray& tail = {}) const;
@@ -34,9 +35,6 @@ private:
     QTemporaryDir dir_;
 };
 
-// Two draws a week (Thursday, Saturday) from 17.10.1985 for `count` draws, numbers from a fixed LCG.
-std::vector<DrawRecord> syntheticArchive(int count);
-
 // Answers prompts from queues and records every question asked.
 class ScriptedPrompt : public Prompt {
 public:
@@ -44,9 +42,9 @@ public:
         QString kind, caption, text;
     };
     std::vector<Shown> shown;
-    std::deque<bool> questionAnswers;              // default: Yes
+    std::deque<bool> questionAnswers;                // default: Yes
     std::deque<std::optional<QString>> inputAnswers; // default: cancel
-    std::deque<QString> fileAnswers;                // default: cancel
+    std::deque<QString> fileAnswers;                 // default: cancel
 
     void information(const QString& text, const QString& caption = {}) override;
     void error(const QString& text) override;

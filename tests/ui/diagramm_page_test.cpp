@@ -53,7 +53,10 @@ struct Fixture {
     ChartView& chart() { return *page.Chart1; }
 };
 
-void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+void click(QAbstractButton* b)
+{
+    QTest::mouseClick(b, Qt::LeftButton);
+}
 
 } // namespace
 
@@ -73,15 +76,16 @@ TEST(DiagrammPage, Panel7ButtonsFillSeries2)
     EXPECT_FALSE(series1->isVisible());
     EXPECT_FALSE(series2->isLabelsVisible());
     ASSERT_EQ(chart.drawnBarCount(), 49);
-    EXPECT_EQ(chart.drawnHeight(2), 1);      // 3, drawn on the start date
+    EXPECT_EQ(chart.drawnHeight(2), 1); // 3, drawn on the start date
     EXPECT_EQ(chart.drawnColour(2), ChartView::kRed);
-    EXPECT_EQ(chart.drawnHeight(27), 1);     // 28
+    EXPECT_EQ(chart.drawnHeight(27), 1); // 28
     EXPECT_EQ(chart.drawnColour(27), ChartView::kGreen);
-    EXPECT_EQ(chart.drawnHeight(26), 1);     // 27, the complementary number
+    EXPECT_EQ(chart.drawnHeight(26), 1); // 27, the complementary number
     EXPECT_EQ(chart.leftAxis()->min(), 0);
     EXPECT_EQ(chart.leftAxis()->max(), 1);
     EXPECT_EQ(f.page.lastChart().title, "Häufigkeit     Ziehungen: 2    QS: 155");
-    EXPECT_EQ(chart.bottomAxis()->titleText(), QString("Häufigkeit     Ziehungen: 2    QS: 155").replace(" ", "&nbsp;"));
+    EXPECT_EQ(chart.bottomAxis()->titleText(),
+              QString("Häufigkeit     Ziehungen: 2    QS: 155").replace(" ", "&nbsp;"));
     EXPECT_EQ(f.page.lastChart().bars.size(), 49u);
     EXPECT_EQ(f.page.lastStatistic(), Statistic::Frequency);
     EXPECT_EQ(f.pageSwitches, 0);
@@ -177,8 +181,8 @@ TEST(DiagrammPage, MissingArchiveLeavesChartAndReports)
 TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
 {
     Fixture f;
-    f.dir.writeArchive({draw(QDate(2005, 4, 7), {2, 3, 5, 7, 11, 13}, 4, 0),
-                        draw(QDate(2005, 4, 9), {1, 4, 6, 8, 10, 12}, 17, 0)});
+    f.dir.writeArchive(
+        {draw(QDate(2005, 4, 7), {2, 3, 5, 7, 11, 13}, 4, 0), draw(QDate(2005, 4, 9), {1, 4, 6, 8, 10, 12}, 17, 0)});
     DatenbankStatsButtons datenbank(&f.page);
     QWidget statistischPage, mathematischPage;
     StatistischChartShortcuts statistisch(&f.page, &statistischPage);
@@ -246,8 +250,8 @@ TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
 TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
 {
     ProgramDir dir;
-    dir.writeArchive({draw(QDate(2005, 4, 7), {3, 11, 13, 15, 34, 35}, 27, 0),
-                      draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 1)});
+    dir.writeArchive(
+        {draw(QDate(2005, 4, 7), {3, 11, 13, 15, 34, 35}, 27, 0), draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 1)});
     ScriptedPrompt prompt;
     TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}});
     form.show();

@@ -118,7 +118,8 @@ TEST(MainWindow, LatestDrawOnSaturday19October1985)
     test::ProgramDir dir;
     dir.writeArchive({firstDraw(), draw({1985, 10, 19}, {5, 9, 20, 21, 30, 41}, 12, 3)});
     Window w(dir);
-    EXPECT_EQ(w.drawText(), QLocale::system().dayName(6, QLocale::ShortFormat) + " 19.10.85     5  9  20  21  30  41 C:12 R:3");
+    EXPECT_EQ(w.drawText(),
+              QLocale::system().dayName(6, QLocale::ShortFormat) + " 19.10.85     5  9  20  21  30  41 C:12 R:3");
     EXPECT_EQ(w.form.currentDrawIndex(), 1);
 }
 
@@ -181,8 +182,8 @@ TEST(MainWindow, DrawPanelShowsItsTextsWholeInEveryShippedLanguage)
     EXPECT_TRUE(fits(w.form.datenbank->Label29, w.form.datenbank->Label29->text()));
     EXPECT_TRUE(fits(page->Label13, page->Label13->text()));
     // Neighbours in the panel do not overlap.
-    const QList<QWidget*> row{page->SpeedButton6, page->Label35, page->SpeedButton7, page->Label13, page->Losnummer,
-                              page->CheckBox16};
+    const QList<QWidget*> row{page->SpeedButton6, page->Label35,   page->SpeedButton7,
+                              page->Label13,      page->Losnummer, page->CheckBox16};
     for (int i = 1; i < row.size(); ++i)
         EXPECT_LT(row[i - 1]->geometry().right(), row[i]->geometry().left()) << row[i]->objectName().toStdString();
     EXPECT_LE(page->CheckBox16->geometry().right(), page->Panel4->contentsRect().right());

@@ -29,14 +29,16 @@
 
 using namespace razoz;
 
-inline void PrintTo(const QString& s, std::ostream* os) {
+inline void PrintTo(const QString& s, std::ostream* os)
+{
     *os << '"' << s.toStdString() << '"';
 }
 
 namespace {
 
 // Copies the installed language files into the program folder.
-void installLanguageFiles(const test::ProgramDir& dir) {
+void installLanguageFiles(const test::ProgramDir& dir)
+{
     QDir().mkpath(dir.file("land"));
     const QDir source(QStringLiteral(RAZOZ_SOURCE_DIR "/data/land"));
     for (const QString& name : source.entryList(QDir::Files))
@@ -45,9 +47,9 @@ void installLanguageFiles(const test::ProgramDir& dir) {
 
 struct Shell {
     explicit Shell(const test::ProgramDir& dir, const std::function<void(TForm1&)>& beforeShow = {})
-        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini")}) {
-        if (beforeShow)
-            beforeShow(form);
+        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini")})
+    {
+        if (beforeShow) beforeShow(form);
         form.show();
         QTest::qWait(1);
     }
@@ -57,30 +59,34 @@ struct Shell {
     template <class W> W* control(const char* name) { return form.findChild<W*>(name); }
 };
 
-QSettings ini(const test::ProgramDir& dir) {
+QSettings ini(const test::ProgramDir& dir)
+{
     return QSettings(dir.file("settings.ini"), QSettings::IniFormat);
 }
 
 // Receives the addresses the program asks the shell to open.
 class OpenedUrls : public QObject {
     Q_OBJECT
-  public:
-    OpenedUrls() {
+public:
+    OpenedUrls()
+    {
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
     }
-    ~OpenedUrls() override {
+    ~OpenedUrls() override
+    {
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
     QStringList urls;
-  public slots:
+public slots:
     void open(const QUrl& url) { urls << url.toString(); }
 };
 
 } // namespace
 
-TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose) {
+TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose)
+{
     test::ProgramDir dir;
     installLanguageFiles(dir);
     {
@@ -116,7 +122,8 @@ TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose
     EXPECT_EQ(s.value("DateTimePicker2").toByteArray().size(), 8);
 }
 
-TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked) {
+TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked)
+{
     test::ProgramDir dir;
     {
         QSettings s = ini(dir);
@@ -145,7 +152,8 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked) {
     EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
 }
 
-TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand) {
+TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand)
+{
     test::ProgramDir dir;
     ini(dir).setValue("UpDown7", 12000);
     {
@@ -166,7 +174,8 @@ TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand) {
     EXPECT_EQ(w.form.IterationLimit, 30000000);
 }
 
-TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone) {
+TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone)
+{
     test::ProgramDir dir;
     ini(dir).setValue("Losnummer", "1234567");
     {
@@ -178,7 +187,8 @@ TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone) {
     EXPECT_FALSE(ini(dir).contains("Chekcbox1"));
 }
 
-TEST(Shell, TipRowsTypedBeforeClosingAreThereAfterARestart) {
+TEST(Shell, TipRowsTypedBeforeClosingAreThereAfterARestart)
+{
     test::ProgramDir dir;
     ini(dir).setValue("Edit7F8", "44"); // a field whose window is not there keeps its value
     {
@@ -197,7 +207,8 @@ TEST(Shell, TipRowsTypedBeforeClosingAreThereAfterARestart) {
     EXPECT_EQ(ini(dir).value("Edit7F8").toString(), "44");
 }
 
-TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored) {
+TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
+{
     test::ProgramDir dir;
     installLanguageFiles(dir);
     {
@@ -237,7 +248,8 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored) {
     EXPECT_TRUE(w.action("Spanisch1")->isChecked());
 }
 
-TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw) {
+TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw)
+{
     test::ProgramDir dir;
     installLanguageFiles(dir);
     dir.writeArchive(test::syntheticArchive(30));
@@ -264,22 +276,20 @@ TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw) {
                 }
                 text.remove(QLatin1Char('&'));
                 // Controls in a layout get the room their text asks for.
-                if (text.isEmpty() || c->isHidden() || c->parentWidget()->layout())
-                    continue;
+                if (text.isEmpty() || c->isHidden() || c->parentWidget()->layout()) continue;
                 EXPECT_LE(c->fontMetrics().horizontalAdvance(text), room)
-                    << language << ": " << c->objectName().toStdString() << " \"" << text.toStdString()
-                    << "\"";
+                    << language << ": " << c->objectName().toStdString() << " \"" << text.toStdString() << "\"";
             }
         }
     }
     w.form.Losnummer.clear();
     w.action("Spanisch1")->trigger();
     QLabel* ticket = w.form.lottotipp->Losnummer;
-    EXPECT_LE(ticket->fontMetrics().horizontalAdvance(ticket->text()), ticket->width())
-        << ticket->text().toStdString();
+    EXPECT_LE(ticket->fontMetrics().horizontalAdvance(ticket->text()), ticket->width()) << ticket->text().toStdString();
 }
 
-TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts) {
+TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts)
+{
     test::ProgramDir dir;
     Shell w(dir);
     w.form.lottotipp->CheckBox17->setToolTip("eigener Hinweis");
@@ -302,7 +312,8 @@ TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts) {
     EXPECT_FALSE(QFile::exists(dir.file("land/bezeich.txt")));
 }
 
-TEST(Shell, GrowingTheWindowScalesThePagesAndShrinkingRestoresThem) {
+TEST(Shell, GrowingTheWindowScalesThePagesAndShrinkingRestoresThem)
+{
     test::ProgramDir dir;
     Shell w(dir);
     QCheckBox* box = w.form.lottotipp->CheckBox16;
@@ -319,14 +330,14 @@ TEST(Shell, GrowingTheWindowScalesThePagesAndShrinkingRestoresThem) {
     w.form.resize(w.form.width() + 100, 870); // width alone changes nothing
     EXPECT_NEAR(box->geometry().top(), geometry.top() * 1.5, 1);
 
-    for (int h : {603, 611, 777, 580})
-        w.form.resize(w.form.width(), h);
+    for (int h : {603, 611, 777, 580}) w.form.resize(w.form.width(), h);
     EXPECT_EQ(box->geometry(), geometry);
     EXPECT_EQ(box->font().pointSizeF(), points);
     EXPECT_EQ(w.form.internet->Label52->geometry(), link);
 }
 
-TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStoredSize) {
+TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStoredSize)
+{
     test::ProgramDir dir;
     QRect designGeometry;
     {
@@ -349,7 +360,8 @@ TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStore
     EXPECT_EQ(ini(dir).value("width").toString(), "1000");
 }
 
-TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman) {
+TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman)
+{
     test::ProgramDir dir;
     installLanguageFiles(dir);
     ini(dir).setValue("Sprache", 12);
@@ -361,7 +373,8 @@ TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman) {
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "0");
 }
 
-TEST(Shell, WithoutTheBaseFileALanguageChoiceChangesOnlyTheMarksAndTheSetting) {
+TEST(Shell, WithoutTheBaseFileALanguageChoiceChangesOnlyTheMarksAndTheSetting)
+{
     test::ProgramDir dir;
     QDir().mkpath(dir.file("land"));
     dir.writeFile("land/meldungen.txt.en", "Frequency\nDraws\n");
@@ -374,16 +387,16 @@ TEST(Shell, WithoutTheBaseFileALanguageChoiceChangesOnlyTheMarksAndTheSetting) {
     EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
 }
 
-TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied) {
+TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
+{
     test::ProgramDir dir;
     QDir().mkpath(dir.file("land"));
     // A UTF-16 base file with an unknown control, a character set that is no number and a partial tail.
-    writeUtf16Lines(dir.file("land/bezeich.txt"),
-                    {"Form1", "Form1",       "Titel",       "",           "0",   //
-                     "Form1", "Gibtesnicht", "x",           "",           "1",   //
-                     "Form1", "CheckBox16",  "Samstage",    "Hinweis 16", "abc", //
-                     "Form1", "CheckBox17",  "Donnerstage", "Hinweis 17", "0",   //
-                     "Form1", "Label43"});
+    writeUtf16Lines(dir.file("land/bezeich.txt"), {"Form1", "Form1",       "Titel",       "",           "0",   //
+                                                   "Form1", "Gibtesnicht", "x",           "",           "1",   //
+                                                   "Form1", "CheckBox16",  "Samstage",    "Hinweis 16", "abc", //
+                                                   "Form1", "CheckBox17",  "Donnerstage", "Hinweis 17", "0",   //
+                                                   "Form1", "Label43"});
     dir.writeFile("land/bezeich.txt.en", "Title\n\nnothing\n\nSaturdays\nhint 16\n"); // shorter than the base
     dir.writeFile("land/meldungen.txt.en", "Frequency\nDraws\n");                     // 2 of 56 lines
     {
@@ -433,7 +446,8 @@ TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied) {
     EXPECT_EQ(ini(dir).value("Edit1").toString(), "");
 }
 
-TEST(Shell, LinksAndTheDocumentationGoToTheShell) {
+TEST(Shell, LinksAndTheDocumentationGoToTheShell)
+{
     test::ProgramDir dir;
     OpenedUrls opened;
     Shell w(dir);
@@ -441,8 +455,7 @@ TEST(Shell, LinksAndTheDocumentationGoToTheShell) {
     QTest::mouseClick(w.form.internet->Label4, Qt::LeftButton);
     QTest::mouseClick(w.form.lottotipp->Label43, Qt::LeftButton);
     QTest::mouseClick(w.form.lottotipp->Panel9, Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(opened.urls,
-              (QStringList{w.form.internet->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
+    EXPECT_EQ(opened.urls, (QStringList{w.form.internet->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
 
     opened.urls.clear();
     w.action("Dokumentationanzeigen1")->trigger();

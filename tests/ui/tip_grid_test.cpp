@@ -77,10 +77,7 @@ public:
         for (int c = 0; c < 6; ++c) type(grid->box(row, c), numbers[c]);
         QTest::mouseClick(elsewhere, Qt::LeftButton);
     }
-    QColor boxColour(int row, int column) const
-    {
-        return grid->box(row, column)->palette().color(QPalette::Base);
-    }
+    QColor boxColour(int row, int column) const { return grid->box(row, column)->palette().color(QPalette::Base); }
     QColor normal() const { return grid->palette().color(QPalette::Base); }
 };
 
@@ -217,8 +214,7 @@ TEST(TipGrid, LockedRowsSurviveClearingAndRowLabelsToggle)
 {
     GridWindow w;
     w.settingsLoaded = false; // clearing checks even during start-up
-    for (int r = 0; r < 12; ++r)
-        w.grid->setRowTexts(r, {"41", "13", "3", "27", "11", QString::number(r + 1)});
+    for (int r = 0; r < 12; ++r) w.grid->setRowTexts(r, {"41", "13", "3", "27", "11", QString::number(r + 1)});
     QTest::mouseClick(w.label("Label30"), Qt::LeftButton); // row 2
     QTest::mouseClick(w.label("Label46"), Qt::LeftButton); // row 7
     EXPECT_TRUE(w.grid->rowLocked(1));
@@ -255,14 +251,12 @@ TEST(TipGrid, LockedRowsSurviveClearingAndRowLabelsToggle)
     // A second click unlocks; a label in some other colour goes back to the window text colour.
     QTest::mouseClick(w.label("Label30"), Qt::LeftButton);
     EXPECT_FALSE(w.grid->rowLocked(1));
-    EXPECT_EQ(w.label("Label30")->palette().color(QPalette::WindowText),
-              w.grid->palette().color(QPalette::WindowText));
+    EXPECT_EQ(w.label("Label30")->palette().color(QPalette::WindowText), w.grid->palette().color(QPalette::WindowText));
     QPalette blue = w.label("Label31")->palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     w.label("Label31")->setPalette(blue);
     QTest::mouseClick(w.label("Label31"), Qt::LeftButton);
-    EXPECT_EQ(w.label("Label31")->palette().color(QPalette::WindowText),
-              w.grid->palette().color(QPalette::WindowText));
+    EXPECT_EQ(w.label("Label31")->palette().color(QPalette::WindowText), w.grid->palette().color(QPalette::WindowText));
     EXPECT_FALSE(w.grid->rowLocked(2));
     w.grid->setRowLocked(11, true);
     EXPECT_TRUE(w.grid->rowLocked(11));
