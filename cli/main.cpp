@@ -71,6 +71,9 @@ int main(int argc, char** argv)
             throw UsageError(QStringLiteral("unknown language: %1 (de, en, fr, sp, tr, ru, nl, cz, pl)").arg(language));
         if (!settings.isEmpty() && !QFileInfo(settings).isReadable())
             throw Failure(QStringLiteral("cannot read settings file %1").arg(settings));
+        // A mistyped folder is an error, not a new empty folder.
+        if (!folder.isEmpty() && !QFileInfo(folder).isDir())
+            throw Failure(QStringLiteral("no program folder %1").arg(folder));
         CliContext ctx(razoz::resolveProgramFolder(folder, QCoreApplication::applicationDirPath()), settings, language,
                        json, args);
         const int rc = it->second(ctx);

@@ -68,10 +68,7 @@ private:
 
 DrawNavigator::Selection DrawNavigator::selectByDate(DrawArchive& archive, double target)
 {
-    if (!archive.exists()) {
-        archive.createEmpty();
-        return Selection::MissingArchive;
-    }
+    if (!archive.exists()) return Selection::MissingArchive;
     target = std::nearbyint(target);
     archive.openForReading();
     int counter = 1;

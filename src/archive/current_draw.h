@@ -33,8 +33,8 @@ class DrawNavigator {
 public:
     enum class Selection { MissingArchive, Selected };
 
-    // First draw on or after `target` (the latest when none); a missing archive is created empty and
-    // reported so the caller can ask the user to read in the draws. An empty archive changes nothing.
+    // First draw on or after `target` (the latest when none). A missing archive is only reported: the
+    // caller asks the user to read in the draws and creates it empty. An empty archive changes nothing.
     Selection selectByDate(DrawArchive& archive, double target);
     // One step back (never to position 0) or forward, stepping over draws the boxes deselect.
     // Throw ArchiveError when the archive cannot be opened.

@@ -519,7 +519,9 @@ void TForm1::SelectDrawByDate()
     guarded([&] {
         DrawArchive archive(archivePath());
         if (navigator_.selectByDate(archive, endDate()) == DrawNavigator::Selection::MissingArchive) {
+            // The request comes first, so a folder where the file cannot be created still explains it.
             prompt().information(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+            archive.createEmpty();
             return;
         }
         if (navigator_.current().date > 0) showCurrentDraw();

@@ -97,6 +97,10 @@ TEST(CliArchive, FailuresAndUsageErrors)
     EXPECT_EQ(r.exitCode, 2);
     r = runCli({"--program-folder", dir.path(), "draw", "--extra"});
     EXPECT_EQ(r.exitCode, 2);
+    r = runCli({"--program-folder", dir.path() + "typo", "archive", "list"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith("razoz-cli: no program folder"));
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "typo"));
     r = runCli({"--help"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith("usage:"));

@@ -76,6 +76,18 @@ TEST(MainWindow, MissingArchiveAsksToReadInAndCreatesAnEmptyOne)
     EXPECT_TRUE(w.prompt.texts("error").isEmpty());
 }
 
+TEST(MainWindow, ArchiveThatCannotBeCreatedIsExplainedThenReported)
+{
+    test::ProgramDir dir;
+    test::ScriptedPrompt prompt;
+    TForm1 form(TForm1::Environment{dir.path() + "gone/", &prompt, {}, {}}); // a folder that does not exist
+    form.show();
+    QTest::qWait(1);
+    EXPECT_EQ(prompt.texts("information"), QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});
+    ASSERT_FALSE(prompt.texts("error").isEmpty()); // the first chart reports the missing file too
+    EXPECT_TRUE(prompt.texts("error").first().contains("dovovuduv.dat"));
+}
+
 TEST(MainWindow, StartShowsTheLatestDrawAndStepsUnderTheFilter)
 {
     test::ProgramDir dir;
