@@ -529,21 +529,15 @@ void TForm1::SelectDrawByDate()
     });
 }
 
-void TForm1::ShowPreviousDraw()
-{
-    guarded([&] {
-        DrawArchive archive(archivePath());
-        navigator_.showPrevious(archive, drawDays());
-        showCurrentDraw();
-        Komplettcheck();
-    });
-}
+void TForm1::ShowPreviousDraw() { stepDraw(&DrawNavigator::showPrevious); }
 
-void TForm1::ShowNextDraw()
+void TForm1::ShowNextDraw() { stepDraw(&DrawNavigator::showNext); }
+
+void TForm1::stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays))
 {
     guarded([&] {
         DrawArchive archive(archivePath());
-        navigator_.showNext(archive, drawDays());
+        (navigator_.*step)(archive, drawDays());
         showCurrentDraw();
         Komplettcheck();
     });

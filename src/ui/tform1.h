@@ -145,6 +145,8 @@ private:
     void readGroup(SettingGroup group);
     void openAddress(const QString& address);
     void showCurrentDraw();
+    // One step of the previous/next buttons, then the display and the tip check.
+    void stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays));
     void showLosnummer();
     // Runs an archive action and reports a failed open, read or write as an error.
     void guarded(const std::function<void()>& action);
