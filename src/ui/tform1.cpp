@@ -529,9 +529,15 @@ void TForm1::SelectDrawByDate()
     });
 }
 
-void TForm1::ShowPreviousDraw() { stepDraw(&DrawNavigator::showPrevious); }
+void TForm1::ShowPreviousDraw()
+{
+    stepDraw(&DrawNavigator::showPrevious);
+}
 
-void TForm1::ShowNextDraw() { stepDraw(&DrawNavigator::showNext); }
+void TForm1::ShowNextDraw()
+{
+    stepDraw(&DrawNavigator::showNext);
+}
 
 void TForm1::stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays))
 {
