@@ -7,7 +7,6 @@
 
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -44,15 +43,14 @@ public:
     bool takeFlag(const QString& name);                     // --name
     void expectNoMore();                                    // UsageError on leftovers
 
-    // Settings values under the store's names; `fallback` when missing or of the wrong type.
-    bool boolSetting(const QString& name, bool fallback) const;
-    int intSetting(const QString& name, int fallback) const;
-    QString stringSetting(const QString& name, const QString& fallback = {}) const;
-    std::optional<double> dateSetting(const QString& name) const; // 8-byte double
-    // A value of the settings store with its type, or its design default (invalid when none).
-    QVariant setting(const QString& name) const;
-    QSettings& settings() const { return store_->settings(); }
+    // Settings values: the stored value, or its design default when missing or of the wrong type.
+    template <typename Key> auto setting(Key k) const { return values_.get(k); }
+    // True when the value came from the settings store, false when it is the design default.
+    bool isStored(const QString& name) const { return stored_.contains(name); }
+    const SettingsValues& settingsValues() const { return values_; }
     StoredValue storedValue(const QString& name) const { return store_->read(name); }
+    // The draw days of the settings, at least one kept, then --no-saturday / --no-thursday taken.
+    DrawDays takeDrawDays();
     // The numbered interface texts of languageCode() (German design texts where the file lacks them).
     InterfaceTexts interfaceTexts() const;
 
@@ -65,6 +63,8 @@ private:
     bool json_;
     QStringList args_;
     std::unique_ptr<SettingsStore> store_;
+    SettingsValues values_;
+    QStringList stored_;
     QTextStream out_;
 };
 

@@ -76,10 +76,7 @@ int drawCommand(CliContext& ctx)
     const auto date = ctx.takeOption(QStringLiteral("--date"));
     const auto prev = ctx.takeOption(QStringLiteral("--prev"));
     const auto next = ctx.takeOption(QStringLiteral("--next"));
-    DrawDays days{ctx.boolSetting(QStringLiteral("Chekcbox16"), true),
-                  ctx.boolSetting(QStringLiteral("Chekcbox17"), true)};
-    if (ctx.takeFlag(QStringLiteral("--no-saturday"))) days.saturday = false;
-    if (ctx.takeFlag(QStringLiteral("--no-thursday"))) days.thursday = false;
+    DrawDays days = ctx.takeDrawDays();
     ctx.expectNoMore();
     if (prev && next) throw UsageError(QStringLiteral("--prev and --next exclude each other"));
     int steps = 0;

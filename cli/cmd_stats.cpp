@@ -18,7 +18,7 @@ namespace {
 // The stored start date as the desktop program applies it at start-up.
 double storedStartDate(const CliContext& ctx)
 {
-    return startDateFromStore(ctx.storedValue(QStringLiteral("DateTimePicker2")), toDays(QDate(2005, 4, 2)), today());
+    return startDateFromStore(ctx.storedValue(key::DateTimePicker2.qname()), kDesignStartDay, today());
 }
 
 const char* colourName(BarColor c)
@@ -42,11 +42,7 @@ int statsCommand(CliContext& ctx)
     if (!statistic) throw UsageError(QStringLiteral("unknown statistic: %1").arg(kind));
     const auto start = ctx.takeOption(QStringLiteral("--start"));
     const auto end = ctx.takeOption(QStringLiteral("--end"));
-    DrawDays days{ctx.boolSetting(QStringLiteral("Chekcbox16"), true),
-                  ctx.boolSetting(QStringLiteral("Chekcbox17"), true)};
-    if (!days.saturday && !days.thursday) days = {true, true}; // at least one draw day, as at start-up
-    if (ctx.takeFlag(QStringLiteral("--no-saturday"))) days.saturday = false;
-    if (ctx.takeFlag(QStringLiteral("--no-thursday"))) days.thursday = false;
+    DrawDays days = ctx.takeDrawDays();
     ctx.expectNoMore();
 
     StatsRange range;

@@ -7,9 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
-#include <cstring>
-
 namespace razoz::cli {
 
 CliContext::CliContext(QString programFolder, QString settingsFile, QString language, bool json, QStringList args)
@@ -17,12 +14,13 @@ CliContext::CliContext(QString programFolder, QString settingsFile, QString lang
       out_(stdout)
 {
     store_ = settingsFile.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(settingsFile);
+    stored_ = loadAllSettings(*store_, values_);
 }
 
 QString CliContext::languageCode() const
 {
     if (!language_.isEmpty()) return language_;
-    return languageAt(intSetting(QStringLiteral("Sprache"), 0)).code;
+    return languageAt(setting(key::Sprache)).code;
 }
 
 QString CliContext::takeWord(const QString& what)
@@ -69,64 +67,12 @@ void CliContext::expectNoMore()
     if (!args_.isEmpty()) throw UsageError(QStringLiteral("unexpected argument: %1").arg(args_.first()));
 }
 
-QVariant CliContext::setting(const QString& name) const
+DrawDays CliContext::takeDrawDays()
 {
-    const SettingDef* def = findSetting(name);
-    if (!def) return store_->settings().value(name);
-    const StoredValue v = store_->read(*def);
-    QVariant value = v.status == ReadStatus::Ok ? v.value : def->defaultValue;
-    // A spin control's position stays within its range.
-    if (value.isValid() && def->maximum > def->minimum) value = std::clamp(value.toInt(), def->minimum, def->maximum);
-    return value;
-}
-
-bool CliContext::boolSetting(const QString& name, bool fallback) const
-{
-    if (findSetting(name)) {
-        const StoredValue v = store_->read(name);
-        return v.status == ReadStatus::Ok ? v.value.toBool() : fallback;
-    }
-    const QVariant v = store_->settings().value(name);
-    if (!v.isValid()) return fallback;
-    const QString s = v.toString().trimmed().toLower();
-    if (s == QLatin1String("true")) return true;
-    if (s == QLatin1String("false")) return false;
-    bool ok = false;
-    const int n = s.toInt(&ok);
-    return ok ? n != 0 : fallback;
-}
-
-int CliContext::intSetting(const QString& name, int fallback) const
-{
-    if (const SettingDef* def = findSetting(name)) {
-        const StoredValue v = store_->read(*def);
-        if (v.status != ReadStatus::Ok) return fallback;
-        return def->maximum > def->minimum ? std::clamp(v.value.toInt(), def->minimum, def->maximum) : v.value.toInt();
-    }
-    bool ok = false;
-    const int n = store_->settings().value(name).toString().trimmed().toInt(&ok);
-    return ok ? n : fallback;
-}
-
-QString CliContext::stringSetting(const QString& name, const QString& fallback) const
-{
-    if (findSetting(name)) {
-        const StoredValue v = store_->read(name);
-        return v.status == ReadStatus::Ok ? v.value.toString() : fallback;
-    }
-    const QVariant v = store_->settings().value(name);
-    return v.isValid() ? v.toString() : fallback;
-}
-
-std::optional<double> CliContext::dateSetting(const QString& name) const
-{
-    const QVariant v = store_->settings().value(name);
-    if (v.typeId() != QMetaType::QByteArray) return std::nullopt;
-    const QByteArray bytes = v.toByteArray();
-    if (bytes.size() != 8) return std::nullopt;
-    double d;
-    std::memcpy(&d, bytes.constData(), 8);
-    return d;
+    DrawDays days = atLeastOneDrawDay({setting(key::Chekcbox16), setting(key::Chekcbox17)});
+    if (takeFlag(QStringLiteral("--no-saturday"))) days.saturday = false;
+    if (takeFlag(QStringLiteral("--no-thursday"))) days.thursday = false;
+    return days;
 }
 
 InterfaceTexts CliContext::interfaceTexts() const

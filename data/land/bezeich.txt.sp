@@ -68,16 +68,16 @@ Matemático
 
 
 Gráfico de la distribución de sumas
+La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS  
 
-Gráfico de las parejas de números
 
 Gráfico de los números primos por apuesta
 
 Gráfico de los números impares por apuesta
 
 Gráfico de los números pares por apuesta
-La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS  
 
+Gráfico de las parejas de números
 Los pares suelen surgir solos, pero aquí también puede forzarlos.
 
 

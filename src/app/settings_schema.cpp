@@ -1,14 +1,11 @@
 #include "app/settings_schema.h"
 
+#include "app/day_count.h"
+
 #include <QDate>
 #include <QHash>
 
 namespace razoz {
-
-double settingsDays(int year, int month, int day)
-{
-    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day)));
-}
 
 namespace {
 
@@ -138,7 +135,7 @@ QList<SettingDef> buildSchema()
     control(QStringLiteral("ServerURL"), SettingType::String, SettingGroup::Internet, kForm1,
             QStringLiteral("ServerURLEdit"), QStringLiteral("http://127.0.0.1:8049"));
     control(QStringLiteral("DateTimePicker2"), SettingType::Date, SettingGroup::StartDate, kForm1,
-            QStringLiteral("DateTimePicker2"), settingsDays(2005, 4, 2));
+            QStringLiteral("DateTimePicker2"), kDesignStartDay);
     return s;
 }
 

@@ -56,7 +56,4 @@ QList<const SettingDef*> settingsOfGroup(SettingGroup group);
 // Every value name in the order they are written at shut-down.
 const QStringList& settingsWriteOrder();
 
-// Day count (days since 30.12.1899) of a calendar date and back.
-double settingsDays(int year, int month, int day);
-
 } // namespace razoz

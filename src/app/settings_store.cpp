@@ -1,5 +1,8 @@
 #include "app/settings_store.h"
 
+#include "app/day_count.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -9,6 +12,39 @@ SettingsValues::SettingsValues()
 {
     for (const SettingDef& d : settingsSchema())
         if (d.defaultValue.isValid()) values_.insert(d.name, d.defaultValue);
+}
+
+int clampToRange(const SettingDef& def, int value)
+{
+    return def.maximum > def.minimum ? std::clamp(value, def.minimum, def.maximum) : value;
+}
+
+int SettingsValues::get(IntKey k) const
+{
+    const int v = values_.value(k.qname()).toInt();
+    const SettingDef* def = findSetting(k.qname());
+    return def ? clampToRange(*def, v) : v;
+}
+
+std::optional<int> SettingsStore::get(IntKey k) const
+{
+    const SettingDef* def = findSetting(k.qname());
+    const StoredValue v = read(k);
+    if (!def || v.status != ReadStatus::Ok) return std::nullopt;
+    return clampToRange(*def, v.value.toInt());
+}
+
+QStringList loadAllSettings(const SettingsStore& store, SettingsValues& values)
+{
+    QStringList stored;
+    for (const SettingDef& def : settingsSchema()) {
+        const StoredValue v = store.read(def);
+        if (v.status != ReadStatus::Ok) continue;
+        values.setValue(def.name,
+                        def.type == SettingType::Int ? QVariant(clampToRange(def, v.value.toInt())) : v.value);
+        stored << def.name;
+    }
+    return stored;
 }
 
 SettingsStore::SettingsStore()
@@ -61,7 +97,7 @@ StoredValue SettingsStore::read(const SettingDef& def) const
         const auto n = asInt(v);
         if (n) return {ReadStatus::Ok, *n != 0};
         // "Browser" kept as text: a text there leaves the link page off.
-        if (def.name == QLatin1String("Browser") && isText(v)) return {ReadStatus::Ok, false};
+        if (def.name == QLatin1String(key::Browser.name) && isText(v)) return {ReadStatus::Ok, false};
         return {ReadStatus::WrongType, {}};
     }
     case SettingType::Int: {
@@ -115,9 +151,8 @@ void SettingsStore::write(const SettingDef& def, const QVariant& value)
 
 bool SettingsStore::writeAll(const SettingsValues& values, bool normalWindow)
 {
-    const bool fontComplete =
-        values.contains(QStringLiteral("DruckSchrift")) && values.contains(QStringLiteral("DruckFontColor")) &&
-        values.contains(QStringLiteral("DruckFontSize")) && values.contains(QStringLiteral("DruckFontName"));
+    const bool fontComplete = values.contains(key::DruckSchrift) && values.contains(key::DruckFontColor) &&
+                              values.contains(key::DruckFontSize) && values.contains(key::DruckFontName);
     for (const QString& name : settingsWriteOrder()) {
         const SettingDef* d = findSetting(name);
         if (!d || !values.contains(name)) continue;
@@ -134,7 +169,7 @@ bool SettingsStore::writeAll(const SettingsValues& values, bool normalWindow)
 
 double startDateFromStore(const StoredValue& stored, double designDate, double today)
 {
-    const double earliest = settingsDays(1985, 10, 17);
+    const double earliest = kEarliestDrawDay;
     double start = designDate;
     if (stored.status == ReadStatus::Ok)
         start = std::floor(stored.value.toDouble());

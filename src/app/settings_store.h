@@ -2,6 +2,7 @@
 // The per-user settings store over QSettings (organisation "Tallwick", application "Dovovuduv").
 // Values keep their designed names and types; reading is fault-tolerant by group, writing happens
 // once, at shut-down, in a fixed order.
+#include "app/setting_keys.h"
 #include "app/settings_schema.h"
 
 #include <QMap>
@@ -17,12 +18,26 @@ namespace razoz {
 class SettingsValues {
 public:
     SettingsValues();
+
+    // Typed access under the key constants. An int with a range stays within it; a value never set
+    // and without default reads as false, 0, an empty text or day 0.
+    bool get(BoolKey k) const { return values_.value(k.qname()).toBool(); }
+    int get(IntKey k) const;
+    QString get(StringKey k) const { return values_.value(k.qname()).toString(); }
+    double get(DateKey k) const { return values_.value(k.qname()).toDouble(); }
+    int get(ByteKey k) const { return values_.value(k.qname()).toInt() & 0xFF; }
+    void set(BoolKey k, bool v) { values_.insert(k.qname(), v); }
+    void set(IntKey k, int v) { values_.insert(k.qname(), v); }
+    void set(StringKey k, const QString& v) { values_.insert(k.qname(), v); }
+    void set(DateKey k, double v) { values_.insert(k.qname(), v); }
+    void set(ByteKey k, int v) { values_.insert(k.qname(), v & 0xFF); }
+    template <SettingType T> bool contains(SettingKey<T> k) const { return contains(k.qname()); }
+
+    // Untyped access by schema name, for the loops that carry every value between the store and the
+    // controls.
     QVariant value(const QString& name) const { return values_.value(name); }
     void setValue(const QString& name, const QVariant& v) { values_.insert(name, v); }
     bool contains(const QString& name) const { return values_.value(name).isValid(); }
-    bool boolValue(const QString& name) const { return values_.value(name).toBool(); }
-    int intValue(const QString& name) const { return values_.value(name).toInt(); }
-    QString stringValue(const QString& name) const { return values_.value(name).toString(); }
 
 private:
     QMap<QString, QVariant> values_;
@@ -48,6 +63,11 @@ public:
     // Reads one value with the type of its schema entry.
     StoredValue read(const SettingDef& def) const;
     StoredValue read(const QString& name) const;
+    template <SettingType T> StoredValue read(SettingKey<T> k) const { return read(k.qname()); }
+    // Typed reads: nullopt when the value is missing or of the wrong type.
+    std::optional<bool> get(BoolKey k) const { return typed(read(k), &QVariant::toBool); }
+    std::optional<int> get(IntKey k) const;
+    std::optional<QString> get(StringKey k) const { return typed(read(k), &QVariant::toString); }
 
     // Reads a group in order; each value read is handed to `apply`. A value of the wrong type ends
     // the group silently; missing values are skipped. Returns false when the group ended early.
@@ -69,8 +89,20 @@ public:
     void write(const SettingDef& def, const QVariant& value);
 
 private:
+    template <typename R> static std::optional<R> typed(const StoredValue& v, R (QVariant::*to)() const)
+    {
+        if (v.status != ReadStatus::Ok) return std::nullopt;
+        return (v.value.*to)();
+    }
     std::unique_ptr<QSettings> settings_;
 };
+
+// A stored int kept within its schema range (unchanged when the setting has none).
+int clampToRange(const SettingDef& def, int value);
+
+// Loads every value of the store (or its default) into `values`, value by value: a value of the
+// wrong type takes its default. Returns the names that came from the store.
+QStringList loadAllSettings(const SettingsStore& store, SettingsValues& values);
 
 // Converts a typed value to the form the store keeps.
 QVariant storedForm(SettingType type, const QVariant& value);

@@ -1,20 +1,16 @@
 #pragma once
 // Dates as the archive stores them: day counts (double) since 30.12.1899.
+#include "app/day_count.h"
+
 #include <QDate>
 #include <QString>
 
 namespace razoz {
 
-// Earliest date anything in the program accepts: the first archived draw.
-inline constexpr double kEarliestDrawDay = 31337.0; // 17.10.1985
-
 enum Weekday { Sunday = 1, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday };
 
-double toDays(const QDate& date);
-QDate fromDays(double days);
 // Sunday 1 … Saturday 7; 0 for a day count that is no valid date.
 int weekdayOf(double days);
-double today();
 // Strictly "dd.mm.yyyy"; independent of the user's locale. Returns an invalid date on bad text.
 QDate parseDate(const QString& text);
 QString formatDate(double days); // "dd.mm.yyyy"

@@ -1,5 +1,7 @@
 #include "archive/draw_archive.h"
 
+#include "app/day_count.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,7 +13,7 @@ namespace razoz {
 DrawRecord firstDraw()
 {
     DrawRecord r;
-    r.date = 31337.0; // Thursday 17.10.1985
+    r.date = kEarliestDrawDay;
     r.numbers = {3, 11, 13, 15, 34, 35};
     r.complementary = 27;
     r.reintegro = 0;

@@ -15,6 +15,12 @@ struct DrawDays {
     bool thursday = true; // "Donnerstag Ziehungen"
 };
 
+// At least one draw day stays selected: with both boxes cleared, both count.
+inline DrawDays atLeastOneDrawDay(DrawDays days)
+{
+    return days.saturday || days.thursday ? days : DrawDays{true, true};
+}
+
 bool dayPasses(DayRule rule, DrawDays days, double date);
 
 // Stepping through the archive only skips what a cleared box deselects; other weekdays always show.

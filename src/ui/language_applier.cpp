@@ -229,13 +229,6 @@ bool applyLanguageFiles(const QList<QWidget*>& windows, const QString& basePath,
     return true;
 }
 
-void applyLanguage(const QList<QWidget*>& windows, const QString& programFolder, const QString& code,
-                   InterfaceTexts& texts)
-{
-    applyLanguageFiles(windows, baseFilePath(programFolder), code);
-    loadInterfaceTexts(programFolder, code, texts);
-}
-
 LanguageExport exportLanguage(const QList<QWidget*>& windows)
 {
     LanguageExport out;

@@ -42,10 +42,6 @@ void applyEntryTexts(const LanguageComponent& component, const EntryTexts& texts
 // Applies the base file (and its translation for `code`) to every window; nothing when the base
 // file does not exist (returns false).
 bool applyLanguageFiles(const QList<QWidget*>& windows, const QString& basePath, const QString& code);
-// The whole language choice: control texts from "land/bezeich.txt" and numbered texts from
-// "land/meldungen.txt.<code>" (kept as they are when that file is missing).
-void applyLanguage(const QList<QWidget*>& windows, const QString& programFolder, const QString& code,
-                   InterfaceTexts& texts);
 
 // The base entries and translation template of the live windows.
 LanguageExport exportLanguage(const QList<QWidget*>& windows);

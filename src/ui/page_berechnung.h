@@ -1,21 +1,29 @@
 #pragma once
-// The "Berechnung" page: the calculation settings on four inner pages.
+// The "Berechnung" page: the calculation settings on four inner pages, each a class of its own that
+// owns its rows and chart shortcuts.
 #include <QWidget>
 
 class QTabWidget;
 
 namespace razoz {
 
+class AllgemeinPage;
+class DiagrammPage;
+class MathematischPage;
+class ScheinOptimierungPage;
+class Session;
+class StatistischPage;
+
 class BerechnungPage : public QWidget {
     Q_OBJECT
 public:
-    explicit BerechnungPage(QWidget* parent = nullptr);
+    BerechnungPage(Session& session, DiagrammPage& diagramm, QWidget* parent = nullptr);
 
     QTabWidget* PageControl2;
-    QWidget* Statistisch;
-    QWidget* ScheinOptimierung;
-    QWidget* Mathematisch;
-    QWidget* Allgemein;
+    StatistischPage* Statistisch;
+    ScheinOptimierungPage* ScheinOptimierung;
+    MathematischPage* Mathematisch;
+    AllgemeinPage* Allgemein;
 };
 
 } // namespace razoz

@@ -1,7 +1,9 @@
 #include "ui/page_datenbank.h"
 #include "ui/controls.h"
 
+#include "app/session.h"
 #include "archive/dates.h"
+#include "ui/stats_buttons.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -14,7 +16,8 @@ namespace razoz {
 const char* const kPickerHint =
     "Dieses Datum gilt als ENddatum für die Berechnung, Ziehungen danach werden nicht berücksichtigt";
 
-DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
+DatenbankPage::DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* parent)
+    : QWidget(parent), session_(session)
 {
     setObjectName(QStringLiteral("TabSheet4"));
 
@@ -49,6 +52,21 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     BitBtn6 = makeControl<QPushButton>(this, "BitBtn6", {130, 180, 106, 30});
     BitBtn6->setText(QStringLiteral("Löschen"));
     BitBtn6->setToolTip(QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
+
+    charts = new DatenbankStatsButtons(&diagramm, this);
+    charts->setGeometry(260, 96, 400, 140);
+
+    session_.setEndDate(toDays(DateTimePicker1->date()));
+    connect(DateTimePicker1, &QDateEdit::dateChanged, this, [this](QDate d) { session_.setEndDate(toDays(d)); });
+    connect(&session_, &Session::drawChanged, this, &DatenbankPage::showCurrentDraw);
+}
+
+void DatenbankPage::showCurrentDraw()
+{
+    const CurrentDraw& d = session_.currentDraw();
+    Label29->setText(formatDraw(d, session_.navigator().separator()));
+    const QDate date = fromDays(d.date);
+    if (date.isValid() && date >= DateTimePicker1->minimumDate()) DateTimePicker1->setDate(date);
 }
 
 } // namespace razoz

@@ -9,19 +9,29 @@ class QToolButton;
 
 namespace razoz {
 
+class DatenbankStatsButtons;
+class DiagrammPage;
+class Session;
+
 class DatenbankPage : public QWidget {
     Q_OBJECT
 public:
-    explicit DatenbankPage(QWidget* parent = nullptr);
+    // Shows every draw the session announces and reports every date picked as the end of the range.
+    DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* parent = nullptr);
 
-    QLabel* Label29;            // draw text
-    QDateEdit* DateTimePicker1; // date of the current draw, end of the evaluated range
-    QToolButton* SpeedButton5;  // check against the draw of the chosen date
-    QPushButton* BitBtn1;       // "&Datenbank aktualisieren"
-    QToolButton* SpeedButton8;  // stops the update, visible only while it runs
-    QPushButton* BitBtn2;       // "Datenbank neu anlegen"
-    QPushButton* BitBtn8;       // "Eingeben"
-    QPushButton* BitBtn6;       // "Löschen"
+    QLabel* Label29;               // draw text
+    QDateEdit* DateTimePicker1;    // date of the current draw, end of the evaluated range
+    QToolButton* SpeedButton5;     // check against the draw of the chosen date
+    QPushButton* BitBtn1;          // "&Datenbank aktualisieren"
+    QToolButton* SpeedButton8;     // stops the update, visible only while it runs
+    QPushButton* BitBtn2;          // "Datenbank neu anlegen"
+    QPushButton* BitBtn8;          // "Eingeben"
+    QPushButton* BitBtn6;          // "Löschen"
+    DatenbankStatsButtons* charts; // Button5 … Button11
+
+private:
+    void showCurrentDraw();
+    Session& session_;
 };
 
 // The hint both date pickers share.

@@ -1,5 +1,7 @@
 #include "ui/page_diagramm.h"
 
+#include "app/session.h"
+
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "ui/chart_view.h"
@@ -41,7 +43,7 @@ QToolButton* speedButton(QWidget* parent, const char* name, const QString& capti
 
 } // namespace
 
-DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
+DiagrammPage::DiagrammPage(Session& session, QWidget* parent) : QWidget(parent), session_(session)
 {
     setObjectName(QStringLiteral("TabSheet5"));
     auto* page = new QVBoxLayout(this);
@@ -59,7 +61,7 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     DateTimePicker2->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker2->setCalendarPopup(true);
     DateTimePicker2->setMinimumDate(fromDays(kEarliestDrawDay));
-    DateTimePicker2->setDate(QDate(2005, 4, 2));
+    DateTimePicker2->setDate(fromDays(kDesignStartDay));
     DateTimePicker2->setToolTip(kStartDateHint);
     bar->addWidget(DateTimePicker2);
 
@@ -89,11 +91,6 @@ DiagrammPage::DiagrammPage(QWidget* parent) : QWidget(parent)
     connect(SpeedButton2, &QToolButton::clicked, this, &DiagrammPage::Button4Click);
 }
 
-void DiagrammPage::setHost(Host host)
-{
-    host_ = std::move(host);
-}
-
 double DiagrammPage::startDate() const
 {
     return toDays(DateTimePicker2->date());
@@ -111,29 +108,26 @@ const BarChart& DiagrammPage::lastChart() const
 
 void DiagrammPage::showPage()
 {
-    if (host_.showPage) host_.showPage();
+    session_.showPage(this);
 }
 
 StatsRange DiagrammPage::currentRange() const
 {
     StatsRange r;
     r.start = startDate();
-    r.end = host_.endDate ? host_.endDate() : today();
-    r.days = host_.drawDays ? host_.drawDays() : DrawDays{};
+    r.end = session_.endDate();
+    r.days = session_.drawDays();
     return r;
 }
 
 bool DiagrammPage::runStatistic(Statistic statistic)
 {
-    const QString folder = host_.programFolder ? host_.programFolder() : QString();
-    static const InterfaceTexts noTexts;
-    const InterfaceTexts& texts = host_.texts ? host_.texts() : noTexts;
     BarChart chart;
     try {
         WaitCursor hourglass;
-        chart = razoz::runStatistic(statistic, DrawArchive::inFolder(folder).path(), currentRange(), texts);
+        chart = razoz::runStatistic(statistic, session_.archivePath(), currentRange(), session_.texts());
     } catch (const ArchiveError& e) {
-        if (host_.prompt) host_.prompt().error(e.message());
+        session_.prompt().error(e.message());
         return false;
     }
     Chart1->setBarChart(chart);

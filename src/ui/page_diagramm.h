@@ -2,14 +2,10 @@
 // The "Diagramm" page: the button bar Panel7 with the start date and the statistic buttons, and the
 // chart Chart1 below it. The page runs every statistic of the program: the buttons here, the
 // "Datenbank" page, the chart shortcuts of the calculation pages and tip generation call its handlers.
-#include "app/interface_texts.h"
-#include "app/prompt.h"
-#include "archive/draw_filter.h"
 #include "stats/statistics.h"
 
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QDateEdit;
@@ -19,28 +15,14 @@ class QToolButton;
 namespace razoz {
 
 class ChartView;
+class Session;
 
 class DiagrammPage : public QWidget {
     Q_OBJECT
 public:
-    // What the page reads from the main window, each at the moment a statistic runs. Wiring in TForm1:
-    //   diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); },
-    //                      [this] { return drawDays(); },
-    //                      [this]() -> const InterfaceTexts& { return Memo2; },
-    //                      [this]() -> Prompt& { return prompt(); },
-    //                      [this] { PageControl1->setCurrentWidget(diagramm); }});
-    // A missing function falls back to: no folder, today, both draw days, no texts, no messages, no switch.
-    struct Host {
-        std::function<QString()> programFolder;       // with trailing separator; the archive lies in it
-        std::function<double()> endDate;              // DateTimePicker1 on the "Datenbank" page
-        std::function<DrawDays()> drawDays;           // CheckBox16 "Samstag …", CheckBox17 "Donnerstag …"
-        std::function<const InterfaceTexts&()> texts; // the numbered texts of the current language
-        std::function<Prompt&()> prompt;              // archive errors are shown through it
-        std::function<void()> showPage;               // makes "Diagramm" the current page of PageControl1
-    };
-
-    explicit DiagrammPage(QWidget* parent = nullptr);
-    void setHost(Host host);
+    // The page reads the program folder, the end of the range, the draw days, the texts and the prompt
+    // from the session at the moment a statistic runs.
+    explicit DiagrammPage(Session& session, QWidget* parent = nullptr);
 
     // Controls
     QFrame* Panel7;
@@ -106,7 +88,7 @@ private:
     void run(Statistic statistic, PageSwitch when);
     StatsRange currentRange() const;
 
-    Host host_;
+    Session& session_;
     std::optional<Statistic> lastStatistic_;
 };
 

@@ -1,11 +1,14 @@
 #include "ui/page_lottotipp.h"
-#include "ui/controls.h"
 
+#include "app/session.h"
 #include "ui/click_label.h"
+#include "ui/controls.h"
+#include "ui/tip_grid.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -24,7 +27,7 @@ QFrame* panel(QWidget* parent, const char* name, QRect geometry)
 
 } // namespace
 
-LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
+LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent), session_(session)
 {
     setObjectName(QStringLiteral("TabSheet1"));
 
@@ -78,15 +81,59 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     Label44->setText(QStringLiteral("Neuigkeiten und Updates"));
     Label44->setAlignment(Qt::AlignCenter);
     Label44->setCursor(Qt::PointingHandCursor);
+    Panel8->installEventFilter(this);
+    Panel9->installEventFilter(this);
+    connect(Label43, &ClickLabel::clicked, this, &LottotippPage::productPageRequested);
+    connect(Label44, &ClickLabel::clicked, this, &LottotippPage::productPageRequested);
+
+    tipGrid = new TipGrid(session_, this);
+    tipGrid->move(0, 0);
+    tipGrid->lower();
+
+    reportDrawDays();
+    connect(CheckBox16, &QCheckBox::toggled, this, &LottotippPage::reportDrawDays);
+    connect(CheckBox17, &QCheckBox::toggled, this, &LottotippPage::reportDrawDays);
+    connect(&session_, &Session::drawChanged, this, &LottotippPage::showCurrentDraw);
 }
 
-void LottotippPage::setTipGrid(QWidget* grid)
+void LottotippPage::setDrawDays(DrawDays days)
 {
-    grid_ = grid;
-    grid->setParent(this);
-    grid->move(0, 0);
-    grid->lower();
-    grid->show();
+    CheckBox16->setChecked(days.saturday);
+    CheckBox17->setChecked(days.thursday);
+}
+
+void LottotippPage::reportDrawDays()
+{
+    session_.setDrawDays({CheckBox16->isChecked(), CheckBox17->isChecked()});
+}
+
+void LottotippPage::showTicketLabel(const QString& text)
+{
+    Losnummer->setText(text);
+}
+
+void LottotippPage::showSum()
+{
+    Label13->setText(formatSum(session_.currentDraw()));
+}
+
+void LottotippPage::showCurrentDraw()
+{
+    Label35->setText(formatDraw(session_.currentDraw(), session_.navigator().separator()));
+    showSum();
+}
+
+bool LottotippPage::eventFilter(QObject* watched, QEvent* e)
+{
+    // The banner panels open the product page like their labels (a click on the label itself is the
+    // label's, even when it passes on to the panel).
+    if (e->type() == QEvent::MouseButtonRelease && (watched == Panel8 || watched == Panel9)) {
+        auto* panel = static_cast<QWidget*>(watched);
+        auto* me = static_cast<QMouseEvent*>(e);
+        QWidget* under = panel->childAt(me->position().toPoint());
+        if (me->button() == Qt::LeftButton && under != Label43 && under != Label44) emit productPageRequested();
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 } // namespace razoz

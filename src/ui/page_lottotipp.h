@@ -1,5 +1,7 @@
 #pragma once
 // The "Lottotipp" page: the draw panel on top, the tip grid below, the calculation buttons beside it.
+#include "archive/draw_filter.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -11,14 +13,21 @@ class QToolButton;
 namespace razoz {
 
 class ClickLabel;
+class Session;
+class TipGrid;
 
 class LottotippPage : public QWidget {
     Q_OBJECT
 public:
-    explicit LottotippPage(QWidget* parent = nullptr);
+    // Shows every draw the session announces and reports the draw-day boxes to it.
+    explicit LottotippPage(Session& session, QWidget* parent = nullptr);
 
-    // Where the tip grid goes: its controls are placed relative to the page's top-left.
-    void setTipGrid(QWidget* grid);
+    // Checks both boxes into the given state.
+    void setDrawDays(DrawDays days);
+    void showTicketLabel(const QString& text);
+    void showSum();
+
+    TipGrid* tipGrid; // the twelve tip rows, placed relative to the page's top-left
 
     // Draw panel Panel4
     QFrame* Panel4;
@@ -39,8 +48,17 @@ public:
     QFrame* Panel9;
     ClickLabel* Label44;
 
+signals:
+    // A click on a banner or its label: the product's web page.
+    void productPageRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
-    QWidget* grid_ = nullptr;
+    void showCurrentDraw();
+    void reportDrawDays();
+    Session& session_;
 };
 
 } // namespace razoz

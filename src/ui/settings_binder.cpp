@@ -1,5 +1,7 @@
 #include "ui/settings_binder.h"
 
+#include "app/day_count.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,16 +15,6 @@
 namespace razoz {
 
 namespace {
-
-QDate dateOfDays(double days)
-{
-    return QDate(1899, 12, 30).addDays(qint64(days));
-}
-
-double daysOfDate(const QDate& d)
-{
-    return double(QDate(1899, 12, 30).daysTo(d));
-}
 
 QList<QRadioButton*> radioItems(QGroupBox* box)
 {
@@ -101,7 +93,7 @@ bool applySetting(const QList<QWidget*>& windows, const SettingDef& def, const Q
     } else if (auto* s = qobject_cast<QSpinBox*>(o)) {
         s->setValue(value.toInt());
     } else if (auto* d = qobject_cast<QDateEdit*>(o)) {
-        d->setDate(dateOfDays(value.toDouble()));
+        d->setDate(fromDays(value.toDouble()));
     } else if (auto* e = qobject_cast<QLineEdit*>(o)) {
         e->setText(value.toString());
     } else if (auto* b = qobject_cast<QComboBox*>(o)) {
@@ -143,7 +135,7 @@ std::optional<QVariant> collectSetting(const QList<QWidget*>& windows, const Set
     QObject* o = findControl(window, def.control);
     if (auto* c = qobject_cast<QCheckBox*>(o)) return c->isChecked();
     if (auto* s = qobject_cast<QSpinBox*>(o)) return s->value();
-    if (auto* d = qobject_cast<QDateEdit*>(o)) return daysOfDate(d->date());
+    if (auto* d = qobject_cast<QDateEdit*>(o)) return toDays(d->date());
     if (auto* e = qobject_cast<QLineEdit*>(o)) return e->text();
     if (auto* b = qobject_cast<QComboBox*>(o)) return b->currentIndex();
     if (auto* g = qobject_cast<QGroupBox*>(o)) {

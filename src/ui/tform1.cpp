@@ -1,7 +1,9 @@
 #include "ui/tform1.h"
 
+#include "app/day_count.h"
 #include "app/languages.h"
 #include "app/locale_format.h"
+#include "app/session.h"
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "ui/click_label.h"
@@ -13,7 +15,6 @@
 #include "ui/page_lottotipp.h"
 #include "ui/qt_prompt.h"
 #include "ui/settings_binder.h"
-#include "ui/stats_buttons.h"
 #include "ui/tip_grid.h"
 #include "ui/windows.h"
 
@@ -42,31 +43,32 @@
 namespace razoz {
 
 TForm1::TForm1(Environment env, QWidget* parent)
-    : QMainWindow(parent), ProgramFolder(std::move(env.programFolder)), Memo2(germanInterfaceTexts()),
-      arguments_(std::move(env.arguments)), settingsFile_(std::move(env.settingsFile))
+    : QMainWindow(parent), arguments_(std::move(env.arguments)), settingsFile_(std::move(env.settingsFile))
 {
     registerWindow(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tallwicks Razoz-Quorex  6 aus 49  La Dovovuduv Espania"));
-    if (env.prompt) {
-        prompt_ = env.prompt;
-    } else {
+    Prompt* prompt = env.prompt;
+    if (!prompt) {
         ownPrompt_ = std::make_unique<QtPrompt>(this);
-        prompt_ = ownPrompt_.get();
+        prompt = ownPrompt_.get();
     }
+    session_ = std::make_unique<Session>(env.programFolder, *prompt);
+    Session& session = *session_;
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    lottotipp = new LottotippPage;
-    berechnung = new BerechnungPage;
-    diagramm = new DiagrammPage;
-    datenbank = new DatenbankPage;
-    internet = new InternetPage;
-    PageControl1->addTab(lottotipp, QStringLiteral("Lottotipp"));
-    PageControl1->addTab(berechnung, QStringLiteral("Berechnung"));
-    PageControl1->addTab(diagramm, QStringLiteral("Diagramm"));
-    PageControl1->addTab(datenbank, QStringLiteral("Datenbank"));
-    PageControl1->addTab(internet, QStringLiteral("Internet-Optionen"));
+    // The chart page runs the statistics for the buttons of the other pages, so it comes first.
+    diagramm_ = new DiagrammPage(session);
+    lottotipp_ = new LottotippPage(session);
+    berechnung_ = new BerechnungPage(session, *diagramm_);
+    datenbank_ = new DatenbankPage(session, *diagramm_);
+    internet_ = new InternetPage;
+    PageControl1->addTab(lottotipp_, QStringLiteral("Lottotipp"));
+    PageControl1->addTab(berechnung_, QStringLiteral("Berechnung"));
+    PageControl1->addTab(diagramm_, QStringLiteral("Diagramm"));
+    PageControl1->addTab(datenbank_, QStringLiteral("Datenbank"));
+    PageControl1->addTab(internet_, QStringLiteral("Internet-Optionen"));
     setCentralWidget(PageControl1);
 
     auto* bar = new QStatusBar(this);
@@ -85,33 +87,17 @@ TForm1::TForm1(Environment env, QWidget* parent)
     buildMenu();
     resize(900, 580);
 
-    tipGrid = new TipGrid;
-    tipGrid->setContext({.currentDraw = [this] { return navigator_.current(); },
-                         .losnummer = [this] { return Losnummer; },
-                         .settingsLoaded = [this] { return SettingsLoaded; },
-                         .prompt = [this] { return prompt_; },
-                         .interfaceTexts = [this] { return &Memo2; },
-                         .programFolder = [this] { return ProgramFolder; },
-                         .hitSoundFile = [this] { return HitSoundFile; }});
-    lottotipp->setTipGrid(tipGrid);
-    tipCheck = [this] { tipGrid->Komplettcheck(); };
-
-    connect(lottotipp->SpeedButton6, &QToolButton::clicked, this, &TForm1::ShowPreviousDraw);
-    connect(lottotipp->SpeedButton7, &QToolButton::clicked, this, &TForm1::ShowNextDraw);
-    connect(lottotipp->Losnummer, &ClickLabel::clicked, this, &TForm1::EditLosnummer);
-    connect(datenbank->SpeedButton5, &QToolButton::clicked, this, &TForm1::SelectDrawByDate);
-    connect(internet, &InternetPage::linkClicked, this, &TForm1::Label52Click);
-    connect(lottotipp->Label43, &ClickLabel::clicked, this, &TForm1::Label43Click);
-    connect(lottotipp->Label44, &ClickLabel::clicked, this, &TForm1::Label43Click);
-
-    // The statistics: the chart page reads the range, draw days and texts from here when a chart runs.
-    diagramm->setHost({[this] { return ProgramFolder; }, [this] { return endDate(); }, [this] { return drawDays(); },
-                       [this]() -> const InterfaceTexts& { return Memo2; }, [this]() -> Prompt& { return prompt(); },
-                       [this] { PageControl1->setCurrentWidget(diagramm); }});
-    datenbankCharts = new DatenbankStatsButtons(diagramm, datenbank);
-    datenbankCharts->setGeometry(260, 96, 400, 140);
-    statistischCharts = new StatistischChartShortcuts(diagramm, berechnung->Statistisch);
-    mathematischCharts = new MathematischChartShortcuts(diagramm, berechnung->Mathematisch);
+    connect(lottotipp_->SpeedButton6, &QToolButton::clicked, this, &TForm1::ShowPreviousDraw);
+    connect(lottotipp_->SpeedButton7, &QToolButton::clicked, this, &TForm1::ShowNextDraw);
+    connect(lottotipp_->Losnummer, &ClickLabel::clicked, this, &TForm1::EditLosnummer);
+    connect(lottotipp_, &LottotippPage::productPageRequested, this, &TForm1::Label43Click);
+    connect(datenbank_->SpeedButton5, &QToolButton::clicked, this, &TForm1::SelectDrawByDate);
+    connect(internet_, &InternetPage::linkClicked, this, &TForm1::Label52Click);
+    connect(&session, &Session::statusShown, this, &TForm1::setStatus);
+    connect(&session, &Session::pageRequested, this, [this](QObject* page) {
+        if (auto* w = qobject_cast<QWidget*>(page); w && PageControl1->indexOf(w) >= 0)
+            PageControl1->setCurrentWidget(w);
+    });
 
     // Hints go to status panel 1 when the mouse enters a control.
     qApp->installEventFilter(this);
@@ -175,14 +161,14 @@ void TForm1::buildMenu()
     connect(Schlieen1, &QAction::triggered, this, &QWidget::close);
 }
 
-DrawDays TForm1::drawDays() const
+TipGrid* TForm1::tipGrid() const
 {
-    return {lottotipp->CheckBox16->isChecked(), lottotipp->CheckBox17->isChecked()};
+    return lottotipp_->tipGrid;
 }
 
-double TForm1::endDate() const
+QString TForm1::statusText(int panel) const
 {
-    return toDays(datenbank->DateTimePicker1->date());
+    return (panel == 0 ? statusPanel0 : statusPanel1)->text();
 }
 
 void TForm1::setStatus(int panel, const QString& text)
@@ -207,15 +193,6 @@ void TForm1::closeEvent(QCloseEvent* e)
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e)
 {
-    // The banner panels open the product page like their labels (a click on the label itself is the
-    // label's, even when it passes on to the panel).
-    if (e->type() == QEvent::MouseButtonRelease && (watched == lottotipp->Panel8 || watched == lottotipp->Panel9)) {
-        auto* panel = static_cast<QWidget*>(watched);
-        auto* me = static_cast<QMouseEvent*>(e);
-        QWidget* under = panel->childAt(me->position().toPoint());
-        if (me->button() == Qt::LeftButton && under != lottotipp->Label43 && under != lottotipp->Label44)
-            Label43Click();
-    }
     if (e->type() == QEvent::Enter) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->window() == this && !w->toolTip().isEmpty()) statusPanel1->setText(w->toolTip());
@@ -236,7 +213,7 @@ void TForm1::FormShow()
     readPositioningSettings();
     readPrintFontSettings();
     readFeeSettings();
-    SettingsLoaded = true; // 12
+    session_->setSettingsLoaded(true); // 12
     readInternetSettings();
     finishSettings();
     selectTodaysDraw();
@@ -253,14 +230,10 @@ void TForm1::fixLocale()
 // 2.
 void TForm1::initValues()
 {
-    LastHeight = height();
-    designHeight_ = LastHeight;
-    Today = today();
-    if (!ProgramFolder.endsWith(QLatin1Char('/')) && !ProgramFolder.endsWith(QLatin1Char('\\')))
-        ProgramFolder += QLatin1Char('/');
-    HitSoundFile = QStringLiteral("yippee.wav");
-    IterationLimit = 100000;
-    SettingsLoaded = false;
+    lastHeight_ = height();
+    designHeight_ = lastHeight_;
+    session_->setIterationLimit(100000);
+    session_->setSettingsLoaded(false);
 }
 
 // 3.
@@ -273,17 +246,14 @@ void TForm1::openSettings()
 
 void TForm1::readGroup(SettingGroup group)
 {
-    readSettingsGroup(*store_, group, applicationWindows(), settings_);
+    readSettingsGroup(*store_, group, applicationWindows(), session_->settings());
 }
 
 // 4. Check boxes, slip flags, window size and print offsets; at least one draw day stays selected.
 void TForm1::readCheckBoxSettings()
 {
     readGroup(SettingGroup::CheckBoxes);
-    if (!lottotipp->CheckBox16->isChecked() && !lottotipp->CheckBox17->isChecked()) {
-        lottotipp->CheckBox16->setChecked(true);
-        lottotipp->CheckBox17->setChecked(true);
-    }
+    lottotipp_->setDrawDays(atLeastOneDrawDay(session_->drawDays()));
 }
 
 // 5. The slip positioning window is created by the print settings; its settings are read in step 9.
@@ -294,22 +264,21 @@ void TForm1::readParameterSettings()
 {
     readGroup(SettingGroup::Parameters);
     // A number no language has starts in German.
-    const int stored = settings_.intValue(QStringLiteral("Sprache"));
-    Sprache = stored >= 0 && stored <= 8 ? stored : 0;
+    const int stored = session_->settings().get(key::Sprache);
+    session_->setLanguage(stored >= 0 && stored <= 8 ? stored : 0);
 }
 
 // 7.
 void TForm1::applyStoredLanguage()
 {
-    LanguageClick(Sprache);
+    LanguageClick(session_->language());
 }
 
 // 8.
 void TForm1::readLosnummer()
 {
-    const StoredValue v = store_->read(QStringLiteral("Losnummer"));
-    if (v.status == ReadStatus::Ok) Losnummer = v.value.toString();
-    settings_.setValue(QStringLiteral("Losnummer"), Losnummer);
+    if (const auto stored = store_->get(key::Losnummer)) session_->setTicketNumber(*stored);
+    session_->settings().set(key::Losnummer, session_->ticketNumber());
     showLosnummer();
 }
 
@@ -324,11 +293,10 @@ void TForm1::readPrintFontSettings()
 {
     const QList<QWidget*> windows = applicationWindows();
     for (const SettingDef* d : settingsOfGroup(SettingGroup::PrintFont)) {
-        if (d->binding != SettingBinding::Control && !store_->settings().contains(QStringLiteral("DruckSchrift")))
-            continue;
+        if (d->binding != SettingBinding::Control && !store_->settings().contains(key::DruckSchrift.qname())) continue;
         const StoredValue v = store_->read(*d);
         if (v.status != ReadStatus::Ok) continue;
-        settings_.setValue(d->name, v.value);
+        session_->settings().setValue(d->name, v.value);
         applySetting(windows, *d, v.value);
     }
 }
@@ -344,9 +312,9 @@ void TForm1::readFeeSettings()
 void TForm1::readInternetSettings()
 {
     readGroup(SettingGroup::Internet);
-    const SettingDef* picker = findSetting(QStringLiteral("DateTimePicker2"));
-    const double start = startDateFromStore(store_->read(*picker), picker->defaultValue.toDouble(), Today);
-    settings_.setValue(picker->name, start);
+    const SettingDef* picker = findSetting(key::DateTimePicker2.qname());
+    const double start = startDateFromStore(store_->read(*picker), kDesignStartDay, today());
+    session_->settings().set(key::DateTimePicker2, start);
     applySetting(applicationWindows(), *picker, start);
 }
 
@@ -354,27 +322,25 @@ void TForm1::readInternetSettings()
 void TForm1::finishSettings()
 {
     // The spin position, kept within its range (the shown text may carry separators or a suffix).
-    const SettingDef* upDown7 = findSetting(QStringLiteral("UpDown7"));
-    int position = std::clamp(settings_.intValue(upDown7->name), upDown7->minimum, upDown7->maximum);
-    if (auto* spin = qobject_cast<QSpinBox*>(findControl(this, upDown7->control))) position = spin->value();
-    IterationLimit = position * 1000;
-    if (internet->ProxyHostEdit->text().isEmpty()) internet->ProxyPortEdit->setText(QStringLiteral("80"));
+    int position = session_->settings().get(key::UpDown7);
+    if (auto* spin = qobject_cast<QSpinBox*>(findControl(this, key::UpDown7.qname()))) position = spin->value();
+    session_->setIterationLimit(iterationLimitFor(position));
+    if (internet_->ProxyHostEdit->text().isEmpty()) internet_->ProxyPortEdit->setText(QStringLiteral("80"));
     store_.reset();
 }
 
 // 15, 16.
 void TForm1::selectTodaysDraw()
 {
-    ArchiveFileName = kArchiveFileName;
     RandomGenerator::shared().seedFromClock();
-    datenbank->DateTimePicker1->setDate(QDate::currentDate());
+    datenbank_->DateTimePicker1->setDate(QDate::currentDate());
     SelectDrawByDate();
 }
 
 // 17. The frequency chart of the drawn numbers, ready when the user first looks.
 void TForm1::drawFirstChart()
 {
-    diagramm->SpeedButton2Click();
+    diagramm_->SpeedButton2Click();
 }
 
 // 18. Command-line print mode ("D" and a tip file) runs here once tip files and slip printing are in place.
@@ -387,11 +353,12 @@ void TForm1::FormClose()
     if (!settingsRead_) return;
     // Writing never stops the close; what was written before a failure stays.
     SettingsStore store = settingsFile_.isEmpty() ? SettingsStore() : SettingsStore(settingsFile_);
-    collectSettings(applicationWindows(), settings_);
-    settings_.setValue(QStringLiteral("Losnummer"), Losnummer);
-    settings_.setValue(QStringLiteral("Sprache"), Sprache);
+    SettingsValues& values = session_->settings();
+    collectSettings(applicationWindows(), values);
+    values.set(key::Losnummer, session_->ticketNumber());
+    values.set(key::Sprache, session_->language());
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    store.writeAll(settings_, normal);
+    store.writeAll(values, normal);
 }
 
 void TForm1::resizeEvent(QResizeEvent* e)
@@ -413,9 +380,9 @@ bool scalesChildren(QWidget* w)
 // geometry and font, so growing and shrinking back ends where it started.
 void TForm1::FormResize()
 {
-    if (LastHeight <= 0 || designHeight_ <= 0 || height() == LastHeight) return;
-    LastHeight = height();
-    const double factor = double(LastHeight) / designHeight_;
+    if (lastHeight_ <= 0 || designHeight_ <= 0 || height() == lastHeight_) return;
+    lastHeight_ = height();
+    const double factor = static_cast<double>(lastHeight_) / designHeight_;
     // The controls placed by hand (no layout, no page stack, not a part of another control).
     QList<QWidget*> placed;
     std::function<void(QWidget*)> collect = [&](QWidget* parent) {
@@ -450,14 +417,14 @@ void TForm1::FormResize()
 void TForm1::LanguageClick(int sprache)
 {
     const Language& language = languageAt(sprache);
-    DateiLaden1Click(baseFilePath(ProgramFolder), language.code);
-    Sprache = language.index;
+    DateiLaden1Click(baseFilePath(session_->programFolder()), language.code);
+    session_->setLanguage(language.index);
     for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
     // The ticket label and the sum label have design captions in the base file; show the number and
     // the shown draw's sum again so a language change does not blank them.
-    if (SettingsLoaded) {
+    if (session_->settingsLoaded()) {
         showLosnummer();
-        if (navigator_.current().date > 0) lottotipp->Label13->setText(formatSum(navigator_.current()));
+        if (session_->currentDraw().date > 0) lottotipp_->showSum();
     }
 }
 
@@ -465,12 +432,14 @@ void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)
 {
     // Without the base file the choice changes only the menu marks and the setting.
     if (!applyLanguageFiles(applicationWindows(), basePath, code)) return;
-    loadInterfaceTexts(ProgramFolder, code, Memo2);
+    InterfaceTexts texts = session_->texts();
+    loadInterfaceTexts(session_->programFolder(), code, texts);
+    session_->setTexts(texts.lines());
 }
 
 void TForm1::Export1Click()
 {
-    exportLanguageWithPrompt(applicationWindows(), prompt(), baseFilePath(ProgramFolder));
+    exportLanguageWithPrompt(applicationWindows(), session_->prompt(), baseFilePath(session_->programFolder()));
 }
 
 void TForm1::openAddress(const QString& address)
@@ -481,7 +450,7 @@ void TForm1::openAddress(const QString& address)
 void TForm1::Dokumentationanzeigen1Click()
 {
     // Nothing is reported when the documentation is missing.
-    const QString path = ProgramFolder + QStringLiteral("Razoz-Quorex.pdf");
+    const QString path = session_->programFolder() + QStringLiteral("Razoz-Quorex.pdf");
     if (QFileInfo(path).isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
@@ -500,31 +469,22 @@ void TForm1::guarded(const std::function<void()>& action)
     try {
         action();
     } catch (const ArchiveError& e) {
-        prompt().error(e.message());
+        session_->prompt().error(e.message());
     }
-}
-
-void TForm1::showCurrentDraw()
-{
-    const CurrentDraw& d = navigator_.current();
-    datenbank->Label29->setText(formatDraw(d, navigator_.separator()));
-    lottotipp->Label13->setText(formatSum(d));
-    const QDate date = fromDays(d.date);
-    if (date.isValid() && date >= datenbank->DateTimePicker1->minimumDate()) datenbank->DateTimePicker1->setDate(date);
-    lottotipp->Label35->setText(datenbank->Label29->text());
 }
 
 void TForm1::SelectDrawByDate()
 {
     guarded([&] {
-        DrawArchive archive(archivePath());
-        if (navigator_.selectByDate(archive, endDate()) == DrawNavigator::Selection::MissingArchive) {
+        DrawArchive archive(session_->archivePath());
+        if (session_->navigator().selectByDate(archive, session_->endDate()) ==
+            DrawNavigator::Selection::MissingArchive) {
             // The request comes first, so a folder where the file cannot be created still explains it.
-            prompt().information(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+            session_->prompt().information(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
             archive.createEmpty();
             return;
         }
-        if (navigator_.current().date > 0) showCurrentDraw();
+        if (session_->currentDraw().date > 0) session_->announceDrawChanged();
         Komplettcheck();
     });
 }
@@ -542,30 +502,32 @@ void TForm1::ShowNextDraw()
 void TForm1::stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays))
 {
     guarded([&] {
-        DrawArchive archive(archivePath());
-        (navigator_.*step)(archive, drawDays());
-        showCurrentDraw();
+        DrawArchive archive(session_->archivePath());
+        (session_->navigator().*step)(archive, session_->drawDays());
+        session_->announceDrawChanged();
         Komplettcheck();
     });
 }
 
 void TForm1::showLosnummer()
 {
-    lottotipp->Losnummer->setText(Losnummer.isEmpty() ? Memo2.text(54)
-                                                      : Memo2.text(12) + QStringLiteral(": ") + Losnummer);
+    const QString& number = session_->ticketNumber();
+    lottotipp_->showTicketLabel(number.isEmpty() ? session_->text(54)
+                                                 : session_->text(12) + QStringLiteral(": ") + number);
 }
 
 void TForm1::EditLosnummer()
 {
-    const auto answer = prompt().inputText(Memo2.text(54), Memo2.text(12) + QStringLiteral(": "), Losnummer);
-    if (answer) Losnummer = *answer;
-    lottotipp->Losnummer->setText(Memo2.text(12) + QStringLiteral(": ") + Losnummer);
+    const auto answer = session_->prompt().inputText(session_->text(54), session_->text(12) + QStringLiteral(": "),
+                                                     session_->ticketNumber());
+    if (answer) session_->setTicketNumber(*answer);
+    lottotipp_->showTicketLabel(session_->text(12) + QStringLiteral(": ") + session_->ticketNumber());
     Komplettcheck();
 }
 
 void TForm1::Komplettcheck()
 {
-    if (tipCheck) tipCheck();
+    tipGrid()->Komplettcheck();
 }
 
 } // namespace razoz

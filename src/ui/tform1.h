@@ -1,10 +1,10 @@
 #pragma once
 // The main window: pages, menu, status bar, and the shared values of the running program.
-#include "app/interface_texts.h"
 #include "app/prompt.h"
+#include "app/session.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
-#include "archive/draw_filter.h"
+#include "archive/draw_archive.h"
 
 #include <QFont>
 #include <QHash>
@@ -26,10 +26,8 @@ class BerechnungPage;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
-class DatenbankStatsButtons;
-class StatistischChartShortcuts;
-class MathematischChartShortcuts;
 class LottotippPage;
+class Session;
 class TipGrid;
 
 class TForm1 : public QMainWindow {
@@ -44,60 +42,18 @@ public:
     explicit TForm1(Environment env, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Prompt& prompt() { return *prompt_; }
-    InterfaceTexts& texts() { return Memo2; }
-    const QString& programFolder() const { return ProgramFolder; }
-    QString archivePath() const { return ProgramFolder + ArchiveFileName; }
-    DrawNavigator& navigator() { return navigator_; }
-    const CurrentDraw& currentDraw() const { return navigator_.current(); }
-    int currentDrawIndex() const { return navigator_.index(); }
-    DrawDays drawDays() const;
-    // End of the evaluated range: the date of DateTimePicker1.
-    double endDate() const;
+    // What every window shares.
+    Session& session() { return *session_; }
 
-    // Private values of the running program, set at start-up.
-    QString ProgramFolder;
-    QString ArchiveFileName = kArchiveFileName;
-    QString HitSoundFile = QStringLiteral("yippee.wav");
-    QString Losnummer;
-    int Sprache = 0;
-    int LastHeight = 0;
-    double Today = 0;
-    bool SettingsLoaded = false;
-    int IterationLimit = 100000;
-    InterfaceTexts Memo2; // numbered interface texts of the current language
-
-    // Controls
-    QTabWidget* PageControl1;
-    LottotippPage* lottotipp;
-    TipGrid* tipGrid; // the twelve tip rows on the "Lottotipp" page
-    BerechnungPage* berechnung;
-    DiagrammPage* diagramm;
-    // Chart buttons of "Datenbank" (Button5 …) and shortcuts of "Statistisch" and "Mathematisch".
-    DatenbankStatsButtons* datenbankCharts;
-    StatistischChartShortcuts* statistischCharts;
-    MathematischChartShortcuts* mathematischCharts;
-    DatenbankPage* datenbank;
-    InternetPage* internet;
-    QLabel* statusPanel0;
-    QLabel* statusPanel1;
-    QMenu* MainMenu1Sprache;
-    QAction* Aktualisieren1;
-    QAction* Berechnen1;
-    QAction* Abgeben1;
-    QAction* Dokumentationanzeigen1;
-    QAction* Schlieen1;
-    QList<QAction*> languageActions; // Deutsch1 … Niederlndisch1, in menu order
-    QAction* Export1;
-
-    // The tip check run after every selection and step; set by the tip grid.
-    std::function<void()> tipCheck;
-
-    // Status bar: panel 0 carries progress texts, panel 1 the hints.
-    void setStatus(int panel, const QString& text);
-
-    // Every persisted value as the program holds it; other windows read and set their fields here.
-    SettingsValues& settingsValues() { return settings_; }
+    // The pages, for the program's own tools and tests; no other window reaches into them.
+    QTabWidget* pages() const { return PageControl1; }
+    LottotippPage* lottotipp() const { return lottotipp_; }
+    TipGrid* tipGrid() const;
+    BerechnungPage* berechnung() const { return berechnung_; }
+    DiagrammPage* diagramm() const { return diagramm_; }
+    DatenbankPage* datenbank() const { return datenbank_; }
+    InternetPage* internet() const { return internet_; }
+    QString statusText(int panel) const;
 
 public slots:
     void FormShow();
@@ -108,6 +64,8 @@ public slots:
     void EditLosnummer();
     void Komplettcheck();
     void FormResize();
+    // Status bar: panel 0 carries progress texts, panel 1 the hints.
+    void setStatus(int panel, const QString& text);
 
     // Interface languages: the nine menu entries call LanguageClick with their "Sprache" number.
     void LanguageClick(int sprache);
@@ -144,7 +102,6 @@ private:
     void runCommandLinePrint();     // 18
     void readGroup(SettingGroup group);
     void openAddress(const QString& address);
-    void showCurrentDraw();
     // One step of the previous/next buttons, then the display and the tip check.
     void stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays));
     void showLosnummer();
@@ -152,14 +109,32 @@ private:
     void guarded(const std::function<void()>& action);
 
     std::unique_ptr<Prompt> ownPrompt_;
-    Prompt* prompt_;
-    DrawNavigator navigator_;
+    std::unique_ptr<Session> session_;
     QStringList arguments_;
     bool shown_ = false;
     QString settingsFile_;
     std::unique_ptr<SettingsStore> store_;
-    SettingsValues settings_;
     bool settingsRead_ = false; // FormShow has opened the store
+    int lastHeight_ = 0;
+
+    // Controls
+    QTabWidget* PageControl1;
+    LottotippPage* lottotipp_;
+    BerechnungPage* berechnung_;
+    DiagrammPage* diagramm_;
+    DatenbankPage* datenbank_;
+    InternetPage* internet_;
+    QLabel* statusPanel0;
+    QLabel* statusPanel1;
+    QMenu* MainMenu1Sprache;
+    QAction* Aktualisieren1;
+    QAction* Berechnen1;
+    QAction* Abgeben1;
+    QAction* Dokumentationanzeigen1;
+    QAction* Schlieen1;
+    QList<QAction*> languageActions; // Deutsch1 … Niederlndisch1, in menu order
+    QAction* Export1;
+
     // Design geometry and font of every scaled control and the height they belong to.
     struct Design {
         QPointer<QWidget> widget;

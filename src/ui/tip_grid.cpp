@@ -1,5 +1,7 @@
 #include "ui/tip_grid.h"
 
+#include "app/session.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -52,7 +54,8 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-TipGrid::TipGrid(QWidget* parent) : QWidget(parent), player_(std::make_unique<QtHitSoundPlayer>())
+TipGrid::TipGrid(Session& session, QWidget* parent)
+    : QWidget(parent), session_(session), player_(std::make_unique<QtHitSoundPlayer>())
 {
     setObjectName(QStringLiteral("TipGrid"));
     QFont boxFont(QStringLiteral("Arial"));
@@ -109,11 +112,6 @@ QSize TipGrid::sizeHint() const
     return {kSumLabelLeft + 50, kRowTop.back() + kBoxHeight + 4};
 }
 
-void TipGrid::setContext(TipGridContext context)
-{
-    context_ = std::move(context);
-}
-
 void TipGrid::setSoundPlayer(std::unique_ptr<HitSoundPlayer> player)
 {
     player_ = std::move(player);
@@ -162,30 +160,25 @@ QColor TipGrid::windowTextColour() const
 
 QString TipGrid::interfaceText(int n) const
 {
-    const InterfaceTexts* texts = context_.interfaceTexts ? context_.interfaceTexts() : nullptr;
-    return texts ? texts->text(n) : QString();
+    return session_.text(n);
 }
 
 RowMatch TipGrid::Zettelcheck(const TipRowTexts& texts)
 {
-    const CurrentDraw draw = context_.currentDraw ? context_.currentDraw() : CurrentDraw{};
-    const QString losnummer = context_.losnummer ? context_.losnummer() : QString();
-    rowMatch_ = razoz::Zettelcheck(texts, draw, losnummer);
+    rowMatch_ = razoz::Zettelcheck(texts, session_.currentDraw(), session_.ticketNumber());
     return rowMatch_;
 }
 
 void TipGrid::Komplettcheck()
 {
-    runCheck(context_.settingsLoaded && context_.settingsLoaded());
+    runCheck(session_.settingsLoaded());
 }
 
 void TipGrid::runCheck(bool allowed)
 {
     tally_.reset();
     if (!allowed) return;
-    const CurrentDraw draw = context_.currentDraw ? context_.currentDraw() : CurrentDraw{};
-    const QString losnummer = context_.losnummer ? context_.losnummer() : QString();
-    const GridCheck result = razoz::Komplettcheck(texts(), draw, losnummer);
+    const GridCheck result = razoz::Komplettcheck(texts(), session_.currentDraw(), session_.ticketNumber());
     const QColor normal = palette().color(QPalette::Base);
     for (int r = 0; r < kTipRows; ++r) {
         const RowCheck& row = result.rows[r];
@@ -210,9 +203,7 @@ void TipGrid::runCheck(bool allowed)
     tally_ = result.tally;
     if (result.lastMatch) rowMatch_ = *result.lastMatch;
     if (result.soundWanted() && player_) {
-        const QString folder = context_.programFolder ? context_.programFolder() : QString();
-        const QString file = context_.hitSoundFile ? context_.hitSoundFile() : kHitSoundFile;
-        player_->play(QDir(folder.isEmpty() ? QStringLiteral(".") : folder).filePath(file));
+        player_->play(session_.hitSoundPath());
     }
     emit checked();
 }
@@ -238,9 +229,7 @@ void TipGrid::SpeedButton11Click()
 
 void TipGrid::Loeschendertipp()
 {
-    Prompt* prompt = context_.prompt ? context_.prompt() : nullptr;
-    if (!prompt) return;
-    if (prompt->question(interfaceText(51), interfaceText(50))) SpeedButton11Click();
+    if (session_.prompt().question(interfaceText(51), interfaceText(50))) SpeedButton11Click();
 }
 
 void TipGrid::Edit1Change(QLineEdit* box)
@@ -252,7 +241,7 @@ void TipGrid::Edit1Change(QLineEdit* box)
 void TipGrid::Edit1Exit(QLineEdit* box)
 {
     Q_UNUSED(box);
-    if (context_.settingsLoaded && context_.settingsLoaded()) Komplettcheck();
+    if (session_.settingsLoaded()) Komplettcheck();
 }
 
 void TipGrid::Label30Click(QLabel* label)

@@ -2,22 +2,9 @@
 // The tip grid of the "Lottotipp" page: twelve tip rows ("1. Tipp" … "12. Tipp") of six number
 // boxes, each with its row label (red = locked), hit label and sum label, and the small clear
 // button. Handlers keep their designed names; the logic is in check/tip_check.h.
-//
-// Wiring in the main window (the grid reads these at the moment of use):
-//
-//     auto* grid = new TipGrid(lottotippPage);           // positions are the page's own
-//     grid->setContext({.currentDraw = [this] { return navigator_.current(); },
-//                       .losnummer = [this] { return losnummer_; },
-//                       .settingsLoaded = [this] { return settingsLoaded_; },
-//                       .prompt = [this] { return prompt_; },
-//                       .interfaceTexts = [this] { return &texts_; },
-//                       .programFolder = [this] { return programFolder_; },
-//                       .hitSoundFile = [this] { return hitSoundFile_; }});
-//     // after every draw selection or step, update, generation and tip loading:
-//     grid->Komplettcheck();
-#include "app/interface_texts.h"
-#include "app/prompt.h"
-#include "archive/current_draw.h"
+// The grid reads the current draw, the ticket number, the texts and the prompt from the session at
+// the moment of use; the owner runs Komplettcheck after every draw selection or step, update,
+// generation and tip loading.
 #include "check/tip_check.h"
 #include "ui/hit_sound.h"
 
@@ -25,7 +12,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -34,18 +20,7 @@ class QToolButton;
 
 namespace razoz {
 
-// What the grid needs from its owner. An unset provider reads as: the all-zero draw, an empty
-// ticket number, settings not loaded, no prompt (clearing is then never confirmed), no texts, and
-// the current directory as program folder and "yippee.wav" as hit sound.
-struct TipGridContext {
-    std::function<CurrentDraw()> currentDraw;
-    std::function<QString()> losnummer;
-    std::function<bool()> settingsLoaded;
-    std::function<Prompt*()> prompt;
-    std::function<const InterfaceTexts*()> interfaceTexts;
-    std::function<QString()> programFolder;
-    std::function<QString()> hitSoundFile; // named without a folder; found in the program folder
-};
+class Session;
 
 class TipGrid : public QWidget {
     Q_OBJECT
@@ -55,10 +30,9 @@ public:
     static inline const QColor kComplementaryColour{255, 255, 0}; // yellow: the complementary number
     static inline const QColor kLockedColour{255, 0, 0};          // a red row label locks the row
 
-    explicit TipGrid(QWidget* parent = nullptr);
+    explicit TipGrid(Session& session, QWidget* parent = nullptr);
     ~TipGrid() override;
 
-    void setContext(TipGridContext context);
     // Replaces the player of the hit sound (tests count the plays).
     void setSoundPlayer(std::unique_ptr<HitSoundPlayer> player);
 
@@ -118,7 +92,7 @@ private:
     QColor windowTextColour() const;
     QString interfaceText(int n) const;
 
-    TipGridContext context_;
+    Session& session_;
     std::unique_ptr<HitSoundPlayer> player_;
     std::array<std::array<QLineEdit*, kTipColumns>, kTipRows> boxes_{};
     std::array<QLabel*, kTipRows> rowLabels_{}, hitLabels_{}, sumLabels_{};

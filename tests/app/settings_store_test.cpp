@@ -38,7 +38,7 @@ TEST(SettingsSchema, EveryValueOnceWithTypeAndDefault)
     EXPECT_EQ(findSetting("Edit3F8")->control, "Edit3");
     EXPECT_EQ(findSetting("Browser")->control, "CheckBox21");
     EXPECT_EQ(findSetting("DruckSchrift")->type, SettingType::Byte);
-    EXPECT_EQ(findSetting("DateTimePicker2")->defaultValue.toDouble(), settingsDays(2005, 4, 2));
+    EXPECT_EQ(findSetting("DateTimePicker2")->defaultValue.toDouble(), toDays(2005, 4, 2));
     EXPECT_EQ(findSetting("ServerURL")->defaultValue, "http://127.0.0.1:8049");
     // 33 check boxes, 20 spin controls, 72 tip fields, 23 positioning fields.
     EXPECT_EQ(settingsOfGroup(SettingGroup::Parameters).size(), 1 + 20 + 72);
@@ -90,7 +90,7 @@ TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType)
         s.setValue("Chekcbox6", 1);
         s.setValue("TippTop", 12);
         s.setValue("Losnummer", "1234567");
-        s.setValue("DateTimePicker2", dateBytes(settingsDays(1999, 1, 2)));
+        s.setValue("DateTimePicker2", dateBytes(toDays(1999, 1, 2)));
         s.setValue("DruckSchrift", QByteArray(1, '\x05'));
         s.setValue("UpDown7", "12x");
         s.setValue("Browser", "ja");
@@ -103,7 +103,7 @@ TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType)
     EXPECT_EQ(read, (QStringList{"Chekcbox1=true", "Chekcbox2=true", "Chekcbox3=false"}));
     EXPECT_EQ(store.read("Chekcbox4").status, ReadStatus::Missing);
     EXPECT_EQ(store.read("Losnummer").value, "1234567");
-    EXPECT_EQ(store.read("DateTimePicker2").value.toDouble(), settingsDays(1999, 1, 2));
+    EXPECT_EQ(store.read("DateTimePicker2").value.toDouble(), toDays(1999, 1, 2));
     EXPECT_EQ(store.read("DruckSchrift").value, 5);
     EXPECT_EQ(store.read("UpDown7").status, ReadStatus::WrongType);
     EXPECT_EQ(store.read("Browser").status, ReadStatus::Ok) << "a text there leaves the link page off";
@@ -129,7 +129,7 @@ TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalSt
     values.setValue("height", 700);
     values.setValue("width", 900);
     values.setValue("Edit1", "7");
-    values.setValue("DateTimePicker2", settingsDays(2001, 5, 6));
+    values.setValue("DateTimePicker2", toDays(2001, 5, 6));
     values.setValue("DruckSchrift", 3); // without the other font values: not written
     {
         SettingsStore store(ini);
@@ -142,7 +142,7 @@ TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalSt
     EXPECT_EQ(s.value("UpDown7").toString(), "50");
     EXPECT_EQ(s.value("Edit1").toString(), "7");
     EXPECT_EQ(s.value("ZWEIPREIS").toString(), "0,50");
-    EXPECT_EQ(s.value("DateTimePicker2").toByteArray(), dateBytes(settingsDays(2001, 5, 6)));
+    EXPECT_EQ(s.value("DateTimePicker2").toByteArray(), dateBytes(toDays(2001, 5, 6)));
     EXPECT_FALSE(s.contains("height")) << "maximised or minimised";
     EXPECT_FALSE(s.contains("DruckSchrift"));
     EXPECT_FALSE(s.contains("Edit1F8")) << "no design value known and nothing stored";
@@ -153,11 +153,11 @@ TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalSt
 
 TEST(SettingsStore, StartDateFallsBackToTheEarliestDate)
 {
-    const double design = settingsDays(2005, 4, 2), earliest = settingsDays(1985, 10, 17);
-    const double today = settingsDays(2026, 12, 8);
+    const double design = toDays(2005, 4, 2), earliest = toDays(1985, 10, 17);
+    const double today = toDays(2026, 12, 8);
     EXPECT_EQ(startDateFromStore({}, design, today), design);
     EXPECT_EQ(startDateFromStore({ReadStatus::WrongType, {}}, design, today), earliest);
-    EXPECT_EQ(startDateFromStore({ReadStatus::Ok, settingsDays(2010, 1, 1)}, design, today), settingsDays(2010, 1, 1));
+    EXPECT_EQ(startDateFromStore({ReadStatus::Ok, toDays(2010, 1, 1)}, design, today), toDays(2010, 1, 1));
     EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today - 3}, design, today), earliest) << "within the last week";
     EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today + 30}, design, today), earliest) << "in the future";
     EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today - 7}, design, today), today - 7);

@@ -1,4 +1,5 @@
 // The "Diagramm" page offscreen: real buttons, real chart, real archive files.
+#include "app/session.h"
 #include "archive/dates.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
@@ -6,6 +7,8 @@
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
 #include "ui/page_diagramm.h"
+#include "ui/page_mathematisch.h"
+#include "ui/page_statistisch.h"
 #include "ui/stats_buttons.h"
 #include "ui/tform1.h"
 
@@ -35,17 +38,18 @@ namespace {
 struct Fixture {
     ProgramDir dir;
     ScriptedPrompt prompt;
-    InterfaceTexts texts{QStringList{"Häufigkeit", "Ziehungen", "QS", "Reintegro"}};
-    DrawDays days;
-    double end = toDays(QDate(2005, 12, 31));
+    Session session{dir.path(), prompt};
     int pageSwitches = 0;
-    DiagrammPage page;
+    DiagrammPage page{session};
 
     Fixture()
     {
-        page.setHost({[this] { return dir.path(); }, [this] { return end; }, [this] { return days; },
-                      [this]() -> const InterfaceTexts& { return texts; }, [this]() -> Prompt& { return prompt; },
-                      [this] { ++pageSwitches; }});
+        session.setTexts({"Häufigkeit", "Ziehungen", "QS", "Reintegro"});
+        session.setEndDate(toDays(QDate(2005, 12, 31)));
+        QObject::connect(&session, &Session::pageRequested, [this](QObject* p) {
+            EXPECT_EQ(p, &page);
+            ++pageSwitches;
+        });
         page.resize(900, 500);
         page.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&page));
@@ -139,7 +143,7 @@ TEST(DiagrammPage, Panel7ButtonsFillSeries2)
 TEST(DiagrammPage, TheSmallestBarStaysVisibleAboveFixedLimits)
 {
     Fixture f;
-    f.end = toDays(QDate(2040, 1, 1));
+    f.session.setEndDate(toDays(QDate(2040, 1, 1)));
     f.page.setStartDate(kEarliestDrawDay);
     f.dir.writeArchive(test::syntheticArchive(600));
     click(f.page.SpeedButton200);
@@ -178,73 +182,110 @@ TEST(DiagrammPage, MissingArchiveLeavesChartAndReports)
     EXPECT_EQ(f.pageSwitches, 1);
 }
 
-TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
+// Every chart button and shortcut outside the chart page, the statistic it must draw and whether it
+// brings the chart page to the front.
+struct Shortcut {
+    const char* page;
+    const char* name;
+    Statistic statistic;
+    bool switchesPage;
+};
+
+const Shortcut kShortcuts[] = {
+    {"Datenbank", "Button5", Statistic::Overdue, true},
+    {"Datenbank", "Button8", Statistic::ReintegroOverdue, true},
+    {"Datenbank", "Button2", Statistic::Pairs, true},
+    {"Datenbank", "Button3", Statistic::Triples, true},
+    {"Datenbank", "Button4", Statistic::Quads, true},
+    {"Datenbank", "Button9", Statistic::Primes, true},
+    {"Datenbank", "Button10", Statistic::Odd, true},
+    {"Datenbank", "Button11", Statistic::Even, true},
+    {"Statistisch", "SpeedButton26", Statistic::Frequency, true},
+    {"Statistisch", "SpeedButton22", Statistic::Overdue, true},
+    {"Statistisch", "SpeedButton23", Statistic::Pairs, true},
+    {"Statistisch", "SpeedButton24", Statistic::Triples, true},
+    {"Statistisch", "SpeedButton25", Statistic::Quads, true},
+    {"Mathematisch", "SpeedButton17", Statistic::Sums, true},
+    {"Mathematisch", "Label88", Statistic::Sums, true},
+    {"Mathematisch", "SpeedButton21", Statistic::Pairs, true},
+    {"Mathematisch", "Label89", Statistic::Pairs, true},
+    {"Mathematisch", "SpeedButton27", Statistic::Triples, true},
+    {"Mathematisch", "Label91", Statistic::Triples, true},
+    {"Mathematisch", "SpeedButton28", Statistic::Quads, true},
+    {"Mathematisch", "Label90", Statistic::Quads, true},
+    {"Mathematisch", "SpeedButton29", Statistic::Primes, true},
+    {"Mathematisch", "SpeedButton32", Statistic::Odd, true},
+    {"Mathematisch", "SpeedButton31", Statistic::Even, true},
+};
+
+void PrintTo(const Shortcut& s, std::ostream* os)
 {
+    *os << s.page << "/" << s.name;
+}
+
+class ChartShortcut : public testing::TestWithParam<Shortcut> {};
+
+TEST_P(ChartShortcut, DrawsItsStatisticOnTheChartPage)
+{
+    const Shortcut& s = GetParam();
     Fixture f;
     f.dir.writeArchive(
         {draw(QDate(2005, 4, 7), {2, 3, 5, 7, 11, 13}, 4, 0), draw(QDate(2005, 4, 9), {1, 4, 6, 8, 10, 12}, 17, 0)});
-    DatenbankStatsButtons datenbank(&f.page);
-    QWidget statistischPage, mathematischPage;
-    StatistischChartShortcuts statistisch(&f.page, &statistischPage);
-    MathematischChartShortcuts mathematisch(&f.page, &mathematischPage);
-    for (QWidget* w : {static_cast<QWidget*>(&datenbank), &statistischPage, &mathematischPage}) {
+    DatenbankPage datenbank(f.session, f.page);
+    StatistischPage statistisch(f.session, f.page);
+    MathematischPage mathematisch(f.session, f.page);
+    QWidget* page = QString(s.page) == "Datenbank"     ? static_cast<QWidget*>(&datenbank)
+                    : QString(s.page) == "Statistisch" ? static_cast<QWidget*>(&statistisch)
+                                                       : static_cast<QWidget*>(&mathematisch);
+    page->resize(886, 445);
+    page->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page));
+    auto* control = page->findChild<QWidget*>(s.name);
+    ASSERT_TRUE(control) << s.name;
+    // Every shortcut is a different statistic than the one drawn before the click.
+    f.page.runStatistic(s.statistic == Statistic::Sums ? Statistic::Frequency : Statistic::Sums);
+    f.pageSwitches = 0;
+    QTest::mouseClick(control, Qt::LeftButton);
+    EXPECT_EQ(f.page.lastStatistic(), s.statistic);
+    EXPECT_EQ(f.pageSwitches, s.switchesPage ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryShortcut, ChartShortcut, testing::ValuesIn(kShortcuts),
+                         [](const testing::TestParamInfo<Shortcut>& info) {
+                             return std::string(info.param.page) + "_" + info.param.name;
+                         });
+
+TEST(DiagrammPage, ShortcutsStandBesideTheirRulesWithoutOverlapping)
+{
+    Fixture f;
+    MathematischPage m(f.session, f.page);
+    StatistischPage statistisch(f.session, f.page);
+    DatenbankPage datenbank(f.session, f.page);
+    for (QWidget* w : std::initializer_list<QWidget*>{&m, &statistisch}) {
         w->resize(886, 445);
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     }
-    EXPECT_EQ(datenbank.Button5->toolTip(), "EErzeugt die Grafik für die Ausstehenden Zahlen");
-    EXPECT_EQ(datenbank.Button8->text(), "Superzahl ausstehende");
-    EXPECT_EQ(mathematisch.SpeedButton29->toolTip(), "Diagramm der Primzahlen pro Tipp");
-    EXPECT_EQ(mathematisch.SpeedButton32->toolTip(), "Diagramm der ungeraden Zahlen pro Tipp");
-    EXPECT_EQ(mathematisch.SpeedButton31->toolTip(), "Diagramm der geraden Zahlen pro Tipp");
+    EXPECT_EQ(datenbank.charts->Button5->toolTip(), "EErzeugt die Grafik für die Ausstehenden Zahlen");
+    EXPECT_EQ(datenbank.charts->Button8->text(), "Superzahl ausstehende");
+    EXPECT_EQ(m.SpeedButton29->toolTip(), "Diagramm der Primzahlen pro Tipp");
+    EXPECT_EQ(m.SpeedButton32->toolTip(), "Diagramm der ungeraden Zahlen pro Tipp");
+    EXPECT_EQ(m.SpeedButton31->toolTip(), "Diagramm der geraden Zahlen pro Tipp");
     // The shortcuts stand on their pages, each on its own spot, leaving room for the rows they chart;
     // "Dreier, " and "Vierer ..." read as one line.
     const auto mapped = [](QWidget* w, QWidget* page) { return QRect(w->mapTo(page, QPoint()), w->size()); };
     QList<QRect> taken;
-    const MathematischChartShortcuts& m = mathematisch;
     for (QWidget* w : std::initializer_list<QWidget*>{m.SpeedButton17, m.Label88, m.SpeedButton21, m.Label89,
                                                       m.SpeedButton27, m.SpeedButton28, m.Label91, m.Label90,
                                                       m.SpeedButton29, m.SpeedButton32, m.SpeedButton31}) {
-        const QRect r = mapped(w, &mathematischPage);
+        const QRect r = mapped(w, &m);
         EXPECT_TRUE(QRect(0, 0, 886, 445).contains(r)) << w->objectName().toStdString();
         for (const QRect& other : taken) EXPECT_FALSE(r.intersects(other)) << w->objectName().toStdString();
         taken << r;
     }
-    EXPECT_EQ(mapped(m.Label91, &mathematischPage).y(), mapped(m.Label90, &mathematischPage).y());
-    EXPECT_EQ(mapped(m.Label91, &mathematischPage).right() + 1, mapped(m.Label90, &mathematischPage).left());
-    EXPECT_EQ(statistisch.SpeedButton26->parentWidget(), &statistischPage);
-    EXPECT_FALSE(statistisch.SpeedButton22->toolTip().isEmpty());
-
-    click(datenbank.Button9);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Primes);
-    EXPECT_EQ(f.chart().drawnHeight(0), 1);
-    EXPECT_EQ(f.chart().drawnHeight(6), 1);
-    EXPECT_EQ(f.pageSwitches, 1);
-    click(datenbank.Button10);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Odd);
-    click(datenbank.Button11);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Even);
-    click(datenbank.Button8);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::ReintegroOverdue);
-    click(datenbank.Button2);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Pairs);
-    EXPECT_EQ(f.pageSwitches, 5);
-
-    // Shortcuts of the calculation pages all end on the chart.
-    f.pageSwitches = 0;
-    click(statistisch.SpeedButton26);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Frequency);
-    EXPECT_EQ(f.pageSwitches, 1);
-    click(statistisch.SpeedButton25);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Quads);
-    click(mathematisch.SpeedButton17);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Sums);
-    QTest::mouseClick(mathematisch.Label91, Qt::LeftButton);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Triples);
-    click(mathematisch.SpeedButton31);
-    EXPECT_EQ(f.page.lastStatistic(), Statistic::Even);
-    EXPECT_EQ(f.pageSwitches, 5);
-    mathematischPage.grab().save(QStringLiteral("/tmp/razoz_mathematisch_shortcuts.png"));
+    EXPECT_EQ(mapped(m.Label91, &m).y(), mapped(m.Label90, &m).y());
+    EXPECT_EQ(mapped(m.Label91, &m).right() + 1, mapped(m.Label90, &m).left());
+    EXPECT_EQ(statistisch.SpeedButton26->parentWidget(), &statistisch);
 }
 
 TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
@@ -257,30 +298,30 @@ TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
     form.show();
     QTest::qWait(1);
     // Start-up: the frequency chart of the archive from the start date to today, page unchanged.
-    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Frequency);
-    EXPECT_EQ(form.diagramm->Chart1->drawnBarCount(), 49);
-    EXPECT_EQ(form.diagramm->Chart1->drawnHeight(2), 2);
-    EXPECT_NE(form.PageControl1->currentWidget(), form.diagramm);
+    EXPECT_EQ(form.diagramm()->lastStatistic(), Statistic::Frequency);
+    EXPECT_EQ(form.diagramm()->Chart1->drawnBarCount(), 49);
+    EXPECT_EQ(form.diagramm()->Chart1->drawnHeight(2), 2);
+    EXPECT_NE(form.pages()->currentWidget(), form.diagramm());
     EXPECT_TRUE(prompt.shown.empty());
 
     // "Datenbank" buttons and the calculation shortcuts bring the chart page up.
-    form.PageControl1->setCurrentWidget(form.datenbank);
-    auto* button5 = form.datenbank->findChild<QPushButton*>("Button5");
+    form.pages()->setCurrentWidget(form.datenbank());
+    auto* button5 = form.datenbank()->findChild<QPushButton*>("Button5");
     ASSERT_NE(button5, nullptr);
     click(button5);
-    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Overdue);
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.diagramm);
+    EXPECT_EQ(form.diagramm()->lastStatistic(), Statistic::Overdue);
+    EXPECT_EQ(form.pages()->currentWidget(), form.diagramm());
 
-    form.PageControl1->setCurrentWidget(form.berechnung);
-    auto* sb29 = form.berechnung->findChild<QToolButton*>("SpeedButton29");
+    form.pages()->setCurrentWidget(form.berechnung());
+    auto* sb29 = form.berechnung()->findChild<QToolButton*>("SpeedButton29");
     ASSERT_NE(sb29, nullptr);
     sb29->click();
-    EXPECT_EQ(form.diagramm->lastStatistic(), Statistic::Primes);
-    EXPECT_EQ(form.PageControl1->currentWidget(), form.diagramm);
+    EXPECT_EQ(form.diagramm()->lastStatistic(), Statistic::Primes);
+    EXPECT_EQ(form.pages()->currentWidget(), form.diagramm());
 
     // The draw-day boxes of "Lottotipp" and the end date of "Datenbank" are read at the moment of use.
-    form.datenbank->DateTimePicker1->setDate(QDate(2005, 4, 8));
-    form.diagramm->SpeedButton2Click();
-    EXPECT_EQ(form.diagramm->Chart1->drawnHeight(2), 1);
+    form.datenbank()->DateTimePicker1->setDate(QDate(2005, 4, 8));
+    form.diagramm()->SpeedButton2Click();
+    EXPECT_EQ(form.diagramm()->Chart1->drawnHeight(2), 1);
     EXPECT_EQ(form.findChildren<QWidget*>("Button5").size(), 1);
 }

@@ -91,20 +91,20 @@ TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose
     installLanguageFiles(dir);
     {
         Shell w(dir);
-        EXPECT_TRUE(w.form.lottotipp->CheckBox16->isChecked());
-        EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
-        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+        EXPECT_TRUE(w.form.lottotipp()->CheckBox16->isChecked());
+        EXPECT_TRUE(w.form.lottotipp()->CheckBox17->isChecked());
+        EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
         EXPECT_EQ(w.form.windowTitle(), "Tallwicks Razoz-Quorex  6 aus 49  La Dovovuduv Espania");
-        EXPECT_EQ(w.form.internet->ProxyPortEdit->text(), "80");
-        EXPECT_EQ(w.form.internet->Edit81->text(), "0,50");
-        EXPECT_EQ(w.form.internet->ServerURLEdit->text(), "http://127.0.0.1:8049");
-        EXPECT_FALSE(w.form.internet->URLEdit->text().isEmpty()) << "a fixed start page";
-        EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Losnummer eingeben");
-        EXPECT_EQ(w.form.texts().text(0), "Verteilung der gezogenen Zahlen");
-        EXPECT_EQ(w.form.Sprache, 0);
+        EXPECT_EQ(w.form.internet()->ProxyPortEdit->text(), "80");
+        EXPECT_EQ(w.form.internet()->Edit81->text(), "0,50");
+        EXPECT_EQ(w.form.internet()->ServerURLEdit->text(), "http://127.0.0.1:8049");
+        EXPECT_FALSE(w.form.internet()->URLEdit->text().isEmpty()) << "a fixed start page";
+        EXPECT_EQ(w.form.lottotipp()->Losnummer->text(), "Losnummer eingeben");
+        EXPECT_EQ(w.form.session().texts().text(0), "Verteilung der gezogenen Zahlen");
+        EXPECT_EQ(w.form.session().language(), 0);
         EXPECT_TRUE(w.action("Deutsch1")->isChecked());
-        EXPECT_EQ(w.form.IterationLimit, 50000) << "UpDown7's design position times 1000";
-        EXPECT_TRUE(w.form.SettingsLoaded);
+        EXPECT_EQ(w.form.session().iterationLimit(), 50000) << "UpDown7's design position times 1000";
+        EXPECT_TRUE(w.form.session().settingsLoaded());
         EXPECT_TRUE(w.prompt.texts("information").contains("Lesen Sie zuerst die Daten der Ziehungen ein"));
         w.form.close();
     }
@@ -133,8 +133,8 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked)
     }
     {
         Shell w(dir);
-        EXPECT_TRUE(w.form.lottotipp->CheckBox16->isChecked());
-        EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
+        EXPECT_TRUE(w.form.lottotipp()->CheckBox16->isChecked());
+        EXPECT_TRUE(w.form.lottotipp()->CheckBox17->isChecked());
         w.form.close();
     }
     QSettings s = ini(dir);
@@ -148,8 +148,8 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked)
         t.setValue("Chekcbox16", 0);
     }
     Shell w(dir);
-    EXPECT_FALSE(w.form.lottotipp->CheckBox16->isChecked());
-    EXPECT_TRUE(w.form.lottotipp->CheckBox17->isChecked());
+    EXPECT_FALSE(w.form.lottotipp()->CheckBox16->isChecked());
+    EXPECT_TRUE(w.form.lottotipp()->CheckBox17->isChecked());
 }
 
 TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand)
@@ -159,19 +159,19 @@ TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand)
     {
         // The spin control shows its position with a thousands separator.
         Shell w(dir, [](TForm1& form) {
-            auto* spin = new QSpinBox(form.berechnung);
+            auto* spin = new QSpinBox(form.berechnung());
             spin->setObjectName("UpDown7");
             spin->setRange(1, 30000);
             spin->setValue(50);
             spin->setGroupSeparatorShown(true);
         });
-        EXPECT_EQ(w.form.IterationLimit, 12000000);
+        EXPECT_EQ(w.form.session().iterationLimit(), 12000000);
         w.form.close();
     }
     // Without its control a stored position beyond the range counts as the maximum.
     ini(dir).setValue("UpDown7", 99999);
     Shell w(dir);
-    EXPECT_EQ(w.form.IterationLimit, 30000000);
+    EXPECT_EQ(w.form.session().iterationLimit(), 30000000);
 }
 
 TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone)
@@ -195,14 +195,14 @@ TEST(Shell, TipRowsTypedBeforeClosingAreThereAfterARestart)
         Shell w(dir);
         QTest::keyClicks(w.control<QLineEdit>("Edit1"), "7");
         QTest::keyClicks(w.control<QLineEdit>("Edit2"), "49");
-        w.form.internet->ProxyHostEdit->setText("proxy.example");
-        w.form.internet->ProxyPortEdit->setText("3128");
+        w.form.internet()->ProxyHostEdit->setText("proxy.example");
+        w.form.internet()->ProxyPortEdit->setText("3128");
         w.form.close();
     }
     Shell w(dir);
     EXPECT_EQ(w.control<QLineEdit>("Edit1")->text(), "7");
     EXPECT_EQ(w.control<QLineEdit>("Edit2")->text(), "49");
-    EXPECT_EQ(w.form.internet->ProxyPortEdit->text(), "3128");
+    EXPECT_EQ(w.form.internet()->ProxyPortEdit->text(), "3128");
     w.form.close();
     EXPECT_EQ(ini(dir).value("Edit7F8").toString(), "44");
 }
@@ -213,38 +213,38 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
     installLanguageFiles(dir);
     {
         Shell w(dir);
-        w.form.Losnummer = "1234567";
+        w.form.session().setTicketNumber("1234567");
         w.action("Englisch1")->trigger();
-        EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Ticket number: 1234567");
-        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Saturday draws");
-        EXPECT_EQ(w.form.lottotipp->CheckBox16->toolTip(), "Use the data of the Saturday draws");
+        EXPECT_EQ(w.form.lottotipp()->Losnummer->text(), "Ticket number: 1234567");
+        EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Saturday draws");
+        EXPECT_EQ(w.form.lottotipp()->CheckBox16->toolTip(), "Use the data of the Saturday draws");
         EXPECT_EQ(w.action("Dokumentationanzeigen1")->text(), "Show documentation");
-        EXPECT_EQ(w.form.PageControl1->tabText(4), "Internet options");
-        EXPECT_EQ(w.form.texts().text(12), "Ticket number");
+        EXPECT_EQ(w.form.pages()->tabText(4), "Internet options");
+        EXPECT_EQ(w.form.session().texts().text(12), "Ticket number");
         EXPECT_TRUE(w.action("Englisch1")->isChecked());
         EXPECT_FALSE(w.action("Deutsch1")->isChecked());
-        EXPECT_EQ(w.form.Sprache, 1);
+        EXPECT_EQ(w.form.session().language(), 1);
 
         w.action("Deutsch1")->trigger();
-        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
-        EXPECT_EQ(w.form.lottotipp->CheckBox16->toolTip(), "Ziehungsdaten der Samstags Ziehungen verwenden");
-        EXPECT_EQ(w.form.PageControl1->tabText(4), "Internet-Optionen");
-        EXPECT_EQ(w.form.texts().text(12), "Losnummer");
+        EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
+        EXPECT_EQ(w.form.lottotipp()->CheckBox16->toolTip(), "Ziehungsdaten der Samstags Ziehungen verwenden");
+        EXPECT_EQ(w.form.pages()->tabText(4), "Internet-Optionen");
+        EXPECT_EQ(w.form.session().texts().text(12), "Losnummer");
 
         w.action("Spanisch1")->trigger();
-        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Sorteos del sábado");
+        EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Sorteos del sábado");
         // No French files: the German texts of the base file, the numbered texts stay as they are.
         w.action("Franzsisch1")->trigger();
-        EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
-        EXPECT_EQ(w.form.texts().text(12), "N.º de boleto");
-        EXPECT_EQ(w.form.Sprache, 2);
+        EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
+        EXPECT_EQ(w.form.session().texts().text(12), "N.º de boleto");
+        EXPECT_EQ(w.form.session().language(), 2);
         w.action("Spanisch1")->trigger();
         w.form.close();
     }
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "3");
     Shell w(dir);
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Sorteos del sábado");
-    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "N.º de boleto: 1234567");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Sorteos del sábado");
+    EXPECT_EQ(w.form.lottotipp()->Losnummer->text(), "N.º de boleto: 1234567");
     EXPECT_TRUE(w.action("Spanisch1")->isChecked());
 }
 
@@ -255,14 +255,14 @@ TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw)
     dir.writeArchive(test::syntheticArchive(30));
     ini(dir).setValue("Losnummer", "1234567");
     Shell w(dir);
-    const QString sum = w.form.lottotipp->Label13->text();
+    const QString sum = w.form.lottotipp()->Label13->text();
     ASSERT_NE(sum, "QS: ");
     for (const char* language : {"Englisch1", "Spanisch1", "Deutsch1"}) {
         w.action(language)->trigger();
-        EXPECT_EQ(w.form.lottotipp->Label13->text(), sum) << language << ": the sum of the shown draw stays";
+        EXPECT_EQ(w.form.lottotipp()->Label13->text(), sum) << language << ": the sum of the shown draw stays";
         // A caption wider than its control is cut off on the screen.
-        for (int p = 0; p < w.form.PageControl1->count(); ++p) {
-            for (QWidget* c : w.form.PageControl1->widget(p)->findChildren<QWidget*>()) {
+        for (int p = 0; p < w.form.pages()->count(); ++p) {
+            for (QWidget* c : w.form.pages()->widget(p)->findChildren<QWidget*>()) {
                 QString text;
                 int room = c->width();
                 if (auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap())
@@ -282,9 +282,9 @@ TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw)
             }
         }
     }
-    w.form.Losnummer.clear();
+    w.form.session().setTicketNumber({});
     w.action("Spanisch1")->trigger();
-    QLabel* ticket = w.form.lottotipp->Losnummer;
+    QLabel* ticket = w.form.lottotipp()->Losnummer;
     EXPECT_LE(ticket->fontMetrics().horizontalAdvance(ticket->text()), ticket->width()) << ticket->text().toStdString();
 }
 
@@ -292,7 +292,7 @@ TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts)
 {
     test::ProgramDir dir;
     Shell w(dir);
-    w.form.lottotipp->CheckBox17->setToolTip("eigener Hinweis");
+    w.form.lottotipp()->CheckBox17->setToolTip("eigener Hinweis");
     w.prompt.fileAnswers.push_back(dir.file("export.txt"));
     w.action("Export1")->trigger();
     ASSERT_TRUE(QFile::exists(dir.file("export.txt")));
@@ -301,11 +301,11 @@ TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts)
     EXPECT_TRUE(dir.readFile("export.txt.trans").startsWith("\xFF\xFE"));
     EXPECT_TRUE(trans.contains("eigener Hinweis"));
 
-    w.form.lottotipp->CheckBox16->setText("geändert");
-    w.form.lottotipp->CheckBox17->setToolTip(QString());
+    w.form.lottotipp()->CheckBox16->setText("geändert");
+    w.form.lottotipp()->CheckBox17->setToolTip(QString());
     w.form.DateiLaden1Click(dir.file("export.txt"), "de");
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
-    EXPECT_EQ(w.form.lottotipp->CheckBox17->toolTip(), "eigener Hinweis");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox17->toolTip(), "eigener Hinweis");
 
     // Cancelling the file dialog writes nothing.
     w.action("Export1")->trigger();
@@ -316,16 +316,16 @@ TEST(Shell, GrowingTheWindowScalesThePagesAndShrinkingRestoresThem)
 {
     test::ProgramDir dir;
     Shell w(dir);
-    QCheckBox* box = w.form.lottotipp->CheckBox16;
+    QCheckBox* box = w.form.lottotipp()->CheckBox16;
     const QRect geometry = box->geometry();
     const double points = box->font().pointSizeF();
-    const QRect link = w.form.internet->Label52->geometry();
+    const QRect link = w.form.internet()->Label52->geometry();
 
     w.form.resize(w.form.width(), 870);
     EXPECT_NEAR(box->geometry().top(), geometry.top() * 1.5, 1);
     EXPECT_NEAR(box->geometry().width(), geometry.width() * 1.5, 1);
     EXPECT_NEAR(box->font().pointSizeF(), points * 1.5, 0.01);
-    EXPECT_NEAR(w.form.internet->Label52->geometry().left(), link.left() * 1.5, 1);
+    EXPECT_NEAR(w.form.internet()->Label52->geometry().left(), link.left() * 1.5, 1);
 
     w.form.resize(w.form.width() + 100, 870); // width alone changes nothing
     EXPECT_NEAR(box->geometry().top(), geometry.top() * 1.5, 1);
@@ -333,7 +333,7 @@ TEST(Shell, GrowingTheWindowScalesThePagesAndShrinkingRestoresThem)
     for (int h : {603, 611, 777, 580}) w.form.resize(w.form.width(), h);
     EXPECT_EQ(box->geometry(), geometry);
     EXPECT_EQ(box->font().pointSizeF(), points);
-    EXPECT_EQ(w.form.internet->Label52->geometry(), link);
+    EXPECT_EQ(w.form.internet()->Label52->geometry(), link);
 }
 
 TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStoredSize)
@@ -342,7 +342,7 @@ TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStore
     QRect designGeometry;
     {
         Shell plain(dir);
-        designGeometry = plain.form.lottotipp->CheckBox16->geometry();
+        designGeometry = plain.form.lottotipp()->CheckBox16->geometry();
     }
     {
         QSettings s = ini(dir);
@@ -352,7 +352,7 @@ TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStore
     Shell w(dir);
     EXPECT_EQ(w.form.height(), 696);
     EXPECT_EQ(w.form.width(), 1000);
-    EXPECT_NEAR(w.form.lottotipp->CheckBox16->geometry().top(), designGeometry.top() * 1.2, 1);
+    EXPECT_NEAR(w.form.lottotipp()->CheckBox16->geometry().top(), designGeometry.top() * 1.2, 1);
     w.form.setWindowState(Qt::WindowMaximized);
     QTest::qWait(1);
     w.form.close();
@@ -366,9 +366,9 @@ TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman)
     installLanguageFiles(dir);
     ini(dir).setValue("Sprache", 12);
     Shell w(dir);
-    EXPECT_EQ(w.form.Sprache, 0);
+    EXPECT_EQ(w.form.session().language(), 0);
     EXPECT_TRUE(w.action("Deutsch1")->isChecked());
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
     w.form.close();
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "0");
 }
@@ -380,11 +380,11 @@ TEST(Shell, WithoutTheBaseFileALanguageChoiceChangesOnlyTheMarksAndTheSetting)
     dir.writeFile("land/meldungen.txt.en", "Frequency\nDraws\n");
     Shell w(dir);
     w.action("Englisch1")->trigger();
-    EXPECT_EQ(w.form.Sprache, 1);
+    EXPECT_EQ(w.form.session().language(), 1);
     EXPECT_TRUE(w.action("Englisch1")->isChecked());
     EXPECT_FALSE(w.action("Deutsch1")->isChecked());
-    EXPECT_EQ(w.form.texts().text(1), "Ziehungen");
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstag Ziehungen");
+    EXPECT_EQ(w.form.session().texts().text(1), "Ziehungen");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
 }
 
 TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
@@ -415,31 +415,31 @@ TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
     }
     Shell w(dir);
     EXPECT_EQ(w.form.windowTitle(), "Title");
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Saturdays");
-    EXPECT_EQ(w.form.lottotipp->CheckBox17->text(), "Donnerstag Ziehungen") << "translation too short";
-    EXPECT_TRUE(w.form.lottotipp->CheckBox16->isChecked());
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Saturdays");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox17->text(), "Donnerstag Ziehungen") << "translation too short";
+    EXPECT_TRUE(w.form.lottotipp()->CheckBox16->isChecked());
     EXPECT_EQ(w.control<QLineEdit>("Edit1")->text(), "") << "after the bad UpDown1";
-    EXPECT_EQ(w.form.Sprache, 1);
-    EXPECT_EQ(w.form.texts().text(1), "Draws");
-    EXPECT_EQ(w.form.texts().text(54), "Losnummer eingeben");
-    EXPECT_EQ(w.form.lottotipp->Losnummer->text(), "Losnummer: 7654321");
-    EXPECT_EQ(w.form.internet->Edit82->text(), "1,00") << "the fee group ended at ZWEIPREIS";
-    EXPECT_FALSE(w.form.internet->CheckBox21->isChecked());
-    EXPECT_EQ(w.form.internet->URLEdit->text(), "http://start.example/");
-    EXPECT_EQ(w.form.settingsValues().value("DateTimePicker2").toDouble(), settingsDays(1985, 10, 17));
+    EXPECT_EQ(w.form.session().language(), 1);
+    EXPECT_EQ(w.form.session().texts().text(1), "Draws");
+    EXPECT_EQ(w.form.session().texts().text(54), "Losnummer eingeben");
+    EXPECT_EQ(w.form.lottotipp()->Losnummer->text(), "Losnummer: 7654321");
+    EXPECT_EQ(w.form.internet()->Edit82->text(), "1,00") << "the fee group ended at ZWEIPREIS";
+    EXPECT_FALSE(w.form.internet()->CheckBox21->isChecked());
+    EXPECT_EQ(w.form.internet()->URLEdit->text(), "http://start.example/");
+    EXPECT_EQ(w.form.session().settings().value("DateTimePicker2").toDouble(), toDays(1985, 10, 17));
 
     // German from the same base: the character set that is no number is skipped, the rest applied.
     w.action("Deutsch1")->trigger();
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstage");
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->toolTip(), "Hinweis 16");
-    EXPECT_FALSE(w.form.lottotipp->CheckBox16->property("charset").isValid());
-    EXPECT_EQ(w.form.lottotipp->CheckBox17->property("charset").toInt(), 0);
-    EXPECT_EQ(w.form.texts().text(1), "Draws") << "no German message file: the texts stay";
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstage");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->toolTip(), "Hinweis 16");
+    EXPECT_FALSE(w.form.lottotipp()->CheckBox16->property("charset").isValid());
+    EXPECT_EQ(w.form.lottotipp()->CheckBox17->property("charset").toInt(), 0);
+    EXPECT_EQ(w.form.session().texts().text(1), "Draws") << "no German message file: the texts stay";
 
     // Without a base file the choice changes only the menu and the setting.
     QFile::remove(dir.file("land/bezeich.txt"));
     w.action("Englisch1")->trigger();
-    EXPECT_EQ(w.form.lottotipp->CheckBox16->text(), "Samstage");
+    EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstage");
     EXPECT_TRUE(w.action("Englisch1")->isChecked());
     w.form.close();
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "1");
@@ -451,11 +451,11 @@ TEST(Shell, LinksAndTheDocumentationGoToTheShell)
     test::ProgramDir dir;
     OpenedUrls opened;
     Shell w(dir);
-    QTest::mouseClick(w.form.internet->Label52, Qt::LeftButton);
-    QTest::mouseClick(w.form.internet->Label4, Qt::LeftButton);
-    QTest::mouseClick(w.form.lottotipp->Label43, Qt::LeftButton);
-    QTest::mouseClick(w.form.lottotipp->Panel9, Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(opened.urls, (QStringList{w.form.internet->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
+    QTest::mouseClick(w.form.internet()->Label52, Qt::LeftButton);
+    QTest::mouseClick(w.form.internet()->Label4, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp()->Label43, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp()->Panel9, Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_EQ(opened.urls, (QStringList{w.form.internet()->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
 
     opened.urls.clear();
     w.action("Dokumentationanzeigen1")->trigger();

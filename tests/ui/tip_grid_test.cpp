@@ -1,3 +1,4 @@
+#include "app/session.h"
 #include "test_support.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
@@ -25,11 +26,8 @@ struct CountingPlayer : HitSoundPlayer {
 // A window holding the grid and one more box to move the focus to, with the owner's values.
 class GridWindow {
 public:
-    CurrentDraw draw;
-    QString losnummer;
-    bool settingsLoaded = true;
     test::ScriptedPrompt prompt;
-    InterfaceTexts texts;
+    Session session{QStringLiteral("/opt/razoz/"), prompt};
     QWidget window;
     TipGrid* grid;
     QLineEdit* elsewhere;
@@ -37,30 +35,31 @@ public:
 
     GridWindow()
     {
-        draw.date = kEarliestDrawDay;
-        draw.numbers = {3, 11, 13, 15, 34, 35};
-        draw.complementary = 27;
+        setDraw({3, 11, 13, 15, 34, 35}, 27);
+        session.setSettingsLoaded(true);
         QStringList lines;
         for (int i = 0; i < 60; ++i) lines << QStringLiteral("Text %1").arg(i);
-        texts.setLines(lines);
-        grid = new TipGrid(&window);
+        session.setTexts(lines);
+        grid = new TipGrid(session, &window);
         elsewhere = new QLineEdit(&window);
         elsewhere->setObjectName("elsewhere");
         elsewhere->move(0, 300);
         auto owned = std::make_unique<CountingPlayer>();
         player = owned.get();
         grid->setSoundPlayer(std::move(owned));
-        grid->setContext({.currentDraw = [this] { return draw; },
-                          .losnummer = [this] { return losnummer; },
-                          .settingsLoaded = [this] { return settingsLoaded; },
-                          .prompt = [this]() -> Prompt* { return &prompt; },
-                          .interfaceTexts = [this] { return &texts; },
-                          .programFolder = [] { return QStringLiteral("/opt/razoz/"); },
-                          .hitSoundFile = {}});
         window.resize(520, 340);
         window.show();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    void setDraw(std::array<int, 6> numbers, int complementary)
+    {
+        CurrentDraw draw;
+        draw.date = kEarliestDrawDay;
+        draw.numbers = numbers;
+        draw.complementary = complementary;
+        session.navigator().setCurrent(draw, 0, DrawSeparator::Selected);
     }
 
     QLineEdit* box(const char* name) const { return grid->findChild<QLineEdit*>(QString::fromLatin1(name)); }
@@ -138,8 +137,7 @@ TEST(TipGrid, TypingAndLeavingAWorkedRowChecksIt)
     w.grid->grab().save(QStringLiteral("/tmp/tipgrid_hits.png"));
 
     // Another draw: the same row now misses; the label turns black and the colours go.
-    w.draw.numbers = {1, 2, 4, 5, 6, 7};
-    w.draw.complementary = 8;
+    w.setDraw({1, 2, 4, 5, 6, 7}, 8);
     w.grid->Komplettcheck();
     EXPECT_EQ(w.label("Label22")->text(), "0");
     EXPECT_EQ(w.label("Label22")->palette().color(QPalette::WindowText), QColor(Qt::black));
@@ -176,7 +174,7 @@ TEST(TipGrid, IncompleteRowsStayPlainAndFullRowsMayRepeatANumber)
     EXPECT_EQ(w.label("Label22")->text(), "6");
     w.grid->box(0, 5)->clear(); // five numbers left
     w.grid->setRowTexts(2, {"5", "5", "5", "5", "5", "5"});
-    w.draw.numbers = {5, 9, 17, 22, 30, 41};
+    w.setDraw({5, 9, 17, 22, 30, 41}, w.session.currentDraw().complementary);
     w.grid->Komplettcheck();
     for (int c = 0; c < 6; ++c) EXPECT_EQ(w.boxColour(0, c), w.normal()) << c;
     EXPECT_EQ(w.label("Label22")->text(), "");
@@ -193,7 +191,7 @@ TEST(TipGrid, IncompleteRowsStayPlainAndFullRowsMayRepeatANumber)
 TEST(TipGrid, LeavingABoxBeforeTheSettingsAreLoadedDoesNotCheck)
 {
     GridWindow w;
-    w.settingsLoaded = false;
+    w.session.setSettingsLoaded(false);
     w.typeRow(0, {"41", "13", "3", "27", "11", "40"});
     EXPECT_EQ(rowTexts(*w.grid, 0), QStringList({"41", "13", "3", "27", "11", "40"}));
     for (int c = 0; c < 6; ++c) EXPECT_EQ(w.boxColour(0, c), w.normal()) << c;
@@ -201,10 +199,10 @@ TEST(TipGrid, LeavingABoxBeforeTheSettingsAreLoadedDoesNotCheck)
     EXPECT_EQ(w.grid->hitTally(), HitTally{});
     EXPECT_TRUE(w.player->played.isEmpty());
     // The tally of an earlier check is zeroed even when the check may not run.
-    w.settingsLoaded = true;
+    w.session.setSettingsLoaded(true);
     w.grid->Komplettcheck();
     EXPECT_EQ(w.grid->hitTally()[3][1], 1);
-    w.settingsLoaded = false;
+    w.session.setSettingsLoaded(false);
     w.grid->Komplettcheck();
     EXPECT_EQ(w.grid->hitTally(), HitTally{});
     EXPECT_EQ(w.label("Label22")->text(), "3 + Z"); // nothing else changes
@@ -213,7 +211,7 @@ TEST(TipGrid, LeavingABoxBeforeTheSettingsAreLoadedDoesNotCheck)
 TEST(TipGrid, LockedRowsSurviveClearingAndRowLabelsToggle)
 {
     GridWindow w;
-    w.settingsLoaded = false; // clearing checks even during start-up
+    w.session.setSettingsLoaded(false); // clearing checks even during start-up
     for (int r = 0; r < 12; ++r) w.grid->setRowTexts(r, {"41", "13", "3", "27", "11", QString::number(r + 1)});
     QTest::mouseClick(w.label("Label30"), Qt::LeftButton); // row 2
     QTest::mouseClick(w.label("Label46"), Qt::LeftButton); // row 7
@@ -272,23 +270,23 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}});
     auto owned = std::make_unique<CountingPlayer>();
     CountingPlayer* player = owned.get();
-    form.tipGrid->setSoundPlayer(std::move(owned));
-    form.tipGrid->setRowTexts(0, {"41", "13", "3", "27", "11", "40"});
+    form.tipGrid()->setSoundPlayer(std::move(owned));
+    form.tipGrid()->setRowTexts(0, {"41", "13", "3", "27", "11", "40"});
     form.show();
     QTest::qWait(1);
-    TipGrid& grid = *form.tipGrid;
-    EXPECT_EQ(grid.parentWidget(), form.lottotipp);
-    EXPECT_EQ(grid.box(0, 0)->mapTo(form.lottotipp, QPoint(0, 0)), QPoint(146, 43));
+    TipGrid& grid = *form.tipGrid();
+    EXPECT_EQ(grid.parentWidget(), form.lottotipp());
+    EXPECT_EQ(grid.box(0, 0)->mapTo(form.lottotipp(), QPoint(0, 0)), QPoint(146, 43));
     EXPECT_EQ(grid.hitLabel(0)->text(), "0"); // start-up checks against the latest draw
     EXPECT_EQ(grid.rowTexts(0)[0], "3");
 
-    QTest::mouseClick(form.lottotipp->SpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(form.lottotipp()->SpeedButton6, Qt::LeftButton);
     EXPECT_EQ(grid.hitLabel(0)->text(), "3 + Z");
     EXPECT_EQ(grid.box(0, 0)->palette().color(QPalette::Base), QColor(0, 255, 0));
     EXPECT_EQ(grid.hitTally()[3][1], 1);
     EXPECT_EQ(player->played, QStringList{dir.file("yippee.wav")});
 
-    QTest::mouseClick(form.lottotipp->SpeedButton7, Qt::LeftButton);
+    QTest::mouseClick(form.lottotipp()->SpeedButton7, Qt::LeftButton);
     EXPECT_EQ(grid.hitLabel(0)->text(), "0");
     EXPECT_EQ(grid.hitTally()[3][1], 0);
 
@@ -297,7 +295,7 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     EXPECT_TRUE(grid.rowLocked(0));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(grid.rowLabel(0), &enter);
-    EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    EXPECT_EQ(form.statusText(1), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     // Only panel 1 carries it: no passing message covers the progress panel, also after the
     // control texts of a language file were applied.
     EXPECT_EQ(form.statusBar()->currentMessage(), QString());
@@ -305,8 +303,8 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     form.LanguageClick(0);
     QApplication::sendEvent(grid.rowLabel(1), &enter);
     EXPECT_EQ(form.statusBar()->currentMessage(), QString());
-    EXPECT_TRUE(form.statusPanel0->isVisibleTo(&form));
-    EXPECT_EQ(form.statusPanel1->text(), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    EXPECT_TRUE(form.findChild<QLabel*>("StatusPanel0")->isVisibleTo(&form));
+    EXPECT_EQ(form.statusText(1), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     form.grab().save(QStringLiteral("/tmp/tipgrid_window.png"));
 }
 

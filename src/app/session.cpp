@@ -1,0 +1,41 @@
+#include "app/session.h"
+
+#include "app/day_count.h"
+#include "app/languages.h"
+
+#include <algorithm>
+
+namespace razoz {
+
+Session::Session(QString programFolder, Prompt& prompt, QObject* parent)
+    : QObject(parent), programFolder_(std::move(programFolder)), archiveFileName_(kArchiveFileName),
+      hitSoundFile_(QStringLiteral("yippee.wav")), prompt_(prompt), texts_(germanInterfaceTexts()), endDate_(today())
+{
+    if (!programFolder_.endsWith(QLatin1Char('/')) && !programFolder_.endsWith(QLatin1Char('\\')))
+        programFolder_ += QLatin1Char('/');
+}
+
+void Session::setTexts(const QStringList& lines)
+{
+    texts_.setLines(lines);
+    emit languageChanged();
+}
+
+void Session::setLanguage(int sprache)
+{
+    language_ = sprache;
+}
+
+void Session::setTicketNumber(const QString& number)
+{
+    ticketNumber_ = number;
+    emit ticketNumberChanged();
+}
+
+int iterationLimitFor(int upDown7Position)
+{
+    const SettingDef* def = findSetting(key::UpDown7.qname());
+    return clampToRange(*def, upDown7Position) * 1000;
+}
+
+} // namespace razoz

@@ -1,0 +1,44 @@
+#pragma once
+// One set of factories for the hand-placed controls of every page: each control gets its designed
+// name, caption, hint and place; numeric settings and check boxes take their range and design
+// value from the settings schema, so no caption, range or default is written twice.
+#include "app/setting_keys.h"
+
+#include <QRect>
+#include <QSpinBox>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace razoz {
+
+class ClickLabel;
+
+// A numeric setting: the edit box and its up-down control in one. The widget answers to the edit's
+// name (objectName, where the language files give the hint) and to the up-down's name (the
+// "upDownName" property, where the settings store and the calculation read the position).
+class SpinControl : public QSpinBox {
+    Q_OBJECT
+public:
+    SpinControl(QWidget* parent, IntKey upDown, const QString& editName);
+    QString upDownName() const { return property("upDownName").toString(); }
+};
+
+// Builds a spin control from the schema entry of `upDown`: range and design position from there.
+SpinControl* makeSpin(QWidget* parent, IntKey upDown, const char* editName, const QString& hint, QRect geometry = {});
+// A check box; checked as designed when a "Chekcbox…" setting belongs to it.
+QCheckBox* makeCheckBox(QWidget* parent, const char* name, const QString& caption, const QString& hint = {},
+                        QRect geometry = {});
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = {},
+                        QRect geometry = {});
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry = {});
+// A label that opens something when clicked (a chart, a web page).
+ClickLabel* makeLinkLabel(QWidget* parent, const char* name, const QString& caption, QRect geometry = {});
+// The small chart button that stands beside a rule and shows the statistic it relies on.
+QToolButton* makeChartShortcut(QWidget* parent, const char* name, const QString& hint, QRect geometry = {});
+
+} // namespace razoz
