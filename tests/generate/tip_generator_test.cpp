@@ -284,6 +284,22 @@ TEST_F(GeneratorTest, AStopDuringARunEndsTheRowAfterItsTests)
     EXPECT_EQ(s.rows[0], RowValues{});
 }
 
+TEST_F(GeneratorTest, AnArchiveThatVanishesDuringTheRunEndsIt)
+{
+    setSpin(values, 8, 12);
+    run.onYield = [&](int n) {
+        if (n == 3) QFile::remove(dir.archivePath());
+    };
+    setBoxes(values, {8}, true);
+    StoredGenerationSettings s(values);
+    const GenerationResult r = generate(s, 42);
+    EXPECT_EQ(r.end, GenerationEnd::ArchiveFailure);
+    EXPECT_TRUE(r.rowsWritten);
+    EXPECT_FALSE(r.message.isEmpty());
+    EXPECT_EQ(run.lastStatus(1), r.message);
+    EXPECT_TRUE(s.checkBox8());
+}
+
 TEST(CandidateStatus, RowsTwoToFourPadBeforeTheSum)
 {
     const InterfaceTexts texts = germanTexts();
