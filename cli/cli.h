@@ -86,5 +86,6 @@ int archiveCommand(CliContext& ctx);
 int drawCommand(CliContext& ctx);
 int checkCommand(CliContext& ctx);
 int statsCommand(CliContext& ctx);
+int generateCommand(CliContext& ctx);
 
 } // namespace razoz::cli

@@ -21,15 +21,15 @@ const char* kUsage =
     "  draw [--date D] [--prev K | --next K] [--no-saturday] [--no-thursday]\n"
     "                                    the draw selected for a date, stepped K times\n"
     "  check [--date D] (--row a,b,c,d,e,f ... | --tips FILE) [--losnummer N]   the tip check\n"
-    "  stats KIND [--start D] [--end D] [--no-saturday] [--no-thursday]   one statistic as its bars\n";
+    "  stats KIND [--start D] [--end D] [--no-saturday] [--no-thursday]   one statistic as its bars\n"
+    "  generate [--seed N] [--lock R=a,b,c,d,e,f ...] [--rows N]   the tip calculation with the settings\n";
 
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("archive"), archiveCommand},
-        {QStringLiteral("draw"), drawCommand},
-        {QStringLiteral("check"), checkCommand},
-        {QStringLiteral("stats"), statsCommand},
+        {QStringLiteral("archive"), archiveCommand},   {QStringLiteral("draw"), drawCommand},
+        {QStringLiteral("check"), checkCommand},       {QStringLiteral("stats"), statsCommand},
+        {QStringLiteral("generate"), generateCommand},
     };
     return table;
 }

@@ -1,0 +1,116 @@
+// The tip calculation over the real archive (4,185 draws): a whole calculation with the default
+// settings, the run rate when no row can pass, and one candidate through all thirteen tests.
+#include "../tests/generate/real_draws.h"
+#include "app/languages.h"
+#include "archive/draw_archive.h"
+#include "generate/pool_builder.h"
+#include "generate/row_rules.h"
+#include "generate/stored_generation_settings.h"
+#include "generate/tip_generator.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace razoz;
+
+namespace {
+
+struct RealArchive {
+    QTemporaryDir dir;
+    QString path;
+    RealArchive()
+    {
+        DrawArchive a(dir.filePath(QStringLiteral("dovovuduv.dat")));
+        a.createEmpty();
+        a.append(test::realDraws());
+        path = a.path();
+    }
+};
+
+RealArchive& archive()
+{
+    static RealArchive a;
+    return a;
+}
+
+SettingsValues defaults()
+{
+    SettingsValues v;
+    v.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2026, 9, 7)));
+    return v;
+}
+
+void BM_FullCalculation(benchmark::State& state)
+{
+    SettingsValues v = defaults();
+    v.setValue(QStringLiteral("UpDown8"), 12);
+    StoredGenerationSettings s(v);
+    const InterfaceTexts texts(germanInterfaceTexts());
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        QuietRunControl run;
+        RandomGenerator random(seed++);
+        GenerationResult r = generateTips(s, archive().path, {}, run, random, texts);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_FullCalculation)->Unit(benchmark::kMillisecond);
+
+// The default budget of 50,000 runs spent on row 1: rejected by the sum range, or by the first
+// history window (two hits within 500 draws, after every cheap test has passed).
+void BM_SpentBudget(benchmark::State& state)
+{
+    SettingsValues v = defaults();
+    if (state.range(0) == 0) {
+        v.setValue(QStringLiteral("UpDown1"), 279);
+        v.setValue(QStringLiteral("UpDown2"), 279);
+    } else {
+        v.setValue(QStringLiteral("UpDown17"), 2);
+        v.setValue(QStringLiteral("UpDown18"), 500);
+    }
+    StoredGenerationSettings s(v);
+    const InterfaceTexts texts(germanInterfaceTexts());
+    for (auto _ : state) {
+        QuietRunControl run;
+        RandomGenerator random(3);
+        GenerationResult r = generateTips(s, archive().path, {}, run, random, texts);
+        if (r.runCounter != 50000) state.SkipWithError("the budget was not spent");
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetItemsProcessed(state.iterations() * 50000);
+}
+BENCHMARK(BM_SpentBudget)->Arg(0)->Arg(1)->ArgNames({"history"})->Unit(benchmark::kMillisecond);
+
+// A candidate that passes every test: each history test reads its whole window.
+void BM_OneCandidateAllTests(benchmark::State& state)
+{
+    SettingsValues v = defaults();
+    for (int n : {3, 4, 5, 8, 9, 18, 22, 23, 24, 25, 26, 27, 28, 34, 35})
+        v.setValue(QStringLiteral("Chekcbox%1").arg(n), true);
+    v.setValue(QStringLiteral("Chekcbox18"), false);
+    v.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1985, 10, 17)));
+    v.setValue(QStringLiteral("UpDown6"), 6);
+    v.setValue(QStringLiteral("UpDown17"), 6);
+    v.setValue(QStringLiteral("UpDown18"), 500);
+    v.setValue(QStringLiteral("UpDown20"), 6);
+    v.setValue(QStringLiteral("UpDown21"), 500);
+    v.setValue(QStringLiteral("UpDown3"), 5);
+    v.setValue(QStringLiteral("UpDown10"), 0);
+    v.setValue(QStringLiteral("UpDown15"), 0);
+    v.setValue(QStringLiteral("UpDown16"), 0);
+    StoredGenerationSettings s(v);
+    ReferenceDraws ref;
+    SlipRows slip{};
+    slip[0] = {1, 2, 3, 4, 5, 6};
+    slip[1] = {7, 8, 9, 10, 11, 12};
+    DrawHistory history(archive().path);
+    const RowValues candidate{3, 4, 17, 29, 38, 44};
+    if (CheckRow(candidate, 2, slip, ref, s, history) != RowTest::None) state.SkipWithError("the candidate fails");
+    for (auto _ : state) benchmark::DoNotOptimize(CheckRow(candidate, 2, slip, ref, s, history));
+}
+BENCHMARK(BM_OneCandidateAllTests)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,184 @@
+#include "archive/draw_archive.h"
+#include "generate/row_rules.h"
+#include "generate_support.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+using namespace razoz::test;
+
+namespace {
+
+struct RowCase {
+    RowValues sorted;
+    bool pair, triple;
+};
+class RowShape : public ::testing::TestWithParam<RowCase> {};
+
+TEST_P(RowShape, PairsAndTriplesOfSortedNeighbours)
+{
+    EXPECT_EQ(hasPair(GetParam().sorted), GetParam().pair);
+    EXPECT_EQ(hasTriple(GetParam().sorted), GetParam().triple);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RowShape,
+    ::testing::Values(RowCase{{1, 3, 5, 7, 9, 11}, false, false}, RowCase{{1, 2, 5, 7, 9, 11}, true, false},
+                      RowCase{{1, 3, 5, 7, 10, 11}, true, false}, RowCase{{1, 3, 4, 5, 9, 11}, true, true},
+                      RowCase{{1, 3, 5, 9, 10, 11}, true, true}, RowCase{{28, 29, 30, 31, 40, 49}, true, true},
+                      RowCase{{1, 2, 4, 5, 7, 8}, true, false}));
+
+class RowRulesTest : public ::testing::Test {
+protected:
+    RowRulesTest()
+    {
+        noRowTests(values);
+        values.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2020, 12, 31)));
+        values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(2000, 1, 1)));
+    }
+    RowTest check(const RowValues& c, int row = 0)
+    {
+        StoredGenerationSettings s(values);
+        DrawHistory history(dir.archivePath());
+        return CheckRow(c, row, slip, ref, s, history);
+    }
+    ProgramDir dir;
+    SettingsValues values;
+    SlipRows slip{};
+    ReferenceDraws ref;
+};
+
+TEST_F(RowRulesTest, SumBoundsAreInclusive)
+{
+    dir.writeArchive({});
+    setSpin(values, 1, 21);
+    setSpin(values, 2, 21);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::None);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 7}), RowTest::SumRange);
+    setSpin(values, 1, 23);
+    setSpin(values, 2, 279);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 7}), RowTest::SumRange);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 8}), RowTest::None);
+}
+
+TEST_F(RowRulesTest, SlipOverlapStartsAtTheThirdRow)
+{
+    dir.writeArchive({});
+    setBoxes(values, {3, 24}, true);
+    setSpin(values, 3, 2);
+    setSpin(values, 9, 0);
+    slip[0] = {1, 2, 3, 4, 5, 6};
+    slip[1] = {1, 2, 3, 10, 11, 12};
+    // Row 2 is never compared with row 1.
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 6}, 1), RowTest::None);
+    // Three or more in common with every earlier row fails; with one of them at most two passes.
+    EXPECT_EQ(check({1, 2, 3, 20, 30, 40}, 2), RowTest::SlipOverlap);
+    EXPECT_EQ(check({1, 2, 10, 20, 30, 40}, 2), RowTest::None);
+}
+
+TEST_F(RowRulesTest, EveryRowBoundsAndAnEmptiedRow)
+{
+    dir.writeArchive({});
+    setBoxes(values, {27}, true);
+    setSpin(values, 9, 1);
+    setSpin(values, 3, 5);
+    slip[0] = {1, 2, 3, 4, 5, 6};
+    slip[1] = {}; // emptied: overlap 0 with every candidate
+    EXPECT_EQ(check({1, 20, 21, 30, 40, 45}, 2), RowTest::SlipOverlap);
+    slip[1] = {20, 22, 24, 26, 28, 30};
+    EXPECT_EQ(check({1, 20, 21, 31, 40, 45}, 2), RowTest::None);
+    // A locked row with a number twice counts it twice.
+    EXPECT_EQ(overlapCount(RowValues{5, 6, 7, 8, 9, 10}, RowValues{5, 5, 0, 0, 0, 0}), 2);
+}
+
+TEST_F(RowRulesTest, LastDrawLimitCountsTheComplementaryOnlyWhenAsked)
+{
+    dir.writeArchive({});
+    setBoxes(values, {4}, true);
+    setSpin(values, 4, 1);
+    ref.last = {1, 2, 3, 4, 5, 6, 40, 7};
+    setBoxes(values, {35}, false);
+    EXPECT_EQ(check({1, 10, 20, 30, 40, 45}), RowTest::None);
+    setBoxes(values, {35}, true);
+    EXPECT_EQ(check({1, 10, 20, 30, 40, 45}), RowTest::LastDraw);
+    // The Reintegro digit never counts.
+    EXPECT_EQ(check({1, 7, 20, 30, 41, 45}), RowTest::None);
+    // Limit 0 is left to the pool.
+    setSpin(values, 4, 0);
+    EXPECT_EQ(check({1, 2, 3, 30, 40, 45}), RowTest::None);
+}
+
+TEST_F(RowRulesTest, TheFirstFailingTestInTheOrderRejects)
+{
+    dir.writeArchive({draw(QDate(2020, 12, 24), {1, 2, 3, 4, 5, 6}, 7)});
+    setBoxes(values, {9, 22, 25}, true);
+    setSpin(values, 6, 4);
+    setSpin(values, 10, 6);
+    setSpin(values, 15, 6);
+    setSpin(values, 1, 100);
+    // Sum (test 4) before even numbers (8), before the archive (12), before primes (13).
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::SumRange);
+    setSpin(values, 1, 21);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::MinEven);
+    setSpin(values, 15, 0);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::NeverWon);
+    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::MinPrimes);
+}
+
+TEST_F(RowRulesTest, SixHitsWithAndWithoutTheComplementary)
+{
+    dir.writeArchive({draw(QDate(2010, 5, 6), {1, 2, 3, 4, 5, 6}, 7)});
+    setBoxes(values, {9}, true);
+    setSpin(values, 6, 6);
+    setBoxes(values, {35}, false);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 7}), RowTest::None);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::NeverWon);
+    setBoxes(values, {35}, true);
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 7}), RowTest::NeverWon);
+    // The start date itself lies outside the window.
+    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(2010, 5, 6)));
+    EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::None);
+}
+
+TEST_F(RowRulesTest, RecentWindowAndDrawDays)
+{
+    // End 31.12.2020 (a Thursday); 4 draws are 14 days: 17.12. is outside, 19.12. inside.
+    const double end = toDays(QDate(2020, 12, 31));
+    values.setValue(QStringLiteral("DateTimePicker1"), end);
+    setBoxes(values, {28}, true);
+    setSpin(values, 17, 3);
+    setSpin(values, 18, 4);
+    dir.writeArchive({draw(QDate(2020, 12, 17), {1, 2, 3, 40, 41, 42}, 7)});
+    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::None);
+    dir.writeArchive({draw(QDate(2020, 12, 19), {1, 2, 3, 40, 41, 42}, 7)});
+    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::RecentFirst);
+    // A Saturday draw does not count for Thursdays only, nor with both boxes off.
+    setBoxes(values, {16}, false);
+    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::None);
+    setBoxes(values, {17}, false);
+    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::None);
+}
+
+TEST_F(RowRulesTest, HistorySeesAnArchiveChangedMeanwhile)
+{
+    dir.writeArchive({draw(QDate(2010, 5, 6), {1, 2, 3, 4, 5, 6}, 7)});
+    DrawHistory history(dir.archivePath());
+    const std::uint64_t row = numberMask(RowValues{1, 2, 3, 4, 5, 9}.data(), 6);
+    const double start = toDays(QDate(2000, 1, 1)), end = toDays(QDate(2020, 1, 1));
+    EXPECT_FALSE(history.hasNoHitRecord(row, start, end, 5, {}, false));
+    EXPECT_FALSE(history.hasNoHitRecord(row, start, end, 5, {}, false));
+    EXPECT_EQ(history.loads(), 1);
+    // The same size, another content and a later modification time.
+    dir.writeArchive({draw(QDate(2010, 5, 6), {11, 12, 13, 14, 15, 16}, 17)});
+    QFile f(dir.archivePath());
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime);
+    f.close();
+    EXPECT_TRUE(history.hasNoHitRecord(row, start, end, 5, {}, false));
+    EXPECT_EQ(history.loads(), 2);
+    QFile::remove(dir.archivePath());
+    EXPECT_THROW(history.hasNoHitRecord(row, start, end, 5, {}, false), ArchiveError);
+}
+
+} // namespace

@@ -1,0 +1,313 @@
+#include "generate/tip_generator.h"
+#include "generate_support.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace razoz;
+using namespace razoz::test;
+
+namespace {
+
+// Counts the runs (one yield each) and can act at a given run.
+class CountingRun : public QuietRunControl {
+public:
+    int yields = 0;
+    std::function<void(int)> onYield;
+    void yield() override
+    {
+        ++yields;
+        if (onYield) onYield(yields);
+    }
+};
+
+// Records when the calculation changes one of the four settings.
+class RecordingSettings : public StoredGenerationSettings {
+public:
+    RecordingSettings(SettingsValues& v, const CountingRun& run) : StoredGenerationSettings(v), run_(run) {}
+    std::vector<std::tuple<QString, int, int>> changes; // setting, value, run
+    void setCheckBox8(bool c) override
+    {
+        changes.emplace_back(QStringLiteral("CheckBox8"), int(c), run_.yields);
+        StoredGenerationSettings::setCheckBox8(c);
+    }
+    void setUpDown4(int p) override
+    {
+        changes.emplace_back(QStringLiteral("UpDown4"), p, run_.yields);
+        StoredGenerationSettings::setUpDown4(p);
+    }
+    void setUpDown5(int p) override
+    {
+        changes.emplace_back(QStringLiteral("UpDown5"), p, run_.yields);
+        StoredGenerationSettings::setUpDown5(p);
+    }
+    void setUpDown6(int p) override
+    {
+        changes.emplace_back(QStringLiteral("UpDown6"), p, run_.yields);
+        StoredGenerationSettings::setUpDown6(p);
+    }
+
+private:
+    const CountingRun& run_;
+};
+
+class GeneratorTest : public ::testing::Test {
+protected:
+    GeneratorTest()
+    {
+        static const std::vector<DrawRecord> real = realDraws();
+        dir.writeArchive(real);
+        values.setValue(QStringLiteral("DateTimePicker1"), lastRealDrawDay());
+    }
+    GenerationResult generate(std::uint32_t seed = 4711, GenerationObserver* observer = nullptr)
+    {
+        StoredGenerationSettings s(values);
+        return generate(s, seed, observer);
+    }
+    GenerationResult generate(GenerationSettings& s, std::uint32_t seed, GenerationObserver* observer = nullptr)
+    {
+        RandomGenerator random(seed);
+        GenerationHooks hooks;
+        hooks.observer = observer;
+        return generateTips(s, dir.archivePath(), locked, run, random, texts, hooks);
+    }
+    // Settings no row can meet: the only row with sum 279 holds a triple.
+    void noRowPasses()
+    {
+        setSpin(values, 1, 279);
+        setSpin(values, 2, 279);
+        setBoxes(values, {18}, true);
+    }
+
+    ProgramDir dir;
+    SettingsValues values;
+    LockedRows locked;
+    CountingRun run;
+    InterfaceTexts texts = germanTexts();
+};
+
+TEST_F(GeneratorTest, DefaultsGiveTheRequestedRowsReproducibly)
+{
+    const GenerationResult a = generate(42);
+    EXPECT_EQ(a.end, GenerationEnd::Finished);
+    EXPECT_EQ(a.status, texts.text(26));
+    EXPECT_EQ(a.iterationLimit, 50000);
+    // The rows of seed 42 over the real archive: one more or one less random draw anywhere
+    // changes them.
+    const SlipRows expected{{{9, 10, 30, 32, 39, 41},
+                             {1, 10, 22, 25, 42, 44},
+                             {4, 9, 16, 25, 35, 47},
+                             {10, 26, 30, 35, 43, 47},
+                             {7, 9, 13, 25, 32, 47},
+                             {9, 10, 15, 31, 35, 39},
+                             {9, 14, 24, 32, 42, 47},
+                             {4, 7, 13, 25, 32, 41},
+                             {},
+                             {},
+                             {},
+                             {}}};
+    EXPECT_EQ(a.rows, expected);
+    EXPECT_EQ(a.runCounter, 26);
+    for (int r = 0; r < 8; ++r) {
+        EXPECT_TRUE(std::is_sorted(a.rows[r].begin(), a.rows[r].end()));
+        EXPECT_EQ(a.sums[r], rowSum(a.rows[r]));
+        // The last draw's numbers were taken out of the pool.
+        for (int n : {18, 27, 28, 33, 46, 48, 23}) EXPECT_EQ(std::count(a.rows[r].begin(), a.rows[r].end(), n), 0);
+    }
+    for (int r = 8; r < 12; ++r) EXPECT_EQ(a.sums[r], 0);
+
+    const GenerationResult b = generate(42);
+    EXPECT_EQ(b.rows, a.rows);
+    EXPECT_NE(generate(43).rows, a.rows);
+}
+
+TEST_F(GeneratorTest, ALockedRowStaysUnsortedAndLaterRowsAreTestedAgainstIt)
+{
+    locked[0] = TipRowTexts{"40", "3", "17", "22", "9", "31"};
+    setBoxes(values, {27}, true);
+    setSpin(values, 9, 0);
+    setSpin(values, 3, 1);
+    setSpin(values, 8, 4);
+    const GenerationResult r = generate();
+    EXPECT_EQ(r.rows[0], (RowValues{40, 3, 17, 22, 9, 31}));
+    EXPECT_FALSE(r.sums[0]);
+    for (int row = 2; row < 4; ++row) EXPECT_LE(overlapCount(r.rows[row], r.rows[0]), 1) << row;
+}
+
+TEST_F(GeneratorTest, ABadLockedRowChangesNothing)
+{
+    locked[3] = TipRowTexts{"1", "2", "", "4", "5", "6"};
+    setBoxes(values, {8}, true);
+    StoredGenerationSettings s(values);
+    const GenerationResult r = generate(s, 1);
+    EXPECT_EQ(r.end, GenerationEnd::BadLockedRow);
+    EXPECT_FALSE(r.rowsWritten);
+    EXPECT_TRUE(r.message.contains(QStringLiteral("4. Tipp")));
+    EXPECT_EQ(run.yields, 0);
+    EXPECT_TRUE(s.checkBox8());
+}
+
+TEST_F(GeneratorTest, MissingArchiveEndsBeforeAnyRow)
+{
+    QFile::remove(dir.archivePath());
+    const GenerationResult r = generate();
+    EXPECT_EQ(r.end, GenerationEnd::ArchiveMissing);
+    EXPECT_FALSE(r.rowsWritten);
+}
+
+TEST_F(GeneratorTest, APoolOfFewerThanSixNumbersDrawsNothing)
+{
+    noPoolPreferences(values);
+    setBoxes(values, {15}, true);
+    locked[1] = TipRowTexts{"1", "2", "3", "4", "5", "6"};
+    const GenerationResult r = generate();
+    EXPECT_EQ(r.end, GenerationEnd::PoolTooSmall);
+    EXPECT_EQ(r.runCounter, 0);
+    EXPECT_EQ(r.status, texts.text(25));
+    EXPECT_EQ(r.rows[1], (RowValues{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(r.rows[0], RowValues{});
+}
+
+struct Loosening {
+    int budget;     // thousands
+    bool lockFirst; // rows 1 and 2 locked, so rows 3.. spend the budget
+    std::vector<std::tuple<QString, int, int>> during;
+};
+class LooseningTest : public GeneratorTest, public ::testing::WithParamInterface<Loosening> {};
+
+TEST_P(LooseningTest, FourSettingsAreLoosenedAtTheirRunsAndRestored)
+{
+    noRowPasses();
+    setSpin(values, 7, GetParam().budget);
+    setBoxes(values, {8}, true);
+    setSpin(values, 4, 0);
+    setSpin(values, 5, 1);
+    setSpin(values, 6, 5);
+    if (GetParam().lockFirst) {
+        locked[0] = TipRowTexts{"1", "2", "3", "4", "5", "6"};
+        locked[1] = TipRowTexts{"7", "8", "9", "10", "11", "12"};
+    }
+    RecordingSettings s(values, run);
+    const GenerationResult r = generate(s, 9);
+    EXPECT_EQ(r.end, GenerationEnd::BudgetSpent);
+    EXPECT_EQ(r.status, texts.text(25));
+    EXPECT_EQ(r.runCounter, GetParam().budget * 1000);
+    for (int row = 2; row < 12; ++row) EXPECT_EQ(r.rows[row], RowValues{});
+    ASSERT_GE(s.changes.size(), 4u);
+    const std::vector<std::tuple<QString, int, int>> during(s.changes.begin(), s.changes.end() - 4);
+    EXPECT_EQ(during, GetParam().during);
+    const int end = r.runCounter;
+    const std::vector<std::tuple<QString, int, int>> restored(s.changes.end() - 4, s.changes.end());
+    EXPECT_EQ(restored, (std::vector<std::tuple<QString, int, int>>{
+                            {"CheckBox8", 1, end}, {"UpDown4", 0, end}, {"UpDown5", 1, end}, {"UpDown6", 5, end}}));
+    EXPECT_TRUE(s.checkBox8());
+    EXPECT_EQ(s.upDown6(), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Budgets, LooseningTest,
+                         ::testing::Values(Loosening{50,
+                                                     true,
+                                                     {{"CheckBox8", 0, 25000},
+                                                      {"UpDown6", 6, 30000},
+                                                      {"UpDown5", 2, 40000},
+                                                      {"UpDown4", 1, 40000},
+                                                      {"UpDown5", 3, 45000},
+                                                      {"UpDown4", 2, 45000}}},
+                                           // Row 1 spends the budget: the limits of rows 3 to 12 are never loosened.
+                                           Loosening{50, false, {{"CheckBox8", 0, 25000}}},
+                                           Loosening{19,
+                                                     true,
+                                                     {{"UpDown5", 2, 9000},
+                                                      {"UpDown4", 1, 9000},
+                                                      {"CheckBox8", 0, 9500},
+                                                      {"UpDown5", 3, 14000},
+                                                      {"UpDown4", 2, 14000}}},
+                                           Loosening{1, true, {{"CheckBox8", 0, 500}}}));
+
+// Rows are admitted from a given run on: a change during the run counts from the next candidate.
+TEST_F(GeneratorTest, ACandidatePassingOnTheLastRunIsEmptied)
+{
+    for (int opening : {999, 1000}) {
+        SCOPED_TRACE(opening);
+        noRowTests(values);
+        noRowPasses();
+        setSpin(values, 7, 1);
+        StoredGenerationSettings s(values);
+        run.yields = 0;
+        run.onYield = [&](int n) {
+            if (n == opening)
+                s.setValue(QStringLiteral("UpDown1"), 21), s.setValue(QStringLiteral("UpDown2"), 279),
+                    s.setValue(QStringLiteral("Chekcbox18"), false);
+        };
+        const GenerationResult r = generate(s, 5);
+        EXPECT_EQ(r.runCounter, 1000);
+        EXPECT_EQ(r.status, texts.text(25));
+        // Row 1 passes on run 999 and stays; row 2 then passes on run 1000 and is emptied.
+        EXPECT_EQ(r.rows[0] != RowValues{}, opening == 999);
+        EXPECT_EQ(r.rows[1], RowValues{});
+    }
+}
+
+class StopAfterRow : public GenerationObserver {
+public:
+    CountingRun* run = nullptr;
+    int row = 0;
+    void rowFinished(int r, const RowValues&, std::optional<int>) override
+    {
+        if (r == row) run->requestStop();
+    }
+};
+
+TEST_F(GeneratorTest, AStopLeavesTheLaterRowsEmpty)
+{
+    setSpin(values, 8, 12);
+    StopAfterRow stop;
+    stop.run = &run;
+    stop.row = 2;
+    const GenerationResult r = generate(42, &stop);
+    EXPECT_EQ(r.end, GenerationEnd::Stopped);
+    EXPECT_EQ(r.status, texts.text(26));
+    for (int row = 0; row < 3; ++row) EXPECT_NE(r.rows[row], RowValues{}) << row;
+    for (int row = 3; row < 12; ++row) EXPECT_EQ(r.rows[row], RowValues{}) << row;
+}
+
+// A stop during a run lets that candidate finish its tests, then ends the row.
+TEST_F(GeneratorTest, AStopDuringARunEndsTheRowAfterItsTests)
+{
+    noRowPasses();
+    run.onYield = [&](int n) {
+        if (n == 7) run.requestStop();
+    };
+    const GenerationResult s = generate(42);
+    EXPECT_EQ(s.runCounter, 7);
+    EXPECT_EQ(s.rows[0], RowValues{});
+}
+
+TEST_F(GeneratorTest, AnArchiveThatVanishesDuringTheRunEndsIt)
+{
+    setSpin(values, 8, 12);
+    run.onYield = [&](int n) {
+        if (n == 3) QFile::remove(dir.archivePath());
+    };
+    setBoxes(values, {8}, true);
+    StoredGenerationSettings s(values);
+    const GenerationResult r = generate(s, 42);
+    EXPECT_EQ(r.end, GenerationEnd::ArchiveFailure);
+    EXPECT_TRUE(r.rowsWritten);
+    EXPECT_FALSE(r.message.isEmpty());
+    EXPECT_EQ(run.lastStatus(1), r.message);
+    EXPECT_TRUE(s.checkBox8());
+}
+
+TEST(CandidateStatus, RowsTwoToFourPadBeforeTheSum)
+{
+    const InterfaceTexts texts = germanTexts();
+    const RowValues v{4, 9, 17, 22, 30, 41};
+    EXPECT_EQ(candidateStatus(0, v, 123, texts), QStringLiteral("1.Tipp:  4 9  17  22  30  41  QS: 123"));
+    EXPECT_EQ(candidateStatus(1, v, 123, texts), QStringLiteral("2.Tipp:  4 9  17  22  30  41   QS: 123"));
+    EXPECT_EQ(candidateStatus(2, v, 123, texts), QStringLiteral("3.Tipp:  4 9  17  22  30  41    QS: 123"));
+    EXPECT_EQ(candidateStatus(3, v, 123, texts), QStringLiteral("4.Tipp:  4 9  17  22  30  41   QS: 123"));
+}
+
+} // namespace
