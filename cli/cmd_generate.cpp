@@ -25,14 +25,11 @@ SettingsValues startUpValues(const CliContext& ctx)
             if (v.status == ReadStatus::Ok) values.setValue(d->name, v.value);
         }
     }
-    const QString saturday = QStringLiteral("Chekcbox16"), thursday = QStringLiteral("Chekcbox17");
-    if (!values.boolValue(saturday) && !values.boolValue(thursday)) {
-        values.setValue(saturday, true);
-        values.setValue(thursday, true);
-    }
-    const SettingDef* picker = findSetting(QStringLiteral("DateTimePicker2"));
-    values.setValue(picker->name,
-                    startDateFromStore(ctx.storedValue(picker->name), picker->defaultValue.toDouble(), today()));
+    const DrawDays days = atLeastOneDrawDay({values.get(key::Chekcbox16), values.get(key::Chekcbox17)});
+    values.set(key::Chekcbox16, days.saturday);
+    values.set(key::Chekcbox17, days.thursday);
+    values.set(key::DateTimePicker2,
+               startDateFromStore(ctx.storedValue(key::DateTimePicker2.qname()), kDesignStartDay, today()));
     return values;
 }
 
