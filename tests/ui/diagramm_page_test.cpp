@@ -133,7 +133,6 @@ TEST(DiagrammPage, Panel7ButtonsFillSeries2)
     click(f.page.SpeedButton9);
     EXPECT_EQ(chart.drawnHeight(1), 3); // 2: in neither of the two counted draws
     QTest::qWait(50);
-    f.page.grab().save(QStringLiteral("/tmp/razoz_diagramm_overdue.png"));
 }
 
 TEST(DiagrammPage, TheSmallestBarStaysVisibleAboveFixedLimits)
@@ -244,7 +243,6 @@ TEST(DiagrammPage, ButtonsOfOtherPagesAndPageSwitches)
     click(mathematisch.SpeedButton31);
     EXPECT_EQ(f.page.lastStatistic(), Statistic::Even);
     EXPECT_EQ(f.pageSwitches, 5);
-    mathematischPage.grab().save(QStringLiteral("/tmp/razoz_mathematisch_shortcuts.png"));
 }
 
 TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
