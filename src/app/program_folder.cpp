@@ -17,13 +17,13 @@ QString withSeparator(QString folder)
     return folder;
 }
 
-bool writable(const QString& folder)
+} // namespace
+
+bool folderWritable(const QString& folder)
 {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".write-probe-XXXXXX")));
     return probe.open();
 }
-
-} // namespace
 
 void seedMissing(const QString& from, const QString& to)
 {
@@ -40,7 +40,8 @@ void seedMissing(const QString& from, const QString& to)
     }
 }
 
-QString resolveProgramFolder(const QString& override, const QString& executableFolder)
+QString resolveProgramFolder(const QString& override, const QString& executableFolder,
+                             const std::function<bool(const QString&)>& isWritable)
 {
     QString chosen = override;
     if (chosen.isEmpty()) chosen = qEnvironmentVariable("RAZOZ_HOME");
@@ -48,7 +49,7 @@ QString resolveProgramFolder(const QString& override, const QString& executableF
         QDir().mkpath(chosen);
         return withSeparator(chosen);
     }
-    if (writable(executableFolder)) return withSeparator(executableFolder);
+    if (isWritable(executableFolder)) return withSeparator(executableFolder);
     QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     user = QDir(user).filePath(QStringLiteral("Razoz-Quorex"));
     QDir().mkpath(user);

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 using namespace razoz;
 
 TEST(ProgramFolder, OverrideThenEnvironmentThenExecutableFolder)
@@ -22,17 +24,57 @@ TEST(ProgramFolder, OverrideThenEnvironmentThenExecutableFolder)
     EXPECT_EQ(resolveProgramFolder({}, exe.path()), exe.path());
 }
 
+namespace {
+// Points the per-user data folder at a temporary folder for one test.
+struct UserDataHome {
+    explicit UserDataHome(const QString& path) { qputenv("XDG_DATA_HOME", path.toUtf8()); }
+    ~UserDataHome() { qunsetenv("XDG_DATA_HOME"); }
+};
+} // namespace
+
 TEST(ProgramFolder, ReadOnlyInstallUsesSeededUserFolder)
 {
-    if (geteuid() == 0) GTEST_SKIP() << "root can write to read-only folders";
     test::ProgramDir exe, home;
     exe.writeFile("land/meldungen.txt.de", "Text 0\n");
-    QFile::setPermissions(exe.path(), QFile::ReadOwner | QFile::ExeOwner);
-    qputenv("XDG_DATA_HOME", home.path().toUtf8());
-    const QString folder = resolveProgramFolder({}, exe.path());
-    QFile::setPermissions(exe.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_TRUE(folder.startsWith(home.path()));
-    EXPECT_TRUE(QFile::exists(folder + "land/meldungen.txt.de"));
+    exe.writeFile("dovovuduv.dat", QByteArray(32, '\0'));
+    UserDataHome user(home.path());
+    QStringList asked;
+    const QString folder = resolveProgramFolder({}, exe.path(), [&](const QString& f) {
+        asked << f;
+        return false;
+    });
+    EXPECT_EQ(asked, QStringList{exe.path()});
+    EXPECT_EQ(folder, home.path() + "Razoz-Quorex/");
+    EXPECT_EQ(home.readFile("Razoz-Quorex/land/meldungen.txt.de"), "Text 0\n");
+    EXPECT_EQ(home.readFile("Razoz-Quorex/dovovuduv.dat"), QByteArray(32, '\0'));
+    // Once the user folder exists, a later start uses it as it is.
+    home.writeFile("Razoz-Quorex/land/meldungen.txt.de", "Eigener Text\n");
+    EXPECT_EQ(resolveProgramFolder({}, exe.path(), [](const QString&) { return false; }), folder);
+    EXPECT_EQ(home.readFile("Razoz-Quorex/land/meldungen.txt.de"), "Eigener Text\n");
+}
+
+TEST(ProgramFolder, WritableIsTriedNotGuessed)
+{
+    test::ProgramDir dir;
+    EXPECT_TRUE(folderWritable(dir.path()));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty())
+        << "the probe file is removed";
+    EXPECT_FALSE(folderWritable(dir.path() + "missing"));
+    // Nobody, root included, creates anything below a regular file.
+    dir.writeFile("plain", "x");
+    EXPECT_FALSE(folderWritable(dir.path() + "plain"));
+    EXPECT_FALSE(folderWritable(dir.path() + "plain/sub"));
+    if (geteuid() != 0) {
+        dir.writeFile("locked/a", "x");
+        QFile::setPermissions(dir.file("locked"), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(folderWritable(dir.file("locked")));
+        QFile::setPermissions(dir.file("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // An install folder nobody can write to: the user folder is taken.
+    test::ProgramDir home;
+    UserDataHome user(home.path());
+    EXPECT_EQ(resolveProgramFolder({}, dir.path() + "plain/sub"), home.path() + "Razoz-Quorex/");
 }
 
 TEST(ProgramFolder, SeedingNeverOverwrites)

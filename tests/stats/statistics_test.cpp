@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 using namespace razoz;
@@ -314,3 +315,106 @@ TEST(Statistics, DamagedRecordsStayInsideTheTables)
     EXPECT_EQ(primesPerDraw(dir.archivePath(), r, {}).bars[0].y, 1); // 66 is no prime
     EXPECT_EQ(evenPerDraw(dir.archivePath(), r, {}).bars[3].y, 2);   // 0, 50, 66 / 2, 4, 6
 }
+
+namespace {
+
+// Four draws on Thursdays and Saturdays, draw i holding `withProperty[i]` numbers that have the
+// property and six minus that many that lack it.
+struct ShareCase {
+    Statistic statistic;
+    std::array<int, 4> withProperty;
+    const char* title;
+};
+
+void PrintTo(const ShareCase& c, std::ostream* os)
+{
+    *os << c.title;
+}
+
+std::vector<DrawRecord> drawsWith(Statistic s, const std::array<int, 4>& withProperty)
+{
+    const std::array<int, 6> primes{2, 3, 5, 7, 11, 13}, nonPrimes{1, 4, 6, 8, 9, 10};
+    const std::array<int, 6> odd{1, 3, 5, 7, 9, 11}, even{2, 4, 6, 8, 10, 12};
+    const auto& has = s == Statistic::Primes ? primes : s == Statistic::Odd ? odd : even;
+    const auto& lacks = s == Statistic::Primes ? nonPrimes : s == Statistic::Odd ? even : odd;
+    std::vector<DrawRecord> out;
+    QDate date(2005, 4, 7);
+    for (int k : withProperty) {
+        DrawRecord r = draw(date, {});
+        for (int i = 0; i < 6; ++i) r.numbers[std::size_t(i)] = std::uint8_t(i < k ? has[i] : lacks[i - k]);
+        out.push_back(r);
+        date = date.addDays(date.dayOfWeek() == Qt::Thursday ? 2 : 5);
+    }
+    return out;
+}
+
+class PropertyShare : public ::testing::TestWithParam<ShareCase> {};
+
+} // namespace
+
+// The share of drawn numbers with the property lands exactly on a half with 3, 9, 15 or 21 of 24
+// numbers; halves go to the even neighbour.
+TEST_P(PropertyShare, HalvesRoundToTheEvenNeighbour)
+{
+    const ShareCase& c = GetParam();
+    ProgramDir dir;
+    dir.writeArchive(drawsWith(c.statistic, c.withProperty));
+    const BarChart chart =
+        runStatistic(c.statistic, dir.archivePath(), range(QDate(2005, 4, 2), QDate(2005, 4, 30)), numberedTexts());
+    EXPECT_EQ(barTotal(chart), 4);
+    EXPECT_EQ(chart.title, c.title);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statistics, PropertyShare,
+                         ::testing::Values(ShareCase{Statistic::Primes, {1, 1, 1, 0}, "t44 4 t1. 12% t45."},  // 12.5
+                                           ShareCase{Statistic::Primes, {3, 3, 3, 0}, "t44 4 t1. 38% t45."},  // 37.5
+                                           ShareCase{Statistic::Odd, {3, 3, 3, 6}, "t46 4 t1.  62% t47."},    // 62.5
+                                           ShareCase{Statistic::Odd, {6, 6, 6, 3}, "t46 4 t1.  88% t47."},    // 87.5
+                                           ShareCase{Statistic::Even, {0, 1, 1, 1}, "t48 4 t1.  12% t49."},   // 12.5
+                                           ShareCase{Statistic::Even, {4, 4, 4, 3}, "t48 4 t1.  62% t49."},   // 62.5
+                                           ShareCase{Statistic::Primes, {2, 2, 2, 2}, "t44 4 t1. 33% t45."}), // 33.33
+                         [](const ::testing::TestParamInfo<ShareCase>& info) {
+                             return statisticName(info.param.statistic).toStdString() + "_" +
+                                    std::to_string(info.index);
+                         });
+
+namespace {
+
+// The primes up to 49, written out.
+constexpr std::array kPrimes{2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47};
+
+class PrimeTable : public ::testing::TestWithParam<int> {};
+
+} // namespace
+
+// Every number 1..49: red bar in the per-number charts exactly for the primes, and counted as a
+// prime per draw (chart and the generation's minimum-primes rule) exactly for the primes.
+TEST_P(PrimeTable, BarColourAndPrimeCount)
+{
+    const int n = GetParam();
+    const bool prime = std::find(kPrimes.begin(), kPrimes.end(), n) != kPrimes.end();
+
+    // n with five numbers that are no primes.
+    std::array<int, 6> six{n};
+    std::size_t used = 1;
+    for (int filler : {1, 4, 6, 8, 9, 10})
+        if (filler != n && used < six.size()) six[used++] = filler;
+    ProgramDir dir;
+    dir.writeArchive({draw(QDate(2005, 4, 7), {six[0], six[1], six[2], six[3], six[4], six[5]})});
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+
+    const BarChart frequency = numberFrequency(dir.archivePath(), r, numberedTexts());
+    ASSERT_EQ(frequency.bars.size(), 49u);
+    EXPECT_EQ(frequency.bars[std::size_t(n - 1)].x, n);
+    EXPECT_EQ(frequency.bars[std::size_t(n - 1)].color, prime ? BarColor::Red : BarColor::Green);
+    EXPECT_EQ(numberOverdue(dir.archivePath(), r, numberedTexts()).bars[std::size_t(n - 1)].color,
+              prime ? BarColor::Red : BarColor::Green);
+
+    const BarChart primes = primesPerDraw(dir.archivePath(), r, numberedTexts());
+    EXPECT_EQ(primes.bars[prime ? 1 : 0].y, 1);
+    EXPECT_EQ(barTotal(primes), 1);
+    EXPECT_EQ(primzahlen(six), prime ? 1 : 0);
+    EXPECT_EQ(isPrime(n), prime);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statistics, PrimeTable, ::testing::Range(1, 50));

@@ -137,7 +137,6 @@ TEST(DiagrammPage, Panel7ButtonsFillSeries2)
     click(f.page.SpeedButton9);
     EXPECT_EQ(chart.drawnHeight(1), 3); // 2: in neither of the two counted draws
     QTest::qWait(50);
-    f.page.grab().save(QStringLiteral("/tmp/razoz_diagramm_overdue.png"));
 }
 
 TEST(DiagrammPage, TheSmallestBarStaysVisibleAboveFixedLimits)

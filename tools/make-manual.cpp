@@ -1,11 +1,13 @@
-// The user guide "Razoz-Quorex.pdf" in the installation data. It is written by this helper:
-//   RAZOZ_WRITE_MANUAL=data/Razoz-Quorex.pdf build/debug/bin/test_app --gtest_filter=UserGuide.*
-#include <QFile>
+// razoz-manual FILE: writes the user guide "Razoz-Quorex.pdf" (A4, German) that the installation
+// data carries; scripts/make-manual renews data/Razoz-Quorex.pdf with it.
+#include <QFont>
+#include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QTextDocument>
 
-#include <gtest/gtest.h>
+#include <cstdio>
 
 namespace {
 
@@ -57,13 +59,16 @@ eingetragen werden.</p>
 <code>razoz-cli archive update</code> oder <code>razoz-cli stats frequency --json</code>.</p>
 )";
 
-} // namespace
-
-TEST(UserGuide, InstalledGuideIsAPdf)
+// Through a scratch file: an existing guide is replaced only by a complete one.
+bool writeGuide(const QString& path, QString& error)
 {
-    const QByteArray path = qgetenv("RAZOZ_WRITE_MANUAL");
-    if (!path.isEmpty()) {
-        QPdfWriter pdf(QString::fromLocal8Bit(path));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setTitle(QStringLiteral("Razoz-Quorex – Kurzanleitung"));
         pdf.setCreator(QStringLiteral("Tallwick"));
@@ -73,7 +78,29 @@ TEST(UserGuide, InstalledGuideIsAPdf)
         doc.setHtml(QString::fromUtf8(kGuide));
         doc.print(&pdf);
     }
-    QFile guide(QStringLiteral(RAZOZ_SOURCE_DIR "/data/Razoz-Quorex.pdf"));
-    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(guide.readAll().startsWith("%PDF-"));
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Text layout needs the font database of a GUI application, not a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: razoz-manual FILE.pdf\n");
+        return 2;
+    }
+    QString error;
+    if (!writeGuide(args[1], error)) {
+        std::fprintf(stderr, "razoz-manual: %s: %s\n", qPrintable(args[1]), qPrintable(error));
+        return 1;
+    }
+    return 0;
 }

@@ -29,8 +29,10 @@ inline std::vector<DrawRecord> syntheticArchive(int count, std::uint32_t seed = 
             do n = next(49) + 1;
             while (used[n]);
             used[n] = true;
-            if (k < 6) r.numbers[std::size_t(k)] = std::uint8_t(n);
-            else r.complementary = std::uint8_t(n);
+            if (k < 6)
+                r.numbers[std::size_t(k)] = std::uint8_t(n);
+            else
+                r.complementary = std::uint8_t(n);
         }
         r.reintegro = std::uint8_t(next(10));
         out.push_back(r);
