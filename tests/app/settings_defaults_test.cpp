@@ -189,7 +189,7 @@ QVariant changedValue(const SettingDef& d, int index)
         if (d.maximum > d.minimum) return d.defaultValue.toInt() == d.maximum ? d.minimum : d.maximum;
         return (index % 2 ? -1 : 1) * (100000 + index); // signed 32-bit values
     case SettingType::String: return QStringLiteral("%1 = \"Wert\"; äöü ß, %2").arg(d.name).arg(index);
-    case SettingType::Date: return settingsDays(1999, 12, 31) + 0.75;
+    case SettingType::Date: return toDays(1999, 12, 31) + 0.75;
     case SettingType::Byte: return 200;
     }
     return {};

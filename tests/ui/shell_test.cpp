@@ -467,3 +467,20 @@ TEST(Shell, LinksAndTheDocumentationGoToTheShell)
 }
 
 #include "shell_test.moc"
+
+TEST(Shell, TheHighestLanguageNumberIsStoredAndRestored)
+{
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    {
+        Shell w(dir);
+        w.action("Polnisch1")->trigger();
+        EXPECT_EQ(w.form.session().language(), 8);
+        w.form.close();
+    }
+    EXPECT_EQ(ini(dir).value("Sprache").toString(), "8");
+    Shell w(dir);
+    EXPECT_EQ(w.form.session().language(), 8);
+    EXPECT_TRUE(w.action("Polnisch1")->isChecked());
+    EXPECT_FALSE(w.action("Deutsch1")->isChecked());
+}
