@@ -4,7 +4,11 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -27,9 +31,10 @@ int setOf(BarColor c)
 }
 
 // Label every step-th x so that neighbouring labels keep about 30 pixels apart (the sum chart has
-// some 200 bars).
+// some 200 bars). Charts of up to 49 bars label every bar: a player looks a number up.
 int labelStep(int bars, int width)
 {
+    if (bars <= 49) return 1;
     const double perBar = double(std::max(width - 80, 100)) / std::max(bars, 1);
     for (int step : {1, 2, 5, 10, 20, 50, 100})
         if (perBar * step >= 30) return step;
@@ -84,7 +89,53 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     series2_->attachAxis(bottom_);
     series1_->setVisible(false);
     setChart(chart);
+
+    rangeItem_ = new QGraphicsSimpleTextItem(chart);
+    connect(chart, &QChart::plotAreaChanged, this, [this] { placeRangeItem(); });
+    connect(series2_, &QStackedBarSeries::hovered, this,
+            [this](bool on, int index, QBarSet*) { barHovered(on, index); });
     setBarChart({});
+}
+
+void ChartView::setRangeWords(const QString& smallest, const QString& largest)
+{
+    smallestWord_ = smallest;
+    largestWord_ = largest;
+    rangeItem_->setText(rangeText());
+    placeRangeItem();
+}
+
+QString ChartView::rangeText() const
+{
+    if (chart_.bars.empty()) return {};
+    double lo = chart_.bars.front().y, hi = lo;
+    for (const auto& b : chart_.bars) {
+        lo = std::min(lo, b.y);
+        hi = std::max(hi, b.y);
+    }
+    return QStringLiteral("%1: %2    %3: %4").arg(smallestWord_, numberText(lo), largestWord_, numberText(hi));
+}
+
+QString ChartView::barToolTip(int i) const
+{
+    if (i < 0 || i >= int(chart_.bars.size())) return {};
+    const ChartPoint& b = chart_.bars[std::size_t(i)];
+    return QStringLiteral("%1: %2\n%3").arg(numberText(b.x), numberText(b.y), rangeText());
+}
+
+void ChartView::barHovered(bool on, int index)
+{
+    if (on)
+        QToolTip::showText(QCursor::pos(), barToolTip(index), this);
+    else
+        QToolTip::hideText();
+}
+
+void ChartView::placeRangeItem()
+{
+    const QRectF plot = chart()->plotArea();
+    const QRectF text = rangeItem_->boundingRect();
+    rangeItem_->setPos(plot.right() - text.width() - 4, std::max(0.0, plot.top() - text.height() - 2));
 }
 
 void ChartView::setBarChart(const BarChart& value)
@@ -146,6 +197,9 @@ void ChartView::setBarChart(const BarChart& value)
     left_->setTickType(QValueAxis::TicksDynamic);
     left_->setTickAnchor(lo);
     left_->setTickInterval(interval);
+
+    rangeItem_->setText(rangeText());
+    placeRangeItem();
 }
 
 void ChartView::updateBottomLabels()
@@ -155,6 +209,18 @@ void ChartView::updateBottomLabels()
     for (const QString& label : bottom_->categoriesLabels()) bottom_->remove(label);
     const auto& bars = chart_.bars;
     const int step = labelStep(int(bars.size()), viewport()->width());
+    // Every label must fit its bar, or the axis leaves some out: the font shrinks to fit.
+    const double perBar = double(std::max(viewport()->width() - 80, 100)) / std::max<double>(int(bars.size()), 1);
+    QFont font = QFont();
+    QString widest;
+    for (const auto& b : bars)
+        if (numberText(b.x).size() > widest.size()) widest = numberText(b.x);
+    if (step == 1 && !widest.isEmpty()) {
+        font.setPixelSize(12);
+        while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(widest) + 3 > perBar)
+            font.setPixelSize(font.pixelSize() - 1);
+    }
+    bottom_->setLabelsFont(font);
     bool first = true;
     for (int i = 0; i < int(bars.size()); ++i) {
         const double x = bars[std::size_t(i)].x;

@@ -2,6 +2,7 @@
 #include "ui/controls.h"
 
 #include "archive/dates.h"
+#include "ui/date_picker.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -23,7 +24,7 @@ DatenbankPage::DatenbankPage(QWidget* parent) : QWidget(parent)
     Label29->setFrameShadow(QFrame::Sunken);
     useFixedWidthFont(Label29);
 
-    DateTimePicker1 = makeControl<QDateEdit>(this, "DateTimePicker1", {16, 52, 120, 24});
+    DateTimePicker1 = makeControl<DatePicker>(this, "DateTimePicker1", {16, 52, 120, 24});
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setMinimumDate(fromDays(kEarliestDrawDay));

@@ -2,6 +2,7 @@
 #include "ui/controls.h"
 
 #include "ui/click_label.h"
+#include "ui/elided_label.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -49,7 +50,7 @@ LottotippPage::LottotippPage(QWidget* parent) : QWidget(parent)
     Label13->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
     // Wide enough for the longest shipped caption and a seven-digit number: its last digit is the one
     // the Reintegro is checked against.
-    Losnummer = makeControl<ClickLabel>(Panel4, "Losnummer", {534, 6, 182, 24});
+    Losnummer = makeControl<ElidedClickLabel>(Panel4, "Losnummer", {534, 6, 182, 24});
     Losnummer->setText(QStringLiteral("Losnr."));
     Losnummer->setCursor(Qt::PointingHandCursor);
     Losnummer->setToolTip(QStringLiteral("hier anklicken um die Scheinnummer einzugeben "));

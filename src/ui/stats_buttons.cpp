@@ -67,16 +67,20 @@ DatenbankStatsButtons::DatenbankStatsButtons(DiagrammPage* diagramm, QWidget* pa
     setObjectName(QStringLiteral("DatenbankStatsButtons"));
     Button5 = pushButton(this, "Button5", QStringLiteral("Ausstehende"),
                          QStringLiteral("EErzeugt die Grafik für die Ausstehenden Zahlen"));
-    Button8 = pushButton(this, "Button8", QStringLiteral("Superzahl ausstehende"));
+    Button8 = pushButton(this, "Button8", QStringLiteral("Superzahl ausstehende"),
+                         QStringLiteral("Erzeugt die Grafik für die ausstehenden Superzahlen"));
     Button2 = pushButton(this, "Button2", QStringLiteral("Paare suchen"),
                          QStringLiteral("Erzeugen der Grafik für die Paarbildung der Zahlen"));
     Button3 = pushButton(this, "Button3", QStringLiteral("Dreier suchen"),
                          QStringLiteral("Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen"));
     Button4 = pushButton(this, "Button4", QStringLiteral("Vierer suchen"),
                          QStringLiteral("Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen"));
-    Button9 = pushButton(this, "Button9", QStringLiteral("Primzahlen pro Tipp"));
-    Button10 = pushButton(this, "Button10", QStringLiteral("Ungerade pro Tipp"));
-    Button11 = pushButton(this, "Button11", QStringLiteral("Gerade pro Tipp"));
+    Button9 = pushButton(this, "Button9", QStringLiteral("Primzahlen pro Tipp"),
+                         QStringLiteral("Erzeugt die Grafik für die Primzahlen pro Tipp"));
+    Button10 = pushButton(this, "Button10", QStringLiteral("Ungerade pro Tipp"),
+                          QStringLiteral("Erzeugt die Grafik für die ungeraden Zahlen pro Tipp"));
+    Button11 = pushButton(this, "Button11", QStringLiteral("Gerade pro Tipp"),
+                          QStringLiteral("Erzeugt die Grafik für die geraden Zahlen pro Tipp"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

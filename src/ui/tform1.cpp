@@ -5,6 +5,7 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "ui/click_label.h"
+#include "ui/date_picker.h"
 #include "ui/language_applier.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
@@ -12,8 +13,10 @@
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
 #include "ui/qt_prompt.h"
+#include "ui/qt_translations.h"
 #include "ui/settings_binder.h"
 #include "ui/stats_buttons.h"
+#include "ui/status_hints.h"
 #include "ui/tip_grid.h"
 #include "ui/windows.h"
 
@@ -114,6 +117,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     mathematischCharts = new MathematischChartShortcuts(diagramm, berechnung->Mathematisch);
 
     // Hints go to status panel 1 when the mouse enters a control.
+    new StatusHints(this, statusPanel1);
     qApp->installEventFilter(this);
 }
 
@@ -215,10 +219,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e)
         QWidget* under = panel->childAt(me->position().toPoint());
         if (me->button() == Qt::LeftButton && under != lottotipp->Label43 && under != lottotipp->Label44)
             Label43Click();
-    }
-    if (e->type() == QEvent::Enter) {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->window() == this && !w->toolTip().isEmpty()) statusPanel1->setText(w->toolTip());
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -450,6 +450,7 @@ void TForm1::FormResize()
 void TForm1::LanguageClick(int sprache)
 {
     const Language& language = languageAt(sprache);
+    loadQtTranslations(language.code);
     DateiLaden1Click(baseFilePath(ProgramFolder), language.code);
     Sprache = language.index;
     for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
@@ -466,6 +467,7 @@ void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)
     // Without the base file the choice changes only the menu marks and the setting.
     if (!applyLanguageFiles(applicationWindows(), basePath, code)) return;
     loadInterfaceTexts(ProgramFolder, code, Memo2);
+    DatePicker::setRefusalTextAll(this, Memo2.text(58));
 }
 
 void TForm1::Export1Click()
