@@ -136,6 +136,37 @@ void ChartView::placeRangeItem()
     const QRectF plot = chart()->plotArea();
     const QRectF text = rangeItem_->boundingRect();
     rangeItem_->setPos(plot.right() - text.width() - 4, std::max(0.0, plot.top() - text.height() - 2));
+    if (barLabels_.empty() || plot.width() <= 0) return;
+    // The numbers under the bars: as large as fits the narrowest bar width, centred on their bar.
+    const double perBar = plot.width() / double(barLabels_.size());
+    QFont font = barLabels_.front()->font();
+    font.setPixelSize(12);
+    QString widest;
+    for (const QGraphicsSimpleTextItem* item : barLabels_)
+        if (item->text().size() > widest.size()) widest = item->text();
+    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(widest) + 2 > perBar)
+        font.setPixelSize(font.pixelSize() - 1);
+    const double bottom = chart()->mapToPosition(QPointF(0, left_->min()), series2_).y();
+    for (int i = 0; i < int(barLabels_.size()); ++i) {
+        QGraphicsSimpleTextItem* item = barLabels_[std::size_t(i)];
+        item->setFont(font);
+        const double centre = chart()->mapToPosition(QPointF(i, left_->min()), series2_).x();
+        item->setPos(centre - item->boundingRect().width() / 2, bottom + 4);
+    }
+}
+
+QStringList ChartView::barLabelTexts() const
+{
+    QStringList out;
+    for (const QGraphicsSimpleTextItem* item : barLabels_) out << item->text();
+    return out;
+}
+
+QList<QRectF> ChartView::barLabelRects() const
+{
+    QList<QRectF> out;
+    for (const QGraphicsSimpleTextItem* item : barLabels_) out << item->sceneBoundingRect();
+    return out;
 }
 
 void ChartView::setBarChart(const BarChart& value)
@@ -165,7 +196,9 @@ void ChartView::setBarChart(const BarChart& value)
     updateBottomLabels();
     bottom_->setRange(-0.5, std::max(n, 1) - 0.5);
     // The axis title is rich text: keep the title's runs of blanks, which separate its parts.
-    bottom_->setTitleText(chart_.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    // Numbers drawn under the bars by the view take the title's first, empty line.
+    bottom_->setTitleText((barLabels_.empty() ? QString() : QStringLiteral("<br>")) +
+                          chart_.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 
     // Left axis: the statistic's fixed limits, else scaled to the bars. Counts are whole numbers, so
     // the ticks run in whole steps from the lower limit.
@@ -209,18 +242,16 @@ void ChartView::updateBottomLabels()
     for (const QString& label : bottom_->categoriesLabels()) bottom_->remove(label);
     const auto& bars = chart_.bars;
     const int step = labelStep(int(bars.size()), viewport()->width());
-    // Every label must fit its bar, or the axis leaves some out: the font shrinks to fit.
-    const double perBar = double(std::max(viewport()->width() - 80, 100)) / std::max<double>(int(bars.size()), 1);
-    QFont font = QFont();
-    QString widest;
-    for (const auto& b : bars)
-        if (numberText(b.x).size() > widest.size()) widest = numberText(b.x);
-    if (step == 1 && !widest.isEmpty()) {
-        font.setPixelSize(12);
-        while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(widest) + 3 > perBar)
-            font.setPixelSize(font.pixelSize() - 1);
+    // The axis shortens a label to "..." that does not fit its category with room to spare, as two
+    // digits under a bar of the per-number charts: where every bar is labelled the view draws them.
+    const bool own = step == 1 && !bars.empty();
+    bottom_->setLabelsVisible(!own);
+    if (own != !barLabels_.empty() || (own && barLabels_.size() != bars.size())) {
+        for (QGraphicsSimpleTextItem* item : barLabels_) delete item;
+        barLabels_.clear();
+        for (std::size_t i = 0; own && i < bars.size(); ++i) barLabels_.push_back(new QGraphicsSimpleTextItem(chart()));
     }
-    bottom_->setLabelsFont(font);
+    for (std::size_t i = 0; i < barLabels_.size(); ++i) barLabels_[i]->setText(numberText(bars[i].x));
     bool first = true;
     for (int i = 0; i < int(bars.size()); ++i) {
         const double x = bars[std::size_t(i)].x;
@@ -235,6 +266,7 @@ void ChartView::resizeEvent(QResizeEvent* e)
 {
     QChartView::resizeEvent(e);
     updateBottomLabels();
+    placeRangeItem();
 }
 
 int ChartView::drawnBarCount() const

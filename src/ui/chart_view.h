@@ -6,6 +6,8 @@
 #include <QChartView>
 #include <QColor>
 
+#include <vector>
+
 class QBarSeries;
 class QBarSet;
 class QGraphicsSimpleTextItem;
@@ -44,6 +46,9 @@ public:
     QString rangeText() const;
     // What hovering bar i shows: its x and its exact height, then the range.
     QString barToolTip(int i) const;
+    // The numbers drawn under the bars when every bar is labelled, and where they stand (scene).
+    QStringList barLabelTexts() const;
+    QList<QRectF> barLabelRects() const;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
@@ -59,6 +64,7 @@ private:
     QValueAxis* left_;
     QCategoryAxis* bottom_;
     QGraphicsSimpleTextItem* rangeItem_;
+    std::vector<QGraphicsSimpleTextItem*> barLabels_;
     QString smallestWord_ = QStringLiteral("kleinster Wert");
     QString largestWord_ = QStringLiteral("größter Wert");
 };

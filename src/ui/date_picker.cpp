@@ -24,7 +24,8 @@ TypedDate readTypedDate(const QString& typed, QDate current, bool finished)
     for (QChar& c : text)
         if (isSeparator(c)) c = QLatin1Char('.');
     static const QRegularExpression digitsOnly(QStringLiteral("^[0-9]{0,8}$"));
-    static const QRegularExpression withDots(QStringLiteral("^([0-9]{1,2})(?:\\.([0-9]{0,2})(?:\\.([0-9]{0,4}))?)?$"));
+    static const QRegularExpression withDots(
+        QStringLiteral("^([0-9]{1,2})(?:\\.(?:([0-9]{1,2})(?:\\.([0-9]{0,4}))?)?)?$"));
     const auto complete = [](int d, int m, int y) { return TypedDate{TypedDate::Complete, QDate(y, m, d)}; };
     if (digitsOnly.match(text).hasMatch()) {
         const int n = int(text.size());

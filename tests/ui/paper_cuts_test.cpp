@@ -184,14 +184,29 @@ TEST(Chart, LabelsEveryNumberAtTheDesignedWindowSize)
     QStringList expected;
     for (int n = 1; n <= 49; ++n) expected << QString::number(n);
     EXPECT_EQ(chart->bottomAxis()->categoriesLabels(), expected);
-    // Each label fits its bar, so the axis draws all of them.
-    const double perBar = (chart->viewport()->width() - 80) / 49.0;
-    EXPECT_LE(QFontMetrics(chart->bottomAxis()->labelsFont()).horizontalAdvance("49") + 3, perBar);
-    EXPECT_GE(chart->bottomAxis()->labelsFont().pixelSize(), 7);
+    // The axis would shorten two digits to "..."; the view draws every number under its bar,
+    // each inside its bar's width, in order, none overlapping, below the plot.
+    EXPECT_FALSE(chart->bottomAxis()->labelsVisible());
+    EXPECT_EQ(chart->barLabelTexts(), expected);
+    const QList<QRectF> rects = chart->barLabelRects();
+    const QRectF plot = chart->chart()->plotArea();
+    const double perBar = plot.width() / 49;
+    for (int i = 0; i < rects.size(); ++i) {
+        EXPECT_LE(rects[i].width(), perBar) << i;
+        EXPECT_GE(rects[i].top(), plot.bottom()) << i;
+        EXPECT_GE(rects[i].height(), 7) << i;
+        const double centre = chart->chart()->mapToPosition(QPointF(i, 0), chart->series2()).x();
+        EXPECT_NEAR(rects[i].center().x(), centre, 1) << i;
+        if (i > 0) {
+            EXPECT_LT(rects[i - 1].right(), rects[i].left()) << i;
+        }
+    }
     // The sum chart keeps a step: some 200 labels would not fit.
     w.form.diagramm->DateTimePicker2->setDate(QDate(1985, 10, 17));
     w.form.diagramm->SpeedButton9Click();
     ASSERT_GT(chart->barChart().bars.size(), 100u);
+    EXPECT_TRUE(chart->bottomAxis()->labelsVisible());
+    EXPECT_TRUE(chart->barLabelTexts().isEmpty());
     EXPECT_LT(chart->bottomAxis()->categoriesLabels().size(), int(chart->barChart().bars.size()) / 2);
 }
 
