@@ -196,9 +196,7 @@ void ChartView::setBarChart(const BarChart& value)
     updateBottomLabels();
     bottom_->setRange(-0.5, std::max(n, 1) - 0.5);
     // The axis title is rich text: keep the title's runs of blanks, which separate its parts.
-    // Numbers drawn under the bars by the view take the title's first, empty line.
-    bottom_->setTitleText((barLabels_.empty() ? QString() : QStringLiteral("<br>")) +
-                          chart_.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+    bottom_->setTitleText(chart_.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 
     // Left axis: the statistic's fixed limits, else scaled to the bars. Counts are whole numbers, so
     // the ticks run in whole steps from the lower limit.
@@ -245,7 +243,8 @@ void ChartView::updateBottomLabels()
     // The axis shortens a label to "..." that does not fit its category with room to spare, as two
     // digits under a bar of the per-number charts: where every bar is labelled the view draws them.
     const bool own = step == 1 && !bars.empty();
-    bottom_->setLabelsVisible(!own);
+    // The axis keeps its (unseen) labels, so it keeps their room between the bars and the title.
+    bottom_->setLabelsBrush(own ? QBrush(Qt::transparent) : QBrush(Qt::black));
     if (own != !barLabels_.empty() || (own && barLabels_.size() != bars.size())) {
         for (QGraphicsSimpleTextItem* item : barLabels_) delete item;
         barLabels_.clear();

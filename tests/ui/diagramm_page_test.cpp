@@ -85,7 +85,7 @@ TEST(DiagrammPage, Panel7ButtonsFillSeries2)
     EXPECT_EQ(chart.leftAxis()->max(), 1);
     EXPECT_EQ(f.page.lastChart().title, "Häufigkeit     Ziehungen: 2    QS: 155");
     EXPECT_EQ(chart.bottomAxis()->titleText(),
-              "<br>" + QString("Häufigkeit     Ziehungen: 2    QS: 155").replace(" ", "&nbsp;"));
+              QString("Häufigkeit     Ziehungen: 2    QS: 155").replace(" ", "&nbsp;"));
     EXPECT_EQ(f.page.lastChart().bars.size(), 49u);
     EXPECT_EQ(f.page.lastStatistic(), Statistic::Frequency);
     EXPECT_EQ(f.pageSwitches, 0);
