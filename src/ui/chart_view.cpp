@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
+#include <QHelpEvent>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -125,6 +126,7 @@ QString ChartView::barToolTip(int i) const
 
 void ChartView::barHovered(bool on, int index)
 {
+    hoveredBar_ = on ? index : -1;
     if (on)
         QToolTip::showText(QCursor::pos(), barToolTip(index), this);
     else
@@ -259,6 +261,17 @@ void ChartView::updateBottomLabels()
         first = false;
         bottom_->append(numberText(x), i + step / 2.0);
     }
+}
+
+bool ChartView::viewportEvent(QEvent* e)
+{
+    // The scene answers a resting mouse with the hint of the item under it, which bars have not: it
+    // would take the bar's value away again.
+    if (e->type() == QEvent::ToolTip && hoveredBar_ >= 0) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), barToolTip(hoveredBar_), this);
+        return true;
+    }
+    return QChartView::viewportEvent(e);
 }
 
 void ChartView::resizeEvent(QResizeEvent* e)

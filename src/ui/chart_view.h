@@ -52,6 +52,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
 
 private:
     void updateBottomLabels();
@@ -65,6 +66,7 @@ private:
     QCategoryAxis* bottom_;
     QGraphicsSimpleTextItem* rangeItem_;
     std::vector<QGraphicsSimpleTextItem*> barLabels_;
+    int hoveredBar_ = -1;
     QString smallestWord_ = QStringLiteral("kleinster Wert");
     QString largestWord_ = QStringLiteral("größter Wert");
 };

@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QCategoryAxis>
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -228,6 +229,12 @@ TEST(Chart, HoveringABarShowsItsValueAndTheRange)
     const QPointF bar = chart->chart()->mapToPosition(QPointF(6, 290), chart->series2());
     hover(chart->viewport(), chart->mapFromScene(bar));
     hover(chart->viewport(), chart->mapFromScene(bar) + QPoint(0, 2));
+    EXPECT_EQ(QToolTip::text(), "7: 312\n" + range);
+    // The mouse resting on the bar (the view's hint request) keeps the value shown.
+    const QPoint at = chart->mapFromScene(bar) + QPoint(0, 2);
+    QHelpEvent rest(QEvent::ToolTip, at, chart->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(chart->viewport(), &rest);
+    QTest::qWait(400);
     EXPECT_EQ(QToolTip::text(), "7: 312\n" + range);
 
     chart->setRangeWords("smallest value", "largest value");
