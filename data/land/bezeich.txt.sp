@@ -97,19 +97,19 @@ Esta fecha es la fecha de inicio del cálculo; los sorteos anteriores no se tien
 Distribución
 Distribución de los números sorteados
 Pendientes
-
+cuánto tiempo lleva pendiente cada número
 Suma
-
+distribución de las sumas de los números sorteados
 Reintegro
-
+distribución de los reintegros sorteados
 Reintegro pendiente
 Cuánto tiempo lleva pendiente cada reintegro
 Pares
-
+gráfico de las parejas de números
 Tríos
-
+gráfico de los grupos de tres números
 Cuartetos
-
+gráfico de los grupos de cuatro números
 Base de datos
 
 Esta fecha es la fecha final del cálculo; los sorteos posteriores no se tienen en cuenta
@@ -129,7 +129,7 @@ Borrar el sorteo mostrado
 Pendientes
 Crea el gráfico de los números pendientes
 Reintegro pendiente
-
+crea el gráfico de los reintegros pendientes
 Buscar pares
 Crea el gráfico de pares de números consecutivos
 Buscar tríos
@@ -137,11 +137,11 @@ Crea el gráfico de tríos de números consecutivos
 Buscar cuartetos
 Crea el gráfico de cuartetos de números consecutivos
 Primos por apuesta
-
+crea el gráfico de los números primos por apuesta
 Impares por apuesta
-
+crea el gráfico de los números impares por apuesta
 Pares por apuesta
-
+crea el gráfico de los números pares por apuesta
 Opciones de Internet
 
 Servidor proxy

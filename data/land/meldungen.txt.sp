@@ -54,3 +54,6 @@ Sí
 No
 Introducir n.º de boleto
 no se pudo escribir.
+valor mínimo
+valor máximo
+Introduzca una fecha válida a partir del 17.10.1985

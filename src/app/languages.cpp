@@ -226,6 +226,9 @@ const QStringList& germanInterfaceTexts()
         QStringLiteral("Nein"),                                                                       // 53
         QStringLiteral("Losnummer eingeben"),                                                         // 54
         QStringLiteral("konnte nicht geschrieben werden."),                                           // 55
+        QStringLiteral("kleinster Wert"),                                                             // 56
+        QStringLiteral("größter Wert"),                                                               // 57
+        QStringLiteral("Bitte ein gültiges Datum ab dem 17.10.1985 eingeben"),                        // 58
     };
     return texts;
 }

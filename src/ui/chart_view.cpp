@@ -4,7 +4,12 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGraphicsSimpleTextItem>
+#include <QHelpEvent>
 #include <QStackedBarSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -27,9 +32,10 @@ int setOf(BarColor c)
 }
 
 // Label every step-th x so that neighbouring labels keep about 30 pixels apart (the sum chart has
-// some 200 bars).
+// some 200 bars). Charts of up to 49 bars label every bar: a player looks a number up.
 int labelStep(int bars, int width)
 {
+    if (bars <= 49) return 1;
     const double perBar = double(std::max(width - 80, 100)) / std::max(bars, 1);
     for (int step : {1, 2, 5, 10, 20, 50, 100})
         if (perBar * step >= 30) return step;
@@ -84,7 +90,85 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     series2_->attachAxis(bottom_);
     series1_->setVisible(false);
     setChart(chart);
+
+    rangeItem_ = new QGraphicsSimpleTextItem(chart);
+    connect(chart, &QChart::plotAreaChanged, this, [this] { placeRangeItem(); });
+    connect(series2_, &QStackedBarSeries::hovered, this,
+            [this](bool on, int index, QBarSet*) { barHovered(on, index); });
     setBarChart({});
+}
+
+void ChartView::setRangeWords(const QString& smallest, const QString& largest)
+{
+    smallestWord_ = smallest;
+    largestWord_ = largest;
+    rangeItem_->setText(rangeText());
+    placeRangeItem();
+}
+
+QString ChartView::rangeText() const
+{
+    if (chart_.bars.empty()) return {};
+    double lo = chart_.bars.front().y, hi = lo;
+    for (const auto& b : chart_.bars) {
+        lo = std::min(lo, b.y);
+        hi = std::max(hi, b.y);
+    }
+    return QStringLiteral("%1: %2    %3: %4").arg(smallestWord_, numberText(lo), largestWord_, numberText(hi));
+}
+
+QString ChartView::barToolTip(int i) const
+{
+    if (i < 0 || i >= int(chart_.bars.size())) return {};
+    const ChartPoint& b = chart_.bars[std::size_t(i)];
+    return QStringLiteral("%1: %2\n%3").arg(numberText(b.x), numberText(b.y), rangeText());
+}
+
+void ChartView::barHovered(bool on, int index)
+{
+    hoveredBar_ = on ? index : -1;
+    if (on)
+        QToolTip::showText(QCursor::pos(), barToolTip(index), this);
+    else
+        QToolTip::hideText();
+}
+
+void ChartView::placeRangeItem()
+{
+    const QRectF plot = chart()->plotArea();
+    const QRectF text = rangeItem_->boundingRect();
+    rangeItem_->setPos(plot.right() - text.width() - 4, std::max(0.0, plot.top() - text.height() - 2));
+    if (barLabels_.empty() || plot.width() <= 0) return;
+    // The numbers under the bars: as large as fits the narrowest bar width, centred on their bar.
+    const double perBar = plot.width() / double(barLabels_.size());
+    QFont font = barLabels_.front()->font();
+    font.setPixelSize(12);
+    QString widest;
+    for (const QGraphicsSimpleTextItem* item : barLabels_)
+        if (item->text().size() > widest.size()) widest = item->text();
+    while (font.pixelSize() > 7 && QFontMetrics(font).horizontalAdvance(widest) + 2 > perBar)
+        font.setPixelSize(font.pixelSize() - 1);
+    const double bottom = chart()->mapToPosition(QPointF(0, left_->min()), series2_).y();
+    for (int i = 0; i < int(barLabels_.size()); ++i) {
+        QGraphicsSimpleTextItem* item = barLabels_[std::size_t(i)];
+        item->setFont(font);
+        const double centre = chart()->mapToPosition(QPointF(i, left_->min()), series2_).x();
+        item->setPos(centre - item->boundingRect().width() / 2, bottom + 4);
+    }
+}
+
+QStringList ChartView::barLabelTexts() const
+{
+    QStringList out;
+    for (const QGraphicsSimpleTextItem* item : barLabels_) out << item->text();
+    return out;
+}
+
+QList<QRectF> ChartView::barLabelRects() const
+{
+    QList<QRectF> out;
+    for (const QGraphicsSimpleTextItem* item : barLabels_) out << item->sceneBoundingRect();
+    return out;
 }
 
 void ChartView::setBarChart(const BarChart& value)
@@ -146,6 +230,9 @@ void ChartView::setBarChart(const BarChart& value)
     left_->setTickType(QValueAxis::TicksDynamic);
     left_->setTickAnchor(lo);
     left_->setTickInterval(interval);
+
+    rangeItem_->setText(rangeText());
+    placeRangeItem();
 }
 
 void ChartView::updateBottomLabels()
@@ -155,6 +242,17 @@ void ChartView::updateBottomLabels()
     for (const QString& label : bottom_->categoriesLabels()) bottom_->remove(label);
     const auto& bars = chart_.bars;
     const int step = labelStep(int(bars.size()), viewport()->width());
+    // The axis shortens a label to "..." that does not fit its category with room to spare, as two
+    // digits under a bar of the per-number charts: where every bar is labelled the view draws them.
+    const bool own = step == 1 && !bars.empty();
+    // The axis keeps its (unseen) labels, so it keeps their room between the bars and the title.
+    bottom_->setLabelsBrush(own ? QBrush(Qt::transparent) : QBrush(Qt::black));
+    if (own != !barLabels_.empty() || (own && barLabels_.size() != bars.size())) {
+        for (QGraphicsSimpleTextItem* item : barLabels_) delete item;
+        barLabels_.clear();
+        for (std::size_t i = 0; own && i < bars.size(); ++i) barLabels_.push_back(new QGraphicsSimpleTextItem(chart()));
+    }
+    for (std::size_t i = 0; i < barLabels_.size(); ++i) barLabels_[i]->setText(numberText(bars[i].x));
     bool first = true;
     for (int i = 0; i < int(bars.size()); ++i) {
         const double x = bars[std::size_t(i)].x;
@@ -165,10 +263,22 @@ void ChartView::updateBottomLabels()
     }
 }
 
+bool ChartView::viewportEvent(QEvent* e)
+{
+    // The scene answers a resting mouse with the hint of the item under it, which bars have not: it
+    // would take the bar's value away again.
+    if (e->type() == QEvent::ToolTip && hoveredBar_ >= 0) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), barToolTip(hoveredBar_), this);
+        return true;
+    }
+    return QChartView::viewportEvent(e);
+}
+
 void ChartView::resizeEvent(QResizeEvent* e)
 {
     QChartView::resizeEvent(e);
     updateBottomLabels();
+    placeRangeItem();
 }
 
 int ChartView::drawnBarCount() const

@@ -6,7 +6,11 @@
 #include <QChartView>
 #include <QColor>
 
+#include <vector>
+
 class QBarSeries;
+class QBarSet;
+class QGraphicsSimpleTextItem;
 class QCategoryAxis;
 class QStackedBarSeries;
 class QValueAxis;
@@ -36,17 +40,35 @@ public:
     QColor drawnColour(int i) const;
     int drawnBarCount() const;
 
+    // The words before the smallest and the largest value (numbered texts of the language); the chart
+    // names both values in its top right corner, since the drawn left axis may start below them.
+    void setRangeWords(const QString& smallest, const QString& largest);
+    QString rangeText() const;
+    // What hovering bar i shows: its x and its exact height, then the range.
+    QString barToolTip(int i) const;
+    // The numbers drawn under the bars when every bar is labelled, and where they stand (scene).
+    QStringList barLabelTexts() const;
+    QList<QRectF> barLabelRects() const;
+
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool viewportEvent(QEvent* e) override;
 
 private:
     void updateBottomLabels();
+    void placeRangeItem();
+    void barHovered(bool on, int index);
 
     BarChart chart_;
     QBarSeries* series1_;
     QStackedBarSeries* series2_;
     QValueAxis* left_;
     QCategoryAxis* bottom_;
+    QGraphicsSimpleTextItem* rangeItem_;
+    std::vector<QGraphicsSimpleTextItem*> barLabels_;
+    int hoveredBar_ = -1;
+    QString smallestWord_ = QStringLiteral("kleinster Wert");
+    QString largestWord_ = QStringLiteral("größter Wert");
 };
 
 } // namespace razoz

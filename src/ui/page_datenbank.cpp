@@ -4,6 +4,7 @@
 #include "app/session.h"
 #include "archive/dates.h"
 #include "ui/stats_buttons.h"
+#include "ui/date_picker.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -26,7 +27,7 @@ DatenbankPage::DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* 
     Label29->setFrameShadow(QFrame::Sunken);
     useFixedWidthFont(Label29);
 
-    DateTimePicker1 = makeControl<QDateEdit>(this, "DateTimePicker1", {16, 52, 120, 24});
+    DateTimePicker1 = makeControl<DatePicker>(this, "DateTimePicker1", {16, 52, 120, 24});
     DateTimePicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker1->setMinimumDate(fromDays(kEarliestDrawDay));

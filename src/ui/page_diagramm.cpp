@@ -5,6 +5,7 @@
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "ui/chart_view.h"
+#include "ui/date_picker.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -56,7 +57,7 @@ DiagrammPage::DiagrammPage(Session& session, QWidget* parent) : QWidget(parent),
     auto* bar = new QHBoxLayout(Panel7);
     bar->setContentsMargins(6, 4, 6, 4);
 
-    DateTimePicker2 = new QDateEdit(Panel7);
+    DateTimePicker2 = new DatePicker(Panel7);
     DateTimePicker2->setObjectName(QStringLiteral("DateTimePicker2"));
     DateTimePicker2->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateTimePicker2->setCalendarPopup(true);
@@ -67,14 +68,20 @@ DiagrammPage::DiagrammPage(Session& session, QWidget* parent) : QWidget(parent),
 
     SpeedButton200 = speedButton(Panel7, "SpeedButton200", QStringLiteral("Verteilung"),
                                  QStringLiteral("Verteilung der gezogenen Zahlen"));
-    SpeedButton9 = speedButton(Panel7, "SpeedButton9", QStringLiteral("Ausstehende"));
-    SpeedButton900 = speedButton(Panel7, "SpeedButton900", QStringLiteral("QS"));
-    SpeedButton33 = speedButton(Panel7, "SpeedButton33", QStringLiteral("Reintegro"));
+    SpeedButton9 = speedButton(Panel7, "SpeedButton9", QStringLiteral("Ausstehende"),
+                               QStringLiteral("wie lange sind die einzelnen Zahlen überfällig"));
+    SpeedButton900 = speedButton(Panel7, "SpeedButton900", QStringLiteral("QS"),
+                                 QStringLiteral("Verteilung der Quersummen der gezogenen Zahlen"));
+    SpeedButton33 = speedButton(Panel7, "SpeedButton33", QStringLiteral("Reintegro"),
+                                QStringLiteral("Verteilung der gezogenen Superzahlen (Reintegro)"));
     SpeedButton34 = speedButton(Panel7, "SpeedButton34", QStringLiteral("Reintegro offen"),
                                 QStringLiteral("wie lange sind die einzelnen Sternzahlen überfällig"));
-    SpeedButton1 = speedButton(Panel7, "SpeedButton1", QStringLiteral("2er"));
-    SpeedButton3 = speedButton(Panel7, "SpeedButton3", QStringLiteral("3er"));
-    SpeedButton2 = speedButton(Panel7, "SpeedButton2", QStringLiteral("4er"));
+    SpeedButton1 = speedButton(Panel7, "SpeedButton1", QStringLiteral("2er"),
+                               QStringLiteral("Diagramm der Paarbildung der Zahlen"));
+    SpeedButton3 = speedButton(Panel7, "SpeedButton3", QStringLiteral("3er"),
+                               QStringLiteral("Diagramm der Dreiergruppen der Zahlen"));
+    SpeedButton2 = speedButton(Panel7, "SpeedButton2", QStringLiteral("4er"),
+                               QStringLiteral("Diagramm der Vierergruppen der Zahlen"));
     bar->addStretch(1);
     page->addWidget(Panel7);
 
@@ -130,6 +137,7 @@ bool DiagrammPage::runStatistic(Statistic statistic)
         session_.prompt().error(e.message());
         return false;
     }
+    Chart1->setRangeWords(session_.text(56), session_.text(57));
     Chart1->setBarChart(chart);
     lastStatistic_ = statistic;
     return true;

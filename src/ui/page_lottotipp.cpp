@@ -4,6 +4,7 @@
 #include "ui/click_label.h"
 #include "ui/controls.h"
 #include "ui/tip_grid.h"
+#include "ui/elided_label.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -52,7 +53,7 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     Label13->setToolTip(QStringLiteral("Quersummer (Summer aller Ziffern) der Ziehungszahlen"));
     // Wide enough for the longest shipped caption and a seven-digit number: its last digit is the one
     // the Reintegro is checked against.
-    Losnummer = makeControl<ClickLabel>(Panel4, "Losnummer", {534, 6, 182, 24});
+    Losnummer = makeControl<ElidedClickLabel>(Panel4, "Losnummer", {534, 6, 182, 24});
     Losnummer->setText(QStringLiteral("Losnr."));
     Losnummer->setCursor(Qt::PointingHandCursor);
     Losnummer->setToolTip(QStringLiteral("hier anklicken um die Scheinnummer einzugeben "));

@@ -13,16 +13,20 @@ DatenbankStatsButtons::DatenbankStatsButtons(DiagrammPage* diagramm, QWidget* pa
     setObjectName(QStringLiteral("DatenbankStatsButtons"));
     Button5 = makeButton(this, "Button5", QStringLiteral("Ausstehende"),
                          QStringLiteral("EErzeugt die Grafik für die Ausstehenden Zahlen"));
-    Button8 = makeButton(this, "Button8", QStringLiteral("Superzahl ausstehende"));
+    Button8 = makeButton(this, "Button8", QStringLiteral("Superzahl ausstehende"),
+                         QStringLiteral("Erzeugt die Grafik für die ausstehenden Superzahlen"));
     Button2 = makeButton(this, "Button2", QStringLiteral("Paare suchen"),
                          QStringLiteral("Erzeugen der Grafik für die Paarbildung der Zahlen"));
     Button3 = makeButton(this, "Button3", QStringLiteral("Dreier suchen"),
                          QStringLiteral("Erzeugen der Grafik für die Bildung von Dreiergruppen der Zahlen"));
     Button4 = makeButton(this, "Button4", QStringLiteral("Vierer suchen"),
                          QStringLiteral("Erzeugen der Grafik für die Bildung von Viergruppen der Zahlen"));
-    Button9 = makeButton(this, "Button9", QStringLiteral("Primzahlen pro Tipp"));
-    Button10 = makeButton(this, "Button10", QStringLiteral("Ungerade pro Tipp"));
-    Button11 = makeButton(this, "Button11", QStringLiteral("Gerade pro Tipp"));
+    Button9 = makeButton(this, "Button9", QStringLiteral("Primzahlen pro Tipp"),
+                         QStringLiteral("Erzeugt die Grafik für die Primzahlen pro Tipp"));
+    Button10 = makeButton(this, "Button10", QStringLiteral("Ungerade pro Tipp"),
+                          QStringLiteral("Erzeugt die Grafik für die ungeraden Zahlen pro Tipp"));
+    Button11 = makeButton(this, "Button11", QStringLiteral("Gerade pro Tipp"),
+                          QStringLiteral("Erzeugt die Grafik für die geraden Zahlen pro Tipp"));
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -7,6 +7,7 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "ui/click_label.h"
+#include "ui/date_picker.h"
 #include "ui/language_applier.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
@@ -14,7 +15,11 @@
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
 #include "ui/qt_prompt.h"
+#include "ui/qt_translations.h"
 #include "ui/settings_binder.h"
+#include "ui/qt_translations.h"
+#include "ui/status_hints.h"
+#include "ui/date_picker.h"
 #include "ui/tip_grid.h"
 #include "ui/windows.h"
 
@@ -100,13 +105,11 @@ TForm1::TForm1(Environment env, QWidget* parent)
     });
 
     // Hints go to status panel 1 when the mouse enters a control.
+    new StatusHints(this, statusPanel1);
     qApp->installEventFilter(this);
 }
 
-TForm1::~TForm1()
-{
-    qApp->removeEventFilter(this);
-}
+TForm1::~TForm1() = default;
 
 void TForm1::buildMenu()
 {
@@ -189,15 +192,6 @@ void TForm1::closeEvent(QCloseEvent* e)
 {
     FormClose();
     e->accept();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* e)
-{
-    if (e->type() == QEvent::Enter) {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->window() == this && !w->toolTip().isEmpty()) statusPanel1->setText(w->toolTip());
-    }
-    return QMainWindow::eventFilter(watched, e);
 }
 
 void TForm1::FormShow()
@@ -417,6 +411,7 @@ void TForm1::FormResize()
 void TForm1::LanguageClick(int sprache)
 {
     const Language& language = languageAt(sprache);
+    loadQtTranslations(language.code);
     DateiLaden1Click(baseFilePath(session_->programFolder()), language.code);
     session_->setLanguage(language.index);
     for (QAction* a : languageActions) a->setChecked(a->objectName() == language.menuName);
@@ -435,6 +430,7 @@ void TForm1::DateiLaden1Click(const QString& basePath, const QString& code)
     InterfaceTexts texts = session_->texts();
     loadInterfaceTexts(session_->programFolder(), code, texts);
     session_->setTexts(texts.lines());
+    DatePicker::setRefusalTextAll(this, session_->text(58));
 }
 
 void TForm1::Export1Click()
