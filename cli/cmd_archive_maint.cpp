@@ -2,6 +2,7 @@
 #include "cli.h"
 
 #include "archive/archive_health.h"
+#include "archive/archive_update.h"
 #include "archive/dates.h"
 #include "archive/draw_csv.h"
 #include "archive/manual_entry.h"
@@ -172,10 +173,94 @@ int healthCommand(CliContext& ctx)
     return 0;
 }
 
+// razoz-cli never asks: a rebuild runs only when --yes was given.
+class ConfirmedPrompt : public Prompt {
+public:
+    void information(const QString&, const QString&) override {}
+    void error(const QString&) override {}
+    bool question(const QString&, const QString&) override { return true; }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+UpdateOptions updateOptions(CliContext& ctx, double pickerDate)
+{
+    UpdateOptions o;
+    o.serverUrl =
+        ctx.takeOption(QStringLiteral("--server"))
+            .value_or(ctx.stringSetting(QStringLiteral("ServerURL"), QStringLiteral("http://127.0.0.1:8049")));
+    if (const auto proxy = ctx.takeOption(QStringLiteral("--proxy"))) {
+        const qsizetype colon = proxy->lastIndexOf(QLatin1Char(':'));
+        if (colon <= 0) throw UsageError(QStringLiteral("--proxy needs HOST:PORT"));
+        o.proxyHost = proxy->left(colon);
+        o.proxyPort = proxy->mid(colon + 1);
+    } else {
+        o.proxyHost = ctx.stringSetting(QStringLiteral("ProxyHostEdit"));
+        o.proxyPort = ctx.stringSetting(QStringLiteral("ProxyPortEdit"), QStringLiteral("80"));
+    }
+    o.pickerDate = pickerDate;
+    o.today = today();
+    return o;
+}
+
+int printUpdate(CliContext& ctx, const UpdateResult& result)
+{
+    if (!result.failure.isEmpty()) throw Failure(result.failure);
+    if (ctx.json()) {
+        QJsonArray requests;
+        for (const auto& r : result.requests)
+            requests.append(QJsonObject{{"date", formatDate(r.date)}, {"status", r.status}, {"appended", r.appended}});
+        ctx.printJson(QJsonObject{{"requests", requests}, {"records", result.records}});
+    } else {
+        if (result.stopped) ctx.out() << "stopped\n";
+        ctx.out() << result.records << " draws in the archive\n";
+    }
+    return 0;
+}
+
+// Prints each status text as the window's status bar would show it; silent with --json.
+QuietRunControl statusEcho(CliContext& ctx)
+{
+    if (ctx.json()) return QuietRunControl();
+    return QuietRunControl([&ctx](int, const QString& text) {
+        ctx.out() << text << '\n';
+        ctx.out().flush();
+    });
+}
+
+int updateCommand(CliContext& ctx)
+{
+    const auto date = ctx.takeOption(QStringLiteral("--date"));
+    UpdateOptions o = updateOptions(ctx, date ? parseDateOption(QStringLiteral("--date"), *date) : today());
+    ctx.expectNoMore();
+    DrawArchive archive(archiveOf(ctx));
+    QuietRunControl run = statusEcho(ctx);
+    return printUpdate(ctx, updateArchive(archive, o, run));
+}
+
+int rebuildCommand(CliContext& ctx)
+{
+    const auto from = ctx.takeOption(QStringLiteral("--from"));
+    const bool yes = ctx.takeFlag(QStringLiteral("--yes"));
+    if (!from) throw UsageError(QStringLiteral("archive rebuild needs --from D"));
+    UpdateOptions o = updateOptions(ctx, parseDateOption(QStringLiteral("--from"), *from));
+    ctx.expectNoMore();
+    if (!yes)
+        throw UsageError(QStringLiteral("archive rebuild replaces the archive (kept as %1): confirm with --yes")
+                             .arg(kBackupFileName));
+    DrawArchive archive(archiveOf(ctx));
+    QuietRunControl run = statusEcho(ctx);
+    ConfirmedPrompt prompt;
+    return printUpdate(ctx, *rebuildArchive(archive, o, prompt, run));
+}
+
 } // namespace
 
 int archiveMaintenanceCommand(CliContext& ctx, const QString& sub)
 {
+    if (sub == QLatin1String("update")) return updateCommand(ctx);
+    if (sub == QLatin1String("rebuild")) return rebuildCommand(ctx);
     if (sub == QLatin1String("import")) return importCommand(ctx);
     if (sub == QLatin1String("export")) return exportCommand(ctx);
     if (sub == QLatin1String("enter")) return enterCommand(ctx);
