@@ -124,7 +124,7 @@ HttpAnswer ResultsClient::get(double date)
     timer.start(d_->timeoutMs);
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
-    if (!tooLarge) body += reply->read(d_->maxBody + 1 - body.size());
+    if (!tooLarge && !timedOut && reply->isOpen()) body += reply->read(d_->maxBody + 1 - body.size());
 
     const QString where = QUrl(urlFor(date)).toString(QUrl::RemoveQuery | QUrl::RemovePath);
     if (tooLarge || body.size() > d_->maxBody)
