@@ -83,6 +83,7 @@ TipRows takeTipRows(CliContext& ctx, bool required = true);
 
 // Commands, one per file.
 int archiveCommand(CliContext& ctx);
+int archiveMaintenanceCommand(CliContext& ctx, const QString& sub); // everything but archive list
 int drawCommand(CliContext& ctx);
 int checkCommand(CliContext& ctx);
 int statsCommand(CliContext& ctx);

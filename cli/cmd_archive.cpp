@@ -47,8 +47,9 @@ QJsonObject drawJson(const CurrentDraw& draw, int index, DrawSeparator sep)
 
 int archiveCommand(CliContext& ctx)
 {
-    const QString sub = ctx.takeWord(QStringLiteral("archive subcommand (list)"));
-    if (sub != QLatin1String("list")) throw UsageError(QStringLiteral("unknown archive subcommand: %1").arg(sub));
+    const QString sub = ctx.takeWord(
+        QStringLiteral("archive subcommand (list, update, rebuild, enter, delete, import, export, check)"));
+    if (sub != QLatin1String("list")) return archiveMaintenanceCommand(ctx, sub);
     ctx.expectNoMore();
     DrawArchive archive(existingArchive(ctx));
     QJsonArray all;

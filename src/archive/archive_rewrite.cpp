@@ -1,0 +1,46 @@
+#include "archive/archive_rewrite.h"
+
+#include "archive/draw_archive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+
+namespace razoz {
+
+QString insertScratchName(const QString& archivePath)
+{
+    return QFileInfo(archivePath).fileName() + QLatin1Char('~');
+}
+
+void replaceArchive(const QString& archivePath, const QString& scratchName, std::span<const DrawRecord> records)
+{
+    const QString scratchPath = QFileInfo(archivePath).dir().filePath(scratchName);
+    const QString shown = QDir::toNativeSeparators(scratchPath);
+    {
+        QFile scratch(scratchPath);
+        if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw ArchiveError(QStringLiteral("Die Datei kann nicht angelegt werden: %1").arg(shown));
+        const qint64 bytes = qint64(records.size_bytes());
+        const bool written =
+            (bytes == 0 || scratch.write(reinterpret_cast<const char*>(records.data()), bytes) == bytes) &&
+            scratch.flush();
+        scratch.close();
+        if (!written || scratch.error() != QFileDevice::NoError) {
+            QFile::remove(scratchPath);
+            throw ArchiveError(QStringLiteral("Schreibfehler in der Datei: %1").arg(shown));
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(scratchPath.toStdU16String()),
+                            std::filesystem::path(archivePath.toStdU16String()), ec);
+    if (ec) {
+        QFile::remove(scratchPath);
+        throw ArchiveError(
+            QStringLiteral("Die Datei kann nicht ersetzt werden: %1").arg(QDir::toNativeSeparators(archivePath)));
+    }
+}
+
+} // namespace razoz

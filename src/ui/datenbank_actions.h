@@ -1,0 +1,55 @@
+#pragma once
+// The archive actions of the "Datenbank" page and the draw panel: update (BitBtn1, SpeedButton10,
+// "&Aktualisieren"), stop (SpeedButton8), rebuild (BitBtn2), entry (BitBtn8), deletion (BitBtn6),
+// CSV import. Each handler of the window is one call here; only one archive action runs at a time.
+#include "app/prompt.h"
+#include "app/run_control.h"
+#include "archive/archive_update.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace razoz {
+
+class DatenbankActions {
+public:
+    using ArchivePath = std::function<QString()>;
+    // Server address, proxy, DateTimePicker1 and today, read at the moment of use.
+    using OptionsSource = std::function<UpdateOptions()>;
+    using RunControlFactory = std::function<std::unique_ptr<ThrottledRunControl>()>;
+    // Selects the draw for the date (SelectDrawByDate) and runs the tip check.
+    using DrawChanged = std::function<void(double date)>;
+
+    DatenbankActions(ArchivePath archivePath, OptionsSource options, Prompt& prompt, RunControlFactory runControl,
+                     DrawChanged drawChanged);
+
+    // Optional window hooks.
+    std::function<void(bool running)> onBusyChanged;       // disable the archive buttons, show SpeedButton8
+    std::function<void(const CurrentDraw&)> onDrawFetched; // Label29, Label13, Label35 during the update
+    std::function<std::optional<DrawRecord>(const DrawRecord& reference)> editDraw; // TForm3; nullopt: cancelled
+
+    bool busy() const { return busy_; }
+
+    void updateArchive();
+    void rebuildArchive();
+    void stopUpdate();
+    void enterDraw(double shownDate);
+    void deleteShownDraw(double shownDate);
+    void importCsv();
+
+private:
+    void runUpdate(bool rebuild);
+    bool begin();
+    void end();
+
+    ArchivePath archivePath_;
+    OptionsSource options_;
+    Prompt& prompt_;
+    RunControlFactory runControl_;
+    DrawChanged drawChanged_;
+    ThrottledRunControl* running_ = nullptr;
+    bool busy_ = false;
+};
+
+} // namespace razoz

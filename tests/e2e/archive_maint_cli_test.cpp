@@ -1,0 +1,213 @@
+// razoz-server and razoz-cli archive update|rebuild|enter|delete|import|export|check as real binaries.
+#include "archive/draw_archive.h"
+#include "test_support.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <httplib.h>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+using test::draw;
+using test::runCli;
+
+namespace {
+
+QJsonObject json(const test::CliResult& r)
+{
+    return QJsonDocument::fromJson(r.out.toUtf8()).object();
+}
+
+// The built razoz-server on a free port of 127.0.0.1; its request lines go to a file, so a long
+// run never blocks on a full pipe.
+class Server {
+public:
+    explicit Server(const QStringList& args)
+    {
+        process_.setStandardErrorFile(logDir_.filePath("server.log"));
+        process_.start(QStringLiteral(RAZOZ_BIN_DIR "/razoz-server"), QStringList{"--port", "0"} + args);
+        EXPECT_TRUE(process_.waitForStarted());
+        for (int i = 0; i < 500 && port_ == 0; ++i) {
+            const QStringList lines = log();
+            if (!lines.isEmpty())
+                port_ = lines[0].section(':', -1).section(' ', 0, 0).toInt();
+            else
+                QThread::msleep(10);
+        }
+        EXPECT_GT(port_, 0);
+    }
+    ~Server()
+    {
+        process_.terminate();
+        process_.waitForFinished();
+    }
+    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(port_); }
+    int port() const { return port_; }
+    QStringList requestLines()
+    {
+        QThread::msleep(200); // a request is logged just after its answer went out
+        return log().mid(1);
+    }
+
+private:
+    QStringList log()
+    {
+        QFile f(logDir_.filePath("server.log"));
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        const QByteArray bytes = f.readAll();
+        QStringList lines = QString::fromUtf8(bytes).split('\n');
+        lines.removeLast(); // only complete lines
+        return lines;
+    }
+    QTemporaryDir logDir_;
+    QProcess process_;
+    int port_ = 0;
+};
+
+const char* kCsv = "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\r\n"
+                   "17.10.1985;3;11;13;15;34;35;27;\r\n"
+                   "02.04.2005;4;9;17;22;38;41;12;7\r\n";
+
+} // namespace
+
+TEST(RazozServer, AnswersDrawDaysAndRefusesWhatIsNotAsked)
+{
+    test::ProgramDir dir;
+    dir.writeFile("draws.csv", kCsv);
+    dir.writeFile("scripts/portal.txt", "click here");
+    dir.writeFile("secret.txt", "no");
+    Server server(
+        {"--csv", dir.file("draws.csv"), "--order-base", "https://portal/order?", "--scripts", dir.file("scripts")});
+    httplib::Client client("127.0.0.1", server.port());
+    auto res = client.Get("/zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=20050402");
+    ASSERT_TRUE(res);
+    EXPECT_EQ(res->status, 200);
+    EXPECT_EQ(res->body, "2,4,9,17,22,38,41,12,7;\r\n");
+    EXPECT_EQ(client.Get("/zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=20050403")->status, 500);
+    EXPECT_EQ(client.Get("/zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=2005040")->status, 400);
+    EXPECT_EQ(client.Get("/zahlen/lotto_neu.asp?Programm=Other&Datum=20050402")->status, 400);
+    EXPECT_EQ(client.Get("/zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=20050231")->status, 400);
+    res = client.Get("/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=3");
+    EXPECT_EQ(res->status, 200);
+    EXPECT_EQ(res->body, "https://portal/order?");
+    EXPECT_EQ(client.Get("/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=x")->status, 400);
+    res = client.Get("/scripts/portal.txt");
+    EXPECT_EQ(res->status, 200);
+    EXPECT_EQ(res->body, "click here");
+    EXPECT_TRUE(res->has_header("Last-Modified"));
+    EXPECT_EQ(client.Get("/scripts/..%2Fsecret.txt")->status, 404);
+    EXPECT_EQ(client.Get("/scripts/%2E%2E/secret.txt")->status, 404);
+    EXPECT_EQ(client.Get("/scripts/missing.txt")->status, 404);
+    const QStringList lines = server.requestLines();
+    EXPECT_EQ(lines.size(), 11) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.value(0).contains("GET /zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=20050402 200"));
+}
+
+TEST(CliArchiveMaint, UpdateFromRazozServerThenRebuildKeepingABackup)
+{
+    test::ProgramDir dir;
+    // The server knows a draw after the last archived one (Monday 07.09.2026: next asked is Thursday).
+    QByteArray csv = kCsv;
+    csv += "10.09.2026;1;2;3;4;5;6;7;8\r\n";
+    dir.writeFile("server.csv", csv);
+    Server server({"--csv", dir.file("server.csv")});
+    dir.writeArchive({firstDraw(), draw({2026, 9, 7}, {18, 27, 28, 33, 46, 48}, 23, 4)});
+    auto r = runCli({"--program-folder", dir.path(), "archive", "update", "--server", server.url(), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QJsonObject o = json(r);
+    const QJsonArray requests = o["requests"].toArray();
+    ASSERT_FALSE(requests.isEmpty());
+    EXPECT_EQ(requests[0].toObject(), (QJsonObject{{"date", "10.09.2026"}, {"status", 200}, {"appended", 1}}));
+    EXPECT_EQ(requests[1].toObject()["status"].toInt(), 500);
+    EXPECT_EQ(o["records"].toInt(), 3);
+    EXPECT_EQ(server.requestLines().size(), requests.size());
+
+    r = runCli({"--program-folder", dir.path(), "archive", "update", "--server", server.url()});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith("Loading .. 20260912\nReceived 0 bytes\nKeine Gewähr für die Richtigkeit der Zahlen!\n"
+                                 "12.09.2026 noch nicht da!\n"))
+        << r.out.toStdString();
+
+    const QByteArray before = dir.readFile("dovovuduv.dat");
+    r = runCli(
+        {"--program-folder", dir.path(), "archive", "rebuild", "--from", "31.03.2005", "--server", server.url()});
+    EXPECT_EQ(r.exitCode, 2); // not confirmed
+    EXPECT_EQ(dir.readFile("dovovuduv.dat"), before);
+    r = runCli({"--program-folder", dir.path(), "archive", "rebuild", "--from", "31.03.2005", "--yes", "--server",
+                "http://127.0.0.1:9", "--json"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith("razoz-cli: Keine Antwort")) << r.err.toStdString();
+    EXPECT_EQ(dir.readFile("dovovuduv.dat.bak"), before);
+    r = runCli({"--program-folder", dir.path(), "archive", "rebuild", "--from", "31.03.2005", "--yes", "--server",
+                server.url(), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    o = json(r);
+    EXPECT_EQ(o["requests"].toArray()[0].toObject()["date"].toString(), "02.04.2005");
+    EXPECT_EQ(o["records"].toInt(), 3); // first draw, 02.04.2005, 10.09.2026
+
+    r = runCli({"--program-folder", dir.path(), "archive", "update", "--server", server.url(), "--proxy", "x:port"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("Proxy-Port"));
+}
+
+TEST(CliArchiveMaint, ImportExportEnterDeleteCheck)
+{
+    test::ProgramDir dir;
+    dir.writeFile("in.csv", kCsv);
+    auto r = runCli({"--program-folder", dir.path(), "archive", "import", dir.file("in.csv"), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(json(r), (QJsonObject{{"records", 2}, {"added", 2}, {"replaced", 0}}));
+
+    dir.writeFile("more.csv", "2005-04-02,1,2,3,4,5,6,7,\n31/3/2005,11,12,13,14,15,16,17,1\n");
+    r = runCli({"--program-folder", dir.path(), "archive", "import", dir.file("more.csv"), "--json"});
+    EXPECT_EQ(json(r), (QJsonObject{{"records", 3}, {"added", 1}, {"replaced", 1}}));
+
+    const QByteArray before = dir.readFile("dovovuduv.dat");
+    dir.writeFile("bad.csv", "07.04.2005;1;2;3;4;5;6;7;8\n09.04.2005;1;2;3;4;5;66;7;8\n");
+    r = runCli({"--program-folder", dir.path(), "archive", "import", dir.file("bad.csv")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith("razoz-cli: bad.csv, Zeile 2: ")) << r.err.toStdString();
+    EXPECT_EQ(dir.readFile("dovovuduv.dat"), before);
+
+    r = runCli({"--program-folder", dir.path(), "archive", "export"});
+    EXPECT_EQ(r.out, "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\n17.10.1985;3;11;13;15;34;35;27;0\n"
+                     "31.03.2005;11;12;13;14;15;16;17;1\n02.04.2005;1;2;3;4;5;6;7;0\n");
+
+    r = runCli({"--program-folder", dir.path(), "archive", "enter", "--date", "07.04.2005", "--numbers",
+                "49,3,17,8,22,1", "--complementary", "5", "--reintegro", "9", "--spiel77", "1234567", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(json(r)["records"].toInt(), 4);
+    r = runCli({"--program-folder", dir.path(), "archive", "list", "--json"});
+    const QJsonObject entered = QJsonDocument::fromJson(r.out.toUtf8()).array()[3].toObject();
+    EXPECT_EQ(entered["numbers"].toArray(), (QJsonArray{1, 3, 8, 17, 22, 49}));
+    EXPECT_EQ(entered["spiel77"].toString(), "1234567");
+    r = runCli({"--program-folder", dir.path(), "archive", "enter", "--date", "07.04.2005", "--numbers", "1,2,3,4,5",
+                "--complementary", "5", "--reintegro", "9"});
+    EXPECT_EQ(r.exitCode, 2);
+    r = runCli({"--program-folder", dir.path(), "archive", "enter", "--date", "07.04.2005", "--numbers", "1,1,3,4,5,6",
+                "--complementary", "7", "--reintegro", "9"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("zweimal"));
+
+    r = runCli({"--program-folder", dir.path(), "archive", "check", "--json"});
+    ASSERT_EQ(r.exitCode, 0);
+    QJsonObject o = json(r);
+    EXPECT_EQ(o["records"].toInt(), 4);
+    const QJsonArray problems = o["problems"].toArray();
+    ASSERT_FALSE(problems.isEmpty());
+    EXPECT_EQ(problems[0].toObject(), (QJsonObject{{"kind", "missing-draw-day"}, {"date", "24.10.1985"}}));
+
+    r = runCli({"--program-folder", dir.path(), "archive", "delete", "--date", "07.04.2005", "--json"});
+    EXPECT_EQ(json(r)["records"].toInt(), 3);
+    r = runCli({"--program-folder", dir.path(), "archive", "delete", "--date", "07.04.2005", "--json"});
+    EXPECT_EQ(json(r)["records"].toInt(), 3);
+    EXPECT_FALSE(QFile::exists(dir.file("Zahlen.da~")));
+    EXPECT_FALSE(QFile::exists(dir.file("dovovuduv.dat~")));
+}
