@@ -5,6 +5,7 @@
 #include "archive/current_draw.h"
 #include "tipfiles/tip_file.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QSettings>
@@ -86,5 +87,9 @@ int archiveCommand(CliContext& ctx);
 int drawCommand(CliContext& ctx);
 int checkCommand(CliContext& ctx);
 int statsCommand(CliContext& ctx);
+int tipsCommand(CliContext& ctx);
+int slipCommand(CliContext& ctx);
+// A GUI application (offscreen) only when a PDF is rendered.
+std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 
 } // namespace razoz::cli
