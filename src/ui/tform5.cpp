@@ -111,37 +111,37 @@ TForm5::TForm5(TForm8& form8, Prompt& prompt, const InterfaceTexts& texts, QWidg
     SpeedButton4 = makeControl<QToolButton>(this, "SpeedButton4", {336, 76, 20, 22});
     SpeedButton4->hide();
 
-    RadioGroup1 = makeControl<QGroupBox>(this, "RadioGroup1", {10, 104, 220, 230});
+    RadioGroup1 = makeControl<QGroupBox>(this, "RadioGroup1", {6, 104, 244, 230});
     RadioGroup1->setTitle(QStringLiteral("Auswahl der Landeslotterie "));
     presetGroup = new QButtonGroup(this);
     const QStringList captions = slipPresetCaptions();
     for (int i = 0; i < captions.size(); ++i) {
         auto* b = makeControl<QRadioButton>(
-            RadioGroup1, QStringLiteral("RadioGroup1Item%1").arg(i).toLatin1().constData(), {8, 18 + i * 15, 208, 15});
+            RadioGroup1, QStringLiteral("RadioGroup1Item%1").arg(i).toLatin1().constData(), {6, 18 + i * 15, 236, 15});
         b->setText(captions[i]);
         presetGroup->addButton(b, i);
     }
     presetGroup->button(0)->setChecked(true);
     connect(presetGroup, &QButtonGroup::idClicked, this, [this](int) { RadioGroup1Click(); });
 
-    anpassen = makeControl<QPushButton>(this, "anpassen", {240, 300, 110, 26});
+    anpassen = makeControl<QPushButton>(this, "anpassen", {256, 300, 100, 26});
     anpassen->setText(QStringLiteral("anpassen"));
     anpassen->setEnabled(false);
     connect(anpassen, &QPushButton::clicked, this, &TForm5::anpassenClick);
 
-    ComboBox1 = makeControl<QComboBox>(this, "ComboBox1", {240, 110, 110, 22});
+    ComboBox1 = makeControl<QComboBox>(this, "ComboBox1", {256, 110, 100, 22});
     ComboBox1->addItems(kSlipPaperItems);
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setPlaceholderText(QStringLiteral("A4"));
 
-    Label1 = makeControl<QLabel>(this, "Label1", {240, 144, 50, 20});
+    Label1 = makeControl<QLabel>(this, "Label1", {256, 144, 44, 20});
     Label1->setText(QStringLiteral("Oben:"));
-    UpDown[1] = spin(this, 1, {290, 144, 60, 22}, 200);
-    Label2 = makeControl<QLabel>(this, "Label2", {240, 172, 50, 20});
+    UpDown[1] = spin(this, 1, {300, 144, 56, 22}, 200);
+    Label2 = makeControl<QLabel>(this, "Label2", {256, 172, 44, 20});
     Label2->setText(QStringLiteral("Links"));
-    UpDown[2] = spin(this, 2, {290, 172, 60, 22}, 200);
+    UpDown[2] = spin(this, 2, {300, 172, 56, 22}, 200);
 
-    SpeedButton1 = makeControl<QPushButton>(this, "SpeedButton1", {240, 210, 110, 26});
+    SpeedButton1 = makeControl<QPushButton>(this, "SpeedButton1", {256, 210, 100, 26});
     SpeedButton1->setText(QStringLiteral("Schriftart"));
     QFont markFont(QStringLiteral("Arial"));
     markFont.setPointSize(8);

@@ -15,7 +15,7 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Positionierung des Scheindruckes"));
-    setFixedSize(430, 470);
+    setFixedSize(430, 490);
 
     RadioGroup1 = makeControl<QGroupBox>(this, "RadioGroup1", {10, 8, 410, 62});
     RadioGroup1->setTitle(QStringLiteral("Grundstuktur 6x2 oder 1x12"));
@@ -60,7 +60,8 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent)
         top += 24;
     }
     label("Bilddatei des Scheines (jpg)", top);
-    edit(14, {170, top, 200, 20});
+    top += 20;
+    edit(14, {10, top, 290, 20});
     top += 30;
     BitBtn1 = makeControl<QPushButton>(this, "BitBtn1", {170, top, 90, 26});
     BitBtn1->setText(QStringLiteral("OK"));
