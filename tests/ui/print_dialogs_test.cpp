@@ -76,6 +76,13 @@ TEST(TForm5, CostFollowsEveryClick)
     EXPECT_EQ(d.form5.Label4->text(), "5,75 €");
     QTest::mouseClick(d.form5.CheckBox1, Qt::LeftButton);
     EXPECT_EQ(d.form5.Label4->text(), "0,00 €");
+    // The add-on boxes go on, grayed, off.
+    QTest::mouseClick(d.form5.CheckBox1, Qt::LeftButton);
+    QTest::mouseClick(d.form5.CheckBox3, Qt::LeftButton);
+    EXPECT_EQ(TForm5::triState(d.form5.CheckBox3), TriState::Grayed);
+    EXPECT_EQ(d.form5.Label4->text(), "3,25 €");
+    QTest::mouseClick(d.form5.CheckBox3, Qt::LeftButton);
+    EXPECT_EQ(TForm5::triState(d.form5.CheckBox3), TriState::Unchecked);
 }
 
 TEST(TForm5, TicketNumberKeepsTheSeventhDigitAndSearchesTheArchive)
