@@ -5,6 +5,7 @@
 #include "archive/current_draw.h"
 #include "tipfiles/tip_file.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -45,6 +46,11 @@ public:
 
     // Settings values: the stored value, or its design default when missing or of the wrong type.
     template <typename Key> auto setting(Key k) const { return values_.get(k); }
+    // The stored value, or `fallback` when the store lacks it or holds a value of the wrong type.
+    template <typename Key, typename T> auto settingOr(Key k, T fallback) const
+    {
+        return isStored(k.qname()) ? values_.get(k) : decltype(values_.get(k))(fallback);
+    }
     // True when the value came from the settings store, false when it is the design default.
     bool isStored(const QString& name) const { return stored_.contains(name); }
     const SettingsValues& settingsValues() const { return values_; }
@@ -88,5 +94,9 @@ int drawCommand(CliContext& ctx);
 int checkCommand(CliContext& ctx);
 int statsCommand(CliContext& ctx);
 int generateCommand(CliContext& ctx);
+int tipsCommand(CliContext& ctx);
+int slipCommand(CliContext& ctx);
+// A GUI application (offscreen) only when a PDF is rendered.
+std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 
 } // namespace razoz::cli

@@ -25,14 +25,21 @@ const char* kUsage =
     "                                    the draw selected for a date, stepped K times\n"
     "  check [--date D] (--row a,b,c,d,e,f ... | --tips FILE) [--losnummer N]   the tip check\n"
     "  stats KIND [--start D] [--end D] [--no-saturday] [--no-thursday]   one statistic as its bars\n"
-    "  generate [--seed N] [--lock R=a,b,c,d,e,f ...] [--rows N]   the tip calculation with the settings\n";
+    "  generate [--seed N] [--lock R=a,b,c,d,e,f ...] [--rows N]   the tip calculation with the settings\n"
+    "  tips read FILE | tips write FILE (--row ... | --tips FILE)   tip files\n"
+    "  slip (--row ... | --tips FILE) [--preset K] [--layout 7x7|49x1] [--top T] [--left L] [--saturday]\n"
+    "       [--wednesday] [--spiel77|--super6|--glueck on|off|none] [--paper INDEX] [--pdf OUT.pdf]\n";
 
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("archive"), archiveCommand},   {QStringLiteral("draw"), drawCommand},
-        {QStringLiteral("check"), checkCommand},       {QStringLiteral("stats"), statsCommand},
+        {QStringLiteral("archive"), archiveCommand},
+        {QStringLiteral("draw"), drawCommand},
+        {QStringLiteral("check"), checkCommand},
+        {QStringLiteral("stats"), statsCommand},
         {QStringLiteral("generate"), generateCommand},
+        {QStringLiteral("tips"), tipsCommand},
+        {QStringLiteral("slip"), slipCommand},
     };
     return table;
 }
@@ -46,8 +53,8 @@ void fail(const char* what)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    const auto app = makeCliApplication(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
     QString folder, settings, language;
     bool json = false;
     try {

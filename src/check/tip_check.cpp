@@ -4,29 +4,6 @@
 
 namespace razoz {
 
-std::optional<int> parseBoxNumber(const QString& text)
-{
-    bool ok = false;
-    const int n = text.trimmed().toInt(&ok);
-    if (!ok) return std::nullopt;
-    return n;
-}
-
-QString normalizeBoxText(const QString& text)
-{
-    const auto n = parseBoxNumber(text);
-    if (!n || *n < 1 || *n > 49) return {};
-    return QString::number(*n);
-}
-
-TipRows normalizeTipRows(const TipRows& rows)
-{
-    TipRows out;
-    for (int r = 0; r < kTipRows; ++r)
-        for (int c = 0; c < kTipColumns; ++c) out[r][c] = normalizeBoxText(rows[r][c]);
-    return out;
-}
-
 bool reintegroHit(const QString& losnummer, int reintegro)
 {
     if (losnummer.size() < 7) return false;

@@ -14,13 +14,7 @@ namespace razoz {
 
 inline constexpr int kMaxHits = 6;
 
-// A box text read as an integer (blanks around it allowed); nullopt for an empty or non-numeric text.
-std::optional<int> parseBoxNumber(const QString& text);
-
-// The rule of every number box (Edit1Change): a text that is no integer becomes empty, an integer
-// is written in canonical decimal ("07" → "7"), and one outside 1..49 becomes empty.
-QString normalizeBoxText(const QString& text);
-TipRows normalizeTipRows(const TipRows& rows);
+// parseBoxNumber, normalizeBoxText and normalizeTipRows (the box rule) come with the tip files.
 
 // One row matched against the draw.
 struct RowMatch {

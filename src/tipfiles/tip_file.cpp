@@ -1,7 +1,9 @@
 #include "tipfiles/tip_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace razoz {
 
@@ -13,6 +15,29 @@ constexpr qsizetype kMaxLineKept = 4096;
 constexpr qint64 kMaxBytesRead = 1 << 20;
 
 } // namespace
+
+std::optional<int> parseBoxNumber(const QString& text)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok) return std::nullopt;
+    return n;
+}
+
+QString normalizeBoxText(const QString& text)
+{
+    const auto n = parseBoxNumber(text);
+    if (!n || *n < 1 || *n > 49) return {};
+    return QString::number(*n);
+}
+
+TipRows normalizeTipRows(const TipRows& rows)
+{
+    TipRows out;
+    for (int r = 0; r < kTipRows; ++r)
+        for (int c = 0; c < kTipColumns; ++c) out[r][c] = normalizeBoxText(rows[r][c]);
+    return out;
+}
 
 TipRowTexts splitTipLine(const QString& line)
 {
@@ -73,6 +98,76 @@ TipRows readTipFile(const QString& path)
         throw TipFileError(
             QStringLiteral("Die Tippdatei kann nicht gelesen werden: %1 (%2)").arg(path, file.errorString()));
     return parseTipFile(bytes);
+}
+
+QByteArray formatTipFile(const TipRows& rows)
+{
+    QByteArray out;
+    for (const TipRowTexts& row : rows) {
+        for (int c = 0; c < kTipColumns; ++c) {
+            if (c > 0) out += ',';
+            out += row[c].toLatin1();
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+void writeTipFile(const QString& path, const TipRows& rows)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = formatTipFile(rows);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw TipFileError(
+            QStringLiteral("Die Tippdatei kann nicht geschrieben werden: %1 (%2)").arg(path, file.errorString()));
+}
+
+QDate proposedTipDate(const QDate& currentDraw, const QDate& today)
+{
+    switch (currentDraw.dayOfWeek()) {
+    case Qt::Thursday: return currentDraw.addDays(2);
+    case Qt::Saturday: return currentDraw.addDays(5);
+    case Qt::Sunday: return currentDraw.addDays(4);
+    default: return today;
+    }
+}
+
+QString proposedTipFileName(const QDate& currentDraw, const QDate& today)
+{
+    return proposedTipDate(currentDraw, today).toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') +
+           kTipFileExtension;
+}
+
+TipRows Textladen(const QString& path)
+{
+    return normalizeTipRows(readTipFile(path));
+}
+
+QString SaveTipFile(Prompt& prompt, const TipRows& rows, const QDate& currentDraw, const QDate& today,
+                    const QString& folder)
+{
+    const QString proposed = QDir(folder).filePath(proposedTipFileName(currentDraw, today));
+    const QString path = prompt.saveFileName(QString(), kTipFileFilter, kTipFileExtension, proposed);
+    if (path.isEmpty()) return {};
+    try {
+        writeTipFile(path, rows);
+    } catch (const TipFileError& e) {
+        prompt.error(QString::fromStdString(e.what()));
+        return {};
+    }
+    return path;
+}
+
+std::optional<TipRows> LoadTipFile(Prompt& prompt, const QString& folder)
+{
+    const QString path = prompt.openFileName(QString(), kTipFileFilter, folder);
+    if (path.isEmpty()) return std::nullopt;
+    try {
+        return Textladen(path);
+    } catch (const TipFileError& e) {
+        prompt.error(QString::fromStdString(e.what()));
+        return std::nullopt;
+    }
 }
 
 } // namespace razoz

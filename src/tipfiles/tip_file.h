@@ -1,9 +1,14 @@
 #pragma once
-// Tip files: twelve lines, one tip row each, six comma-separated box texts per line (".wtp").
+// Tip files: twelve lines, one tip row each, six comma-separated box texts per line (".wtp"),
+// and the rule every number box of the grid applies to what is written into it.
+#include "app/prompt.h"
+
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <stdexcept>
 
 namespace razoz {
@@ -20,6 +25,14 @@ struct TipFileError : std::runtime_error {
     explicit TipFileError(const QString& m) : std::runtime_error(m.toStdString()) {}
 };
 
+// A box text read as an integer (blanks around it allowed); nullopt for an empty or non-numeric text.
+std::optional<int> parseBoxNumber(const QString& text);
+
+// The rule of every number box (Edit1Change): a text that is no integer becomes empty, an integer
+// is written in canonical decimal ("07" → "7"), and one outside 1..49 becomes empty.
+QString normalizeBoxText(const QString& text);
+TipRows normalizeTipRows(const TipRows& rows);
+
 // Splits one line the way the loader always has: fields 1..5 end at the next ","; a missing ","
 // leaves that field empty and the rest of the line for the later fields; field 6 ends at the
 // first ":" (a comment may follow the sixth number). "7,8" gives "7", "", "", "", "", "8".
@@ -32,5 +45,36 @@ TipRows parseTipFile(const QByteArray& bytes);
 
 // Reads a tip file; TipFileError naming the file when it cannot be opened or read.
 TipRows readTipFile(const QString& path);
+
+// The file's text: twelve lines ended by CR LF, each the six box texts joined by "," (an empty
+// row is five commas). Plain ASCII: the boxes hold digits only.
+QByteArray formatTipFile(const TipRows& rows);
+
+// Writes the file through a scratch file that replaces it by rename, so a failed write leaves an
+// earlier file of that name whole; TipFileError naming the file on failure.
+void writeTipFile(const QString& path, const TipRows& rows);
+
+// The save and open dialogs show tip files while a tip file is saved or loaded.
+inline const QString kTipFileFilter = QStringLiteral("Tippdatei|*.wtp");
+inline const QString kTipFileExtension = QStringLiteral("wtp");
+
+// The draw a saved tip is meant for: the day after the shown draw's date that is the next draw
+// day (Sunday +4, Thursday +2, Saturday +5); a shown draw on any other weekday proposes today.
+QDate proposedTipDate(const QDate& currentDraw, const QDate& today);
+// "yyyymmdd.wtp" of that date: after Saturday 02.04.2005 "20050407.wtp".
+QString proposedTipFileName(const QDate& currentDraw, const QDate& today);
+
+// Textladen: the rows of the file as the grid holds them once written into its boxes (the box
+// rule applied to every value). TipFileError when the file cannot be read.
+TipRows Textladen(const QString& path);
+
+// SaveTipFile: asks for the file (tip-file filter and extension, the proposed name in `folder`)
+// and writes the rows. The chosen path, or empty when cancelled or failed (the failure shown).
+QString SaveTipFile(Prompt& prompt, const TipRows& rows, const QDate& currentDraw, const QDate& today,
+                    const QString& folder);
+// LoadTipFile: asks for a tip file and reads it with Textladen. nullopt when cancelled or when
+// the file cannot be read (shown; the grid then keeps what it holds). The caller selects the
+// current draw again and runs the check in every case.
+std::optional<TipRows> LoadTipFile(Prompt& prompt, const QString& folder);
 
 } // namespace razoz

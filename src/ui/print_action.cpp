@@ -1,0 +1,122 @@
+#include "ui/print_action.h"
+
+#include "generate/random_generator.h"
+#include "print/slip_painter.h"
+#include "ui/tform5.h"
+#include "ui/tform8.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace razoz {
+
+void showSlipPreview(const SlipPage& page, QWidget* parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(slipPageLayout(page.paper));
+    printer.setDocName(page.title);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(page.title);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&page](QPrinter* p) {
+        QPainter painter(p);
+        paintSlipPage(painter, page);
+    });
+    preview.setWindowState(Qt::WindowMaximized); // zoomed to fit a large window
+    preview.exec();
+}
+
+int SpeedButton12Click(PrintActionContext& ctx)
+{
+    TForm5& f5 = ctx.form5;
+    SettingsValues& s = ctx.settings;
+    // A1 – A3
+    for (int n = 3; n <= 9; ++n) f5.UpDown[n]->show();
+    f5.SpeedButton2->show();
+    f5.SpeedButton3->show();
+    const auto random = ctx.random ? ctx.random : [](int n) { return int(RandomGenerator::shared().next(n)); };
+    f5.setFixedLastDigit(random(10));
+    f5.setRandomSource(random);
+    f5.setArchivePath(ctx.archivePath);
+    // A4 – A6
+    TForm5::setTriState(f5.CheckBox4,
+                        s.get(key::Super6Ja) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox3,
+                        s.get(key::Spiel77Ja) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox6,
+                        s.get(key::GlueckJa) == 1 ? TriState::Checked : TriState::Unchecked);
+    f5.setFees(feeFromText(ctx.feeOneText, 0.50), feeFromText(ctx.feeBothText, 1.00));
+    f5.setPresetItem(s.get(key::NeuerSchein));
+    f5.UpDown[1]->setValue(s.get(key::TippTop));
+    f5.UpDown[2]->setValue(s.get(key::TippLeft));
+    // A7 – A9
+    const auto [saturday, wednesday] = defaultDrawDays(ctx.onlySaturday, ctx.today);
+    f5.CheckBox1->setChecked(saturday);
+    f5.CheckBox2->setChecked(wednesday);
+    f5.setPlayedRows(countPlayedRows(ctx.rows));
+    f5.CheckBox1Click();
+    // A10, A11
+    if (ctx.showLottotipp) ctx.showLottotipp();
+    const int result = f5.exec();
+    auto flag = [](const QCheckBox* c) { return c->checkState() == Qt::Checked ? 1 : 0; };
+    s.setValue(QStringLiteral("Super6Ja"), flag(f5.CheckBox4));
+    s.setValue(QStringLiteral("Spiel77Ja"), flag(f5.CheckBox3));
+    s.setValue(QStringLiteral("GlueckJa"), flag(f5.CheckBox6));
+
+    if (result == 2) {
+        if (ctx.online) ctx.online();
+        return result;
+    }
+    if (result != 1) return result;
+
+    // B1: written at once; a failing store is ignored.
+    s.setValue(QStringLiteral("Losnummer"), f5.Losnummer());
+    if (ctx.store) {
+        for (const char* name : {"Losnummer", "Spiel77Ja", "Super6Ja", "GlueckJa"})
+            if (const SettingDef* def = findSetting(QString::fromLatin1(name)))
+                ctx.store->write(*def, s.value(def->name));
+        ctx.store->settings().sync();
+    }
+    if (ctx.setLosnummer) ctx.setLosnummer(f5.Losnummer());
+    // B3
+    s.setValue(QStringLiteral("NeuerSchein"), f5.presetItem());
+    s.setValue(QStringLiteral("TippTop"), f5.UpDown[1]->value());
+    s.setValue(QStringLiteral("TippLeft"), f5.UpDown[2]->value());
+
+    SlipRequest req;
+    req.rows = ctx.rows;
+    req.preset = f5.presetItem();
+    req.tippTop = f5.UpDown[1]->value();
+    req.tippLeft = f5.UpDown[2]->value();
+    req.positioning = ctx.form8.positioning();
+    req.saturday = f5.CheckBox1->isChecked();
+    req.wednesday = f5.CheckBox2->isChecked();
+    req.spiel77 = TForm5::triState(f5.CheckBox3);
+    req.super6 = TForm5::triState(f5.CheckBox4);
+    req.glueck = TForm5::triState(f5.CheckBox6);
+    req.showPicture = f5.CheckBox5->isChecked();
+    req.paper = f5.ComboBox1->currentIndex();
+    req.font = f5.markFont();
+    req.programFolder = ctx.programFolder;
+    SlipPage page;
+    try {
+        page = buildSlipPage(req);
+    } catch (const SlipError& e) {
+        // Nothing is printed; the user learns which box to mend.
+        ctx.prompt.error(e.message());
+        return result;
+    }
+    ctx.form8.setPositioning(req.positioning); // B9
+    if (ctx.preview)
+        ctx.preview(page);
+    else
+        showSlipPreview(page, ctx.parent);
+    return result;
+}
+
+} // namespace razoz

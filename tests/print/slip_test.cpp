@@ -1,0 +1,228 @@
+#include "print/slip.h"
+#include "print/ticket_number.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+
+namespace {
+
+TipRows rowsWith(std::initializer_list<std::pair<int, TipRowTexts>> rows)
+{
+    TipRows out;
+    for (const auto& [r, texts] : rows) out[r] = texts;
+    return out;
+}
+
+const SlipLabel& mark(const SlipPage& page, int edit)
+{
+    for (const SlipLabel& m : page.marks)
+        if (m.name == QStringLiteral("QRLabel%1").arg(edit)) return m;
+    throw std::runtime_error("no such mark");
+}
+
+SlipRequest presetRequest(int preset, TipRows rows)
+{
+    SlipRequest req;
+    req.preset = preset;
+    req.rows = std::move(rows);
+    if (preset < kSlipPresetCount) {
+        req.tippTop = slipPresets()[preset].tippTop;
+        req.tippLeft = slipPresets()[preset].tippLeft;
+    }
+    return req;
+}
+
+struct MarkCase {
+    int preset;
+    int layout;
+    int row; // 0-based grid row holding the number in its first box
+    int number;
+    int field; // the field that row lands in when rows 0..row are filled
+    MarkPoint expected;
+};
+
+class MarkPositions : public ::testing::TestWithParam<MarkCase> {};
+
+} // namespace
+
+TEST_P(MarkPositions, FollowTheFormulas)
+{
+    const MarkCase& c = GetParam();
+    TipRows rows;
+    for (int r = 0; r <= c.row; ++r) rows[r][0] = QStringLiteral("20");
+    rows[c.row][0] = QString::number(c.number);
+    SlipRequest req = presetRequest(c.preset, rows);
+    req.positioning.layout = c.layout;
+    const SlipPage page = buildSlipPage(req);
+    const SlipLabel& m = mark(page, tipBoxEditNumber(c.row, 0));
+    EXPECT_EQ(slipFieldsOfRows(rows)[c.row], c.field);
+    EXPECT_EQ(MarkPoint(m.left, m.top), c.expected);
+    EXPECT_EQ(m.caption, "x");
+}
+
+INSTANTIATE_TEST_SUITE_P(Presets, MarkPositions,
+                         ::testing::Values(MarkCase{0, 0, 0, 7, 0, {133, 50}}, MarkCase{0, 0, 1, 49, 1, {133, 234}},
+                                           MarkCase{0, 0, 2, 1, 2, {148, 50}}, MarkCase{1, 0, 1, 10, 1, {51, 189}},
+                                           MarkCase{1, 1, 1, 10, 1, {156, 65}},
+                                           // 49 x 1 is not kept by the other presets
+                                           MarkCase{0, 1, 0, 7, 0, {133, 50}}));
+
+TEST(SlipPage, FieldsSkipRowsWithAnEmptyFirstBoxButEvenRowsKeepTheirCorrection)
+{
+    // Rows 2 and 3 empty, row 4 filled: row 4 lands in field 1 and still gets s.
+    TipRows rows = rowsWith({{0, {"1", "", "", "", "", ""}}, {3, {"1", "", "", "", "", ""}}});
+    SlipRequest req = presetRequest(1, rows);
+    SlipPage page = buildSlipPage(req);
+    EXPECT_EQ(slipFieldsOfRows(rows)[3], 1);
+    const SlipLabel& m = mark(page, tipBoxEditNumber(3, 0));
+    EXPECT_EQ(m.top, 47 + 0 + (7 * 18 + 5) - 7);
+    EXPECT_EQ(m.left, 21);
+
+    // A row whose first box is empty shares the field of the row before it.
+    rows = rowsWith({{0, {"1", "", "", "", "", ""}}, {1, {"", "2", "", "", "", ""}}});
+    req = presetRequest(0, rows);
+    page = buildSlipPage(req);
+    EXPECT_EQ(mark(page, tipBoxEditNumber(1, 1)).top, 50); // field 0, s = 0
+    EXPECT_FALSE(mark(page, tipBoxEditNumber(1, 0)).placed);
+    EXPECT_EQ(mark(page, tipBoxEditNumber(1, 0)).caption, "");
+}
+
+TEST(SlipPage, BoxLabelsByDaysGamesAndPreset)
+{
+    auto box = [](const SlipPage& p, int b) { return p.boxes[b]; };
+    SlipRequest req = presetRequest(0, {});
+    req.saturday = req.wednesday = true;
+    req.spiel77 = TriState::Grayed;
+    req.super6 = TriState::Checked;
+    SlipPage page = buildSlipPage(req);
+    EXPECT_EQ(box(page, Samstag).left, 52 + 453);
+    EXPECT_EQ(box(page, Mittwoch).left, 52 + 535); // preset 0 keeps the two apart
+    EXPECT_FALSE(box(page, Spiel77Ja).enabled);
+    EXPECT_FALSE(box(page, Spiel77Nein).enabled);
+    EXPECT_TRUE(box(page, Super6).enabled);
+    EXPECT_FALSE(box(page, Super6nein).enabled);
+    EXPECT_FALSE(box(page, Glueck).enabled);
+    EXPECT_TRUE(box(page, GlueckNein).enabled);
+
+    for (int preset = 1; preset < kSlipPresetCount; ++preset) {
+        SlipRequest both = presetRequest(preset, {});
+        both.saturday = both.wednesday = true;
+        const SlipPage p = buildSlipPage(both);
+        EXPECT_EQ(box(p, Samstag).left, box(p, Mittwoch).left) << preset;
+        EXPECT_EQ(box(p, Samstag).top, both.tippTop + slipPresets()[preset].geometry.bothDays->top) << preset;
+    }
+
+    SlipRequest three = presetRequest(3, {});
+    three.glueck = TriState::Checked;
+    page = buildSlipPage(three);
+    EXPECT_FALSE(box(page, Glueck).enabled);
+    EXPECT_FALSE(box(page, GlueckNein).enabled);
+}
+
+TEST(SlipPage, PresetGeometryIsCopiedForTheUserDefinedPositioning)
+{
+    SlipRequest req = presetRequest(12, {});
+    req.saturday = req.wednesday = true;
+    buildSlipPage(req);
+    EXPECT_EQ(req.positioning.edit[2], "14");   // a
+    EXPECT_EQ(req.positioning.edit[1], "16");   // b
+    EXPECT_EQ(req.positioning.edit[4], "2");    // s
+    EXPECT_EQ(req.positioning.edit[21], "295"); // both days top
+    EXPECT_EQ(req.positioning.edit[23], "387");
+    EXPECT_EQ(req.positioning.edit[11], "207"); // Super6nein left
+
+    // The user-defined preset then prints where Hamburg did.
+    SlipRequest custom = req;
+    custom.preset = kCustomPreset;
+    custom.rows[0] = {"7", "", "", "", "", ""};
+    req.rows = custom.rows;
+    EXPECT_EQ(mark(buildSlipPage(custom), 1).left, mark(buildSlipPage(req), 1).left);
+}
+
+TEST(SlipPage, ANonIntegerPrintsNothingAndNamesTheBox)
+{
+    SlipRequest req = presetRequest(kCustomPreset, {});
+    req.positioning.edit[5] = "2x";
+    const PositioningTexts before = req.positioning;
+    try {
+        buildSlipPage(req);
+        FAIL() << "no error";
+    } catch (const SlipError& e) {
+        EXPECT_TRUE(e.message().contains("Edit5")) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains("Spiel 77  Ja:")) << e.message().toStdString();
+    }
+    EXPECT_EQ(req.positioning, before);
+
+    SlipRequest tip = presetRequest(0, rowsWith({{6, {"1", "abc", "", "", "", ""}}}));
+    try {
+        buildSlipPage(tip);
+        FAIL() << "no error";
+    } catch (const SlipError& e) {
+        EXPECT_TRUE(e.message().contains("Edit44")) << e.message().toStdString();
+    }
+}
+
+TEST(SlipPage, PaperAndPictureNamesWithoutRegardToCase)
+{
+    EXPECT_TRUE(slipPaper(1).landscape);
+    EXPECT_EQ(slipPaper(3).widthMm, 106);
+    EXPECT_EQ(slipPaper(3).heightMm, 180);
+    EXPECT_FALSE(slipPaper(-1).landscape);
+    test::ProgramDir dir;
+    dir.writeFile("SCHEIN3.JPG", "x");
+    SlipRequest req = presetRequest(3, {});
+    req.programFolder = dir.path();
+    req.showPicture = true;
+    EXPECT_TRUE(buildSlipPage(req).picturePath.endsWith("SCHEIN3.JPG"));
+    req.showPicture = false;
+    EXPECT_TRUE(buildSlipPage(req).picturePath.isEmpty());
+}
+
+TEST(SlipCost, AsTheDialogShowsIt)
+{
+    SlipCostInput in{3, true, false, false, true, true, 0.50, 1.00};
+    EXPECT_DOUBLE_EQ(dialogCost(in), 10.50);
+    in = {2, true, true, false, true, false, 0.50, 1.00};
+    EXPECT_DOUBLE_EQ(dialogCost(in), 5.75);
+    in.saturday = false;
+    EXPECT_DOUBLE_EQ(dialogCost(in), 0.0);
+    EXPECT_DOUBLE_EQ(extraCost(2, 0.50), 5.00);
+    EXPECT_DOUBLE_EQ(feeFromText("0,70", 0.5), 0.70);
+    EXPECT_DOUBLE_EQ(feeFromText("abc", 0.5), 0.5);
+    EXPECT_EQ(countPlayedRows(rowsWith({{0, {"1"}}, {5, {"", "2"}}, {11, {"3"}}})), 2);
+    EXPECT_EQ(defaultDrawDays(false, QDate(2026, 12, 10)), std::make_pair(false, true)); // Thursday
+    EXPECT_EQ(defaultDrawDays(false, QDate(2026, 12, 11)), std::make_pair(true, false)); // Friday
+    EXPECT_EQ(defaultDrawDays(true, QDate(2026, 12, 10)), std::make_pair(true, false));
+}
+
+TEST(TicketNumber, SearchNamesTheGameAndTheDate)
+{
+    test::ProgramDir dir;
+    DrawRecord a = test::draw(QDate(1985, 10, 17), {1, 2, 3, 4, 5, 6});
+    a.spiel77 = {1, 1, 1, 1, 1, 1, 1};
+    a.super6 = {1, 1, 1, 1, 1, 1};
+    DrawRecord b = test::draw(QDate(1985, 10, 19), {1, 2, 3, 4, 5, 6});
+    b.spiel77 = {1, 2, 3, 4, 5, 6, 7};
+    DrawRecord c = test::draw(QDate(1985, 10, 24), {1, 2, 3, 4, 5, 6});
+    c.spiel77 = {1, 2, 3, 4, 5, 6, 7};
+    c.super6 = {2, 3, 4, 5, 6, 7};
+    dir.writeArchive({a, b, c});
+    DrawArchive archive(dir.archivePath());
+    TicketSearchResult r = searchTicketNumber(archive, {1, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(r.message, "LosNr. wurde am 19.10.1985 im Spiel 77 gezogen");
+    r = searchTicketNumber(archive, {9, 2, 3, 4, 5, 6, 7});
+    EXPECT_EQ(r.message, "LosNr. wurde am 24.10.1985 bei der Super 6 gezogen");
+    r = searchTicketNumber(archive, {9, 9, 9, 9, 9, 9, 9});
+    EXPECT_EQ(r.message, "Losnummer noch nie als Super6 oder Spiel 77 Gewinnzahl gezogen");
+    DrawArchive missing(dir.file("none.dat"));
+    EXPECT_THROW(searchTicketNumber(missing, {0, 0, 0, 0, 0, 0, 0}), ArchiveError);
+
+    int calls = 0;
+    const TicketDigits d = newTicketNumber(5, [&](int n) {
+        EXPECT_EQ(n, 10);
+        return ++calls % 10;
+    });
+    EXPECT_EQ(ticketNumberText(d), "1234565");
+}
