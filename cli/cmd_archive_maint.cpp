@@ -187,8 +187,7 @@ public:
 UpdateOptions updateOptions(CliContext& ctx, double pickerDate)
 {
     UpdateOptions o;
-    o.serverUrl =
-        ctx.takeOption(QStringLiteral("--server")).value_or(ctx.setting(key::ServerURL));
+    o.serverUrl = ctx.takeOption(QStringLiteral("--server")).value_or(ctx.setting(key::ServerURL));
     if (const auto proxy = ctx.takeOption(QStringLiteral("--proxy"))) {
         const qsizetype colon = proxy->lastIndexOf(QLatin1Char(':'));
         if (colon <= 0) throw UsageError(QStringLiteral("--proxy needs HOST:PORT"));

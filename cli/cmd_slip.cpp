@@ -64,8 +64,7 @@ int slipCommand(CliContext& ctx)
 {
     SlipRequest req;
     req.programFolder = ctx.programFolder();
-    req.preset =
-        intOption(ctx, QStringLiteral("--preset"), ctx.settingOr(key::NeuerSchein, 0), 0, kCustomPreset);
+    req.preset = intOption(ctx, QStringLiteral("--preset"), ctx.settingOr(key::NeuerSchein, 0), 0, kCustomPreset);
     if (req.preset < 0 || req.preset > kCustomPreset) req.preset = 0;
     // The positioning window as stored.
     for (int n = 1; n <= 23; ++n)

@@ -33,12 +33,9 @@ const char* kUsage =
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("archive"), archiveCommand},
-        {QStringLiteral("draw"), drawCommand},
-        {QStringLiteral("check"), checkCommand},
-        {QStringLiteral("stats"), statsCommand},
-        {QStringLiteral("generate"), generateCommand},
-        {QStringLiteral("tips"), tipsCommand},
+        {QStringLiteral("archive"), archiveCommand},   {QStringLiteral("draw"), drawCommand},
+        {QStringLiteral("check"), checkCommand},       {QStringLiteral("stats"), statsCommand},
+        {QStringLiteral("generate"), generateCommand}, {QStringLiteral("tips"), tipsCommand},
         {QStringLiteral("slip"), slipCommand},
     };
     return table;

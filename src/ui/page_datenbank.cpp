@@ -3,8 +3,8 @@
 
 #include "app/session.h"
 #include "archive/dates.h"
-#include "ui/stats_buttons.h"
 #include "ui/date_picker.h"
+#include "ui/stats_buttons.h"
 
 #include <QDateEdit>
 #include <QLabel>

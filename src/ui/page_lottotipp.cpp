@@ -3,8 +3,8 @@
 #include "app/session.h"
 #include "ui/click_label.h"
 #include "ui/controls.h"
-#include "ui/tip_grid.h"
 #include "ui/elided_label.h"
+#include "ui/tip_grid.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -44,12 +44,9 @@ int SpeedButton12Click(PrintActionContext& ctx)
     f5.setRandomSource(random);
     f5.setArchivePath(ctx.archivePath);
     // A4 – A6
-    TForm5::setTriState(f5.CheckBox4,
-                        s.get(key::Super6Ja) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox3,
-                        s.get(key::Spiel77Ja) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox6,
-                        s.get(key::GlueckJa) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox4, s.get(key::Super6Ja) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox3, s.get(key::Spiel77Ja) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox6, s.get(key::GlueckJa) == 1 ? TriState::Checked : TriState::Unchecked);
     f5.setFees(feeFromText(ctx.feeOneText, 0.50), feeFromText(ctx.feeBothText, 1.00));
     f5.setPresetItem(s.get(key::NeuerSchein));
     f5.UpDown[1]->setValue(s.get(key::TippTop));

@@ -17,9 +17,7 @@
 #include "ui/qt_prompt.h"
 #include "ui/qt_translations.h"
 #include "ui/settings_binder.h"
-#include "ui/qt_translations.h"
 #include "ui/status_hints.h"
-#include "ui/date_picker.h"
 #include "ui/tip_grid.h"
 #include "ui/windows.h"
 
