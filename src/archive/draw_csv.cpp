@@ -27,18 +27,6 @@ QDate parseCsvDate(const QString& text)
     return {};
 }
 
-// A whole number of at most three digits; -1 when the text is anything else.
-int parseSmallNumber(const QString& text)
-{
-    if (text.isEmpty() || text.size() > 3) return -1;
-    int v = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
-        v = v * 10 + (c.unicode() - '0');
-    }
-    return v;
-}
-
 std::uint8_t toByte(int v)
 {
     return std::uint8_t(std::min(v, 255));

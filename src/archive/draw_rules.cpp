@@ -62,4 +62,15 @@ void sortNumbers(DrawRecord& r)
             if (r.numbers[j] < r.numbers[i]) std::swap(r.numbers[i], r.numbers[j]);
 }
 
+int parseSmallNumber(QStringView text)
+{
+    if (text.isEmpty() || text.size() > 3) return -1;
+    int v = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
+        v = v * 10 + (c.unicode() - '0');
+    }
+    return v;
+}
+
 } // namespace razoz

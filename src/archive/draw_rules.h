@@ -20,6 +20,10 @@ RecordFault recordFault(const DrawRecord& r);
 // A German sentence for the user; empty for RecordFault::None.
 QString faultText(RecordFault fault, const DrawRecord& r);
 
+// A whole number of at most three digits, nothing else (no sign, no blanks); -1 otherwise. Every
+// reader of draws from outside (results answers, CSV) reads its numbers with it.
+int parseSmallNumber(QStringView text);
+
 // Ascending exchange sort of the six numbers, as manual entry stores them.
 void sortNumbers(DrawRecord& r);
 

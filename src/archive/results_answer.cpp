@@ -18,14 +18,7 @@ namespace {
 // Decimal without sign, blanks around allowed; -1 otherwise.
 int readNumber(QStringView text)
 {
-    text = text.trimmed();
-    if (text.isEmpty() || text.size() > 3) return -1;
-    int v = 0;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return -1;
-        v = v * 10 + (c.unicode() - '0');
-    }
-    return v;
+    return parseSmallNumber(text.trimmed());
 }
 
 } // namespace

@@ -9,24 +9,11 @@
 
 namespace {
 
-struct ProcessRun {
-    int exitCode = -1;
-    QString out, err;
-};
+using ProcessRun = razoz::test::CliResult;
 
 ProcessRun run(const QString& program, const QStringList& args)
 {
-    QProcess p;
-    p.start(program, args);
-    ProcessRun r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return razoz::test::runProgram(program, args);
 }
 
 ProcessRun manual(const QStringList& args)

@@ -122,11 +122,16 @@ QStringList ScriptedPrompt::texts(const QString& kind) const
 
 CliResult runCli(const QStringList& args, const QByteArray& input)
 {
+    return runProgram(QStringLiteral(RAZOZ_BIN_DIR "/razoz-cli"), args, input);
+}
+
+CliResult runProgram(const QString& program, const QStringList& args, const QByteArray& input)
+{
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(RAZOZ_BIN_DIR "/razoz-cli"), args);
+    p.start(program, args);
     if (!input.isEmpty()) p.write(input);
     p.closeWriteChannel();
     CliResult r;

@@ -56,11 +56,14 @@ public:
     QStringList texts(const QString& kind) const;
 };
 
-// Runs the built razoz-cli with arguments; stdout, stderr and the exit code.
+// Runs a program to its end (at most a minute) under the C.UTF-8 locale; stdout, stderr and the
+// exit code (-1 when it crashed or hung).
 struct CliResult {
     int exitCode = -1;
     QString out, err;
 };
+CliResult runProgram(const QString& program, const QStringList& args, const QByteArray& input = {});
+// The built razoz-cli.
 CliResult runCli(const QStringList& args, const QByteArray& input = {});
 
 } // namespace razoz::test
