@@ -94,6 +94,7 @@ int drawCommand(CliContext& ctx);
 int checkCommand(CliContext& ctx);
 int statsCommand(CliContext& ctx);
 int generateCommand(CliContext& ctx);
+int settingsCommand(CliContext& ctx);
 int tipsCommand(CliContext& ctx);
 int slipCommand(CliContext& ctx);
 // A GUI application (offscreen) only when a PDF is rendered.

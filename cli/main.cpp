@@ -25,6 +25,7 @@ const char* kUsage =
     "                                    the draw selected for a date, stepped K times\n"
     "  check [--date D] (--row a,b,c,d,e,f ... | --tips FILE) [--losnummer N]   the tip check\n"
     "  stats KIND [--start D] [--end D] [--no-saturday] [--no-thursday]   one statistic as its bars\n"
+    "  settings show                     every setting with its value and where it came from\n"
     "  generate [--seed N] [--lock R=a,b,c,d,e,f ...] [--rows N]   the tip calculation with the settings\n"
     "  tips read FILE | tips write FILE (--row ... | --tips FILE)   tip files\n"
     "  slip (--row ... | --tips FILE) [--preset K] [--layout 7x7|49x1] [--top T] [--left L] [--saturday]\n"
@@ -35,8 +36,8 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table = {
         {QStringLiteral("archive"), archiveCommand},   {QStringLiteral("draw"), drawCommand},
         {QStringLiteral("check"), checkCommand},       {QStringLiteral("stats"), statsCommand},
-        {QStringLiteral("generate"), generateCommand}, {QStringLiteral("tips"), tipsCommand},
-        {QStringLiteral("slip"), slipCommand},
+        {QStringLiteral("generate"), generateCommand}, {QStringLiteral("settings"), settingsCommand},
+        {QStringLiteral("tips"), tipsCommand},         {QStringLiteral("slip"), slipCommand},
     };
     return table;
 }
