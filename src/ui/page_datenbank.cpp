@@ -3,8 +3,8 @@
 
 #include "app/session.h"
 #include "archive/dates.h"
-#include "ui/stats_buttons.h"
 #include "ui/date_picker.h"
+#include "ui/stats_buttons.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -53,6 +53,12 @@ DatenbankPage::DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* 
     BitBtn6 = makeControl<QPushButton>(this, "BitBtn6", {130, 180, 106, 30});
     BitBtn6->setText(QStringLiteral("Löschen"));
     BitBtn6->setToolTip(QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
+
+    BitBtn9 = makeControl<QPushButton>(this, "BitBtn9", {16, 216, 220, 30});
+    BitBtn9->setText(QStringLiteral("CSV einlesen"));
+    BitBtn9->setToolTip(QStringLiteral("Ziehungen aus einer Ergebnisliste (CSV) in die Datenbank übernehmen"));
+    Label30 = makeControl<QLabel>(this, "Label30", {16, 256, 644, 24});
+    Label30->setToolTip(QStringLiteral("Zustand der Datenbank: Anzahl der Ziehungen und was ihr fehlt"));
 
     charts = new DatenbankStatsButtons(&diagramm, this);
     charts->setGeometry(260, 96, 400, 140);
