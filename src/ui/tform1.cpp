@@ -563,6 +563,7 @@ void TForm1::LanguageClick(int sprache)
     if (session_->settingsLoaded()) {
         showLosnummer();
         if (session_->currentDraw().date > 0) lottotipp_->showSum();
+        showArchiveHealth(); // the language files blank the line too
     }
 }
 
