@@ -132,8 +132,8 @@ Borrar
 Borrar el sorteo mostrado
 CSV einlesen
 Ziehungen aus einer Ergebnisliste (CSV) in die Datenbank übernehmen
-2. Apuesta
-Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+
+Zustand der Datenbank: Anzahl der Ziehungen und was ihr fehlt
 Pendientes
 Crea el gráfico de los números pendientes
 Reintegro pendiente

@@ -151,7 +151,7 @@ void TForm1::createArchiveActions()
     archiveActions_->onBusyChanged = [this](bool running) {
         for (QWidget* w :
              std::initializer_list<QWidget*>{datenbank_->BitBtn1, datenbank_->BitBtn2, datenbank_->BitBtn8,
-                                             datenbank_->BitBtn6, datenbank_->BitBtn9, lottotipp_->SpeedButton10})
+                                             datenbank_->BitBtn6, datenbank_->BitBtn10, lottotipp_->SpeedButton10})
             w->setEnabled(!running);
         Aktualisieren1->setEnabled(!running);
         datenbank_->SpeedButton8->setVisible(running);
@@ -175,7 +175,7 @@ void TForm1::createArchiveActions()
             [this, &a] { a.enterDraw(toDays(datenbank_->DateTimePicker1->date())); });
     connect(datenbank_->BitBtn6, &QPushButton::clicked, this,
             [this, &a] { a.deleteShownDraw(session_->currentDraw().date); });
-    connect(datenbank_->BitBtn9, &QPushButton::clicked, this, [&a] { a.importCsv(); });
+    connect(datenbank_->BitBtn10, &QPushButton::clicked, this, [&a] { a.importCsv(); });
 }
 
 void TForm1::archiveChanged(double date)
@@ -195,7 +195,7 @@ void TForm1::showArchiveHealth()
     } catch (const ArchiveError& e) {
         line = e.message();
     }
-    datenbank_->Label30->setText(line);
+    datenbank_->Label99->setText(line);
 }
 
 TForm1::~TForm1() = default;
