@@ -8,6 +8,7 @@
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
+#include "ui/tform3.h"
 #include "ui/tform5.h"
 #include "ui/tform8.h"
 #include "ui/tip_grid.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -222,4 +224,35 @@ TEST(TipFileWiring, SaveAndLoadButtonsBesideTheGrid)
     QTest::mouseClick(w.form.lottotipp()->SpeedButton16, Qt::LeftButton);
     EXPECT_EQ(w.form.tipGrid()->texts(), rows);
     EXPECT_TRUE(w.prompt.texts("error").isEmpty());
+}
+
+TEST(ArchiveWiring, EingebenOpensTheEntryDialogForThePickersDrawAndStoresWhatWasTyped)
+{
+    test::ProgramDir dir;
+    dir.writeArchive(test::syntheticArchive(4)); // Thu 17.10., Sat 19.10., Thu 24.10., Sat 26.10.1985
+    Window w(dir);
+    const auto before = DrawArchive(dir.archivePath()).readAll();
+    w.form.datenbank()->DateTimePicker1->setDate(QDate(1985, 10, 19));
+    DrawRecord shown;
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &shown] {
+        auto* dialog = qobject_cast<TForm3*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        poll->stop();
+        poll->deleteLater();
+        shown = *dialog->record();
+        dialog->DateTimePicker1->setDate(QDate(1985, 10, 31));
+        for (int i = 0; i < 6; ++i) dialog->Edit[std::size_t(i)]->setValue(40 + i);
+        QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);
+    });
+    poll->start(5);
+    QTest::mouseClick(w.form.datenbank()->BitBtn8, Qt::LeftButton);
+    EXPECT_EQ(shown, before[1]); // the dialog starts from the draw of the picker's date
+    const auto after = DrawArchive(dir.archivePath()).readAll();
+    ASSERT_EQ(after.size(), 5u);
+    EXPECT_EQ(fromDays(after.back().date), QDate(1985, 10, 31));
+    EXPECT_EQ(after.back().numbers[0], 40);
+    // Afterwards the draw of the reference date is shown again.
+    EXPECT_EQ(fromDays(w.form.session().currentDraw().date), QDate(1985, 10, 19));
+    EXPECT_TRUE(w.form.datenbank()->Label99->text().startsWith("5 Ziehungen"));
 }
