@@ -44,6 +44,10 @@ Sorteos del jueves
 Usar los datos de los sorteos del jueves
 &Calcular apuestas
 Se calcula el número elegido de apuestas con los parámetros indicados
+
+Speichern des Tipps
+
+Tipp laden aus Datei
 Razoz-Quorex en Internet
 
 Noticias y actualizaciones
@@ -126,6 +130,10 @@ Introducir
 Introducir a mano los datos del sorteo.
 Borrar
 Borrar el sorteo mostrado
+CSV einlesen
+Ziehungen aus einer Ergebnisliste (CSV) in die Datenbank übernehmen
+
+Zustand der Datenbank: Anzahl der Ziehungen und was ihr fehlt
 Pendientes
 Crea el gráfico de los números pendientes
 Reintegro pendiente
@@ -188,6 +196,8 @@ http://www.tallwick.example/rubbellos/
 
 &Enviar
 
+Schein &drucken
+
 Sprache/Language/Langue
 
 Alemán
@@ -215,4 +225,90 @@ Ayuda
 Mostrar documentación
 
 &Cerrar
+
+Druckeeinstellungen für den Lottoschein
+
+Samstag
+
+Mittwoch
+
+Spiel 77
+
+Super 6
+
+Glücksspirale
+
+Schein zum Test mit anzeigen
+
+Extra
+
+Kosten:
+
+0,00 €
+
+Klicken Sie auf "Online" um  die Daten anonym an Tipp24 oder lottobay zu übergeben.  Anschließend können Sie sich  einloggen oder neu registrieren. 
+
+N
+Neu Losnummer welche noch nie gezogen wurde erzeugen
+?
+Suchen ob diese Losnr schon gezogen wurde
+Auswahl der Landeslotterie 
+
+Sachsen ... 
+
+Brandenburg 
+
+Baden-Württemberg
+
+Mecklenburg-Vorpommern
+
+Nordrhein-Westfalen
+
+Berlin
+
+Saarland
+
+Niedersachsen
+
+Hessen
+
+Sachsen-Anhalt
+
+Bayern
+
+Rheinland-Pfalz
+
+Hamburg
+
+Selbst definierte Positionierung
+
+anpassen
+
+Oben:
+
+Links
+
+Schriftart
+
+Tippschein abgeben bei...
+
+www.lottery24.example
+
+www.tipp24.example
+
+Abbrechen
+
+Drucken
+
+&Online
+
+Positionierung des Scheindruckes
+
+Grundstuktur 6x2 oder 1x12
+
+Tipps in Blöcken mit Aufteilung 7x7
+
+Zahlen eines Tipps waagerechte 49x1
+
+OK
 

@@ -54,6 +54,12 @@ DatenbankPage::DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* 
     BitBtn6->setText(QStringLiteral("Löschen"));
     BitBtn6->setToolTip(QStringLiteral("Löschen der aktuell angezeigten Ziehung"));
 
+    BitBtn10 = makeControl<QPushButton>(this, "BitBtn10", {16, 216, 220, 30});
+    BitBtn10->setText(QStringLiteral("CSV einlesen"));
+    BitBtn10->setToolTip(QStringLiteral("Ziehungen aus einer Ergebnisliste (CSV) in die Datenbank übernehmen"));
+    Label99 = makeControl<QLabel>(this, "Label99", {16, 256, 644, 24});
+    Label99->setToolTip(QStringLiteral("Zustand der Datenbank: Anzahl der Ziehungen und was ihr fehlt"));
+
     charts = new DatenbankStatsButtons(&diagramm, this);
     charts->setGeometry(260, 96, 400, 140);
 

@@ -27,6 +27,8 @@ public:
     QPushButton* BitBtn2;          // "Datenbank neu anlegen"
     QPushButton* BitBtn8;          // "Eingeben"
     QPushButton* BitBtn6;          // "Löschen"
+    QPushButton* BitBtn10;         // "CSV einlesen": draws from a results list
+    QLabel* Label99;               // the archive's health
     DatenbankStatsButtons* charts; // Button5 … Button11
 
 private:

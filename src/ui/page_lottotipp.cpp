@@ -72,6 +72,13 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     BitBtn4->setToolTip(
         QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
 
+    SpeedButton15 = makeControl<QToolButton>(this, "SpeedButton15", {630, 286, 26, 26});
+    SpeedButton15->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SpeedButton15->setToolTip(QStringLiteral("Speichern des Tipps"));
+    SpeedButton16 = makeControl<QToolButton>(this, "SpeedButton16", {660, 286, 26, 26});
+    SpeedButton16->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    SpeedButton16->setToolTip(QStringLiteral("Tipp laden aus Datei"));
+
     Panel8 = panel(this, "Panel8", {630, 180, 250, 44});
     Label43 = makeControl<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});
     Label43->setText(QStringLiteral("Razoz-Quorex im Internet"));

@@ -42,6 +42,9 @@ public:
     // Calculation panel Panel3
     QFrame* Panel3;
     QPushButton* BitBtn4; // "Tipps &berechnen"
+    // Beside the grid: its rows to a tip file and back.
+    QToolButton* SpeedButton15; // save
+    QToolButton* SpeedButton16; // load
     // Banners
     QFrame* Panel8;
     ClickLabel* Label43;

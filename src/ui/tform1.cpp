@@ -4,20 +4,27 @@
 #include "app/languages.h"
 #include "app/locale_format.h"
 #include "app/session.h"
+#include "archive/archive_health.h"
 #include "archive/dates.h"
 #include "generate/random_generator.h"
+#include "tipfiles/tip_file.h"
 #include "ui/click_label.h"
 #include "ui/date_picker.h"
+#include "ui/datenbank_actions.h"
 #include "ui/language_applier.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
 #include "ui/page_diagramm.h"
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
+#include "ui/print_action.h"
 #include "ui/qt_prompt.h"
 #include "ui/qt_translations.h"
 #include "ui/settings_binder.h"
 #include "ui/status_hints.h"
+#include "ui/tform3.h"
+#include "ui/tform5.h"
+#include "ui/tform8.h"
 #include "ui/tip_grid.h"
 #include "ui/windows.h"
 
@@ -40,6 +47,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -102,9 +110,92 @@ TForm1::TForm1(Environment env, QWidget* parent)
             PageControl1->setCurrentWidget(w);
     });
 
+    connect(lottotipp_->SpeedButton15, &QToolButton::clicked, this, &TForm1::SpeedButton15Click);
+    connect(lottotipp_->SpeedButton16, &QToolButton::clicked, this, &TForm1::SpeedButton16Click);
+    connect(Scheindrucken1, &QAction::triggered, this, &TForm1::SpeedButton12Click);
+    createArchiveActions();
+
+    // The slip dialogs are windows of their own (not children of this one), so the settings and
+    // the language files find their "Edit1"… apart from the main window's controls.
+    form8_ = std::make_unique<TForm8>();
+    form5_ = std::make_unique<TForm5>(*form8_, session.prompt(), session.texts());
+    registerWindow(form5_.get());
+    registerWindow(form8_.get());
+
     // Hints go to status panel 1 when the mouse enters a control.
     new StatusHints(this, statusPanel1);
     qApp->installEventFilter(this);
+}
+
+void TForm1::createArchiveActions()
+{
+    Session& session = *session_;
+    // The server and the proxy are read from the "Internet-Optionen" page at the moment of use.
+    auto options = [this] {
+        UpdateOptions o;
+        o.serverUrl = internet_->ServerURLEdit->text().trimmed();
+        o.proxyHost = internet_->ProxyHostEdit->text().trimmed();
+        o.proxyPort = internet_->ProxyPortEdit->text().trimmed();
+        o.pickerDate = toDays(datenbank_->DateTimePicker1->date());
+        o.today = today();
+        return o;
+    };
+    auto runControl = [this] {
+        return std::make_unique<ThrottledRunControl>(
+            ThrottledRunControl::Window{[this](int panel, const QString& text) { session_->showStatus(panel, text); },
+                                        [] { QApplication::processEvents(); }});
+    };
+    archiveActions_ =
+        std::make_unique<DatenbankActions>([this] { return session_->archivePath(); }, options, session.prompt(),
+                                           runControl, [this](double date) { archiveChanged(date); });
+    archiveActions_->onBusyChanged = [this](bool running) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{datenbank_->BitBtn1, datenbank_->BitBtn2, datenbank_->BitBtn8,
+                                             datenbank_->BitBtn6, datenbank_->BitBtn10, lottotipp_->SpeedButton10})
+            w->setEnabled(!running);
+        Aktualisieren1->setEnabled(!running);
+        datenbank_->SpeedButton8->setVisible(running);
+    };
+    archiveActions_->onDrawFetched = [this](const CurrentDraw& d) {
+        const QString text = formatDraw(d, session_->navigator().separator());
+        datenbank_->Label29->setText(text);
+        lottotipp_->Label35->setText(text);
+        lottotipp_->Label13->setText(formatSum(d));
+    };
+    archiveActions_->editDraw = [this](const DrawRecord& reference) { return enterDrawDialog(reference, this); };
+
+    DatenbankActions& a = *archiveActions_;
+    connect(datenbank_->BitBtn1, &QPushButton::clicked, this, [&a] { a.updateArchive(); });
+    connect(lottotipp_->SpeedButton10, &QToolButton::clicked, this, [&a] { a.updateArchive(); });
+    connect(Aktualisieren1, &QAction::triggered, this, [&a] { a.updateArchive(); });
+    connect(datenbank_->SpeedButton8, &QToolButton::clicked, this, [&a] { a.stopUpdate(); });
+    connect(datenbank_->BitBtn2, &QPushButton::clicked, this, [&a] { a.rebuildArchive(); });
+    // The entry starts from the draw of the picker's date, the deletion removes the draw on display.
+    connect(datenbank_->BitBtn8, &QPushButton::clicked, this,
+            [this, &a] { a.enterDraw(toDays(datenbank_->DateTimePicker1->date())); });
+    connect(datenbank_->BitBtn6, &QPushButton::clicked, this,
+            [this, &a] { a.deleteShownDraw(session_->currentDraw().date); });
+    connect(datenbank_->BitBtn10, &QPushButton::clicked, this, [&a] { a.importCsv(); });
+}
+
+void TForm1::archiveChanged(double date)
+{
+    const QDate d = fromDays(date);
+    if (d.isValid()) datenbank_->DateTimePicker1->setDate(d);
+    SelectDrawByDate();
+    showArchiveHealth();
+}
+
+void TForm1::showArchiveHealth()
+{
+    QString line;
+    try {
+        DrawArchive archive(session_->archivePath());
+        if (archive.exists()) line = healthSummary(checkArchiveHealth(archive));
+    } catch (const ArchiveError& e) {
+        line = e.message();
+    }
+    datenbank_->Label99->setText(line);
 }
 
 TForm1::~TForm1() = default;
@@ -124,8 +215,10 @@ void TForm1::buildMenu()
     Berechnen1->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     Abgeben1 = action(nullptr, "Abgeben1", QStringLiteral("Ab&geben"));
     Abgeben1->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+    Scheindrucken1 = action(nullptr, "Scheindrucken1", QStringLiteral("Schein &drucken"));
+    Scheindrucken1->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     // Shortcuts of menu-bar entries only fire when the window knows them.
-    addActions({Aktualisieren1, Berechnen1, Abgeben1});
+    addActions({Aktualisieren1, Berechnen1, Abgeben1, Scheindrucken1});
 
     MainMenu1Sprache = menu->addMenu(QStringLiteral("Sprache/Language/Langue"));
     MainMenu1Sprache->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
@@ -248,7 +341,7 @@ void TForm1::readCheckBoxSettings()
     lottotipp_->setDrawDays(atLeastOneDrawDay(session_->drawDays()));
 }
 
-// 5. The slip positioning window is created by the print settings; its settings are read in step 9.
+// 5. The slip dialogs are created with the main window; their settings are read in steps 9 and 10.
 void TForm1::createPositioningWindow() {}
 
 // 6. Language, spin controls and the tip grid.
@@ -327,6 +420,7 @@ void TForm1::selectTodaysDraw()
     RandomGenerator::shared().seedFromClock();
     datenbank_->DateTimePicker1->setDate(QDate::currentDate());
     SelectDrawByDate();
+    showArchiveHealth();
 }
 
 // 17. The frequency chart of the drawn numbers, ready when the user first looks.
@@ -335,8 +429,59 @@ void TForm1::drawFirstChart()
     diagramm_->SpeedButton2Click();
 }
 
-// 18. Command-line print mode ("D" and a tip file) runs here once tip files and slip printing are in place.
-void TForm1::runCommandLinePrint() {}
+// 18. "D" and a tip file: the file into the grid, the slip printed, the program closed.
+void TForm1::runCommandLinePrint()
+{
+    if (arguments_.isEmpty() || arguments_.first() != QLatin1String("D")) return;
+    try {
+        tipGrid()->setTexts(Textladen(arguments_.value(1)));
+        Komplettcheck();
+        SpeedButton12Click();
+    } catch (const TipFileError& e) {
+        // No slip of an empty grid: the user learns which file failed.
+        session_->prompt().error(QString::fromStdString(e.what()));
+    }
+    // Closing from inside the first show would leave the window half shown.
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+int TForm1::SpeedButton12Click()
+{
+    Session& s = *session_;
+    PrintActionContext ctx(*form5_, *form8_, s.settings(), s.prompt(), s.texts());
+    ctx.programFolder = s.programFolder();
+    ctx.archivePath = s.archivePath();
+    ctx.rows = tipGrid()->texts();
+    ctx.onlySaturday = internet_->CheckBox32->isChecked();
+    ctx.feeOneText = internet_->Edit81->text();
+    ctx.feeBothText = internet_->Edit82->text();
+    std::unique_ptr<SettingsStore> store;
+    if (settingsRead_)
+        store = settingsFile_.isEmpty() ? std::make_unique<SettingsStore>()
+                                        : std::make_unique<SettingsStore>(settingsFile_);
+    ctx.store = store.get();
+    ctx.showLottotipp = [this] { PageControl1->setCurrentWidget(lottotipp_); };
+    ctx.setLosnummer = [this](const QString& number) {
+        session_->setTicketNumber(number);
+        showLosnummer();
+    };
+    if (slipPreview) ctx.preview = slipPreview;
+    ctx.parent = this;
+    return razoz::SpeedButton12Click(ctx);
+}
+
+void TForm1::SpeedButton15Click()
+{
+    SaveTipFile(session_->prompt(), tipGrid()->texts(), fromDays(session_->currentDraw().date), QDate::currentDate(),
+                session_->programFolder());
+}
+
+void TForm1::SpeedButton16Click()
+{
+    if (const auto rows = LoadTipFile(session_->prompt(), session_->programFolder())) tipGrid()->setTexts(*rows);
+    // The current draw again and the check, whether or not a file was loaded.
+    SelectDrawByDate();
+}
 
 void TForm1::FormClose()
 {
@@ -418,6 +563,7 @@ void TForm1::LanguageClick(int sprache)
     if (session_->settingsLoaded()) {
         showLosnummer();
         if (session_->currentDraw().date > 0) lottotipp_->showSum();
+        showArchiveHealth(); // the language files blank the line too
     }
 }
 

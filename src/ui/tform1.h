@@ -5,6 +5,7 @@
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
 #include "archive/draw_archive.h"
+#include "print/slip.h"
 
 #include <QFont>
 #include <QHash>
@@ -23,11 +24,14 @@ class QTabWidget;
 namespace razoz {
 
 class BerechnungPage;
+class DatenbankActions;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
 class LottotippPage;
 class Session;
+class TForm5;
+class TForm8;
 class TipGrid;
 
 class TForm1 : public QMainWindow {
@@ -53,7 +57,14 @@ public:
     DiagrammPage* diagramm() const { return diagramm_; }
     DatenbankPage* datenbank() const { return datenbank_; }
     InternetPage* internet() const { return internet_; }
+    // The archive actions of the "Datenbank" page, the update button of the draw panel and the menu.
+    DatenbankActions& archiveActions() { return *archiveActions_; }
+    // The slip print dialogs, created with the main window and kept for the whole run.
+    TForm5& form5() { return *form5_; }
+    TForm8& form8() { return *form8_; }
     QString statusText(int panel) const;
+    // Shows the built slip page; unset: Qt's print preview (tests set it).
+    std::function<void(const SlipPage&)> slipPreview;
 
 public slots:
     void FormShow();
@@ -63,6 +74,10 @@ public slots:
     void ShowNextDraw();
     void EditLosnummer();
     void Komplettcheck();
+    // "Schein drucken": the print settings, then the slip of the grid's rows in the print preview.
+    int SpeedButton12Click();
+    void SpeedButton15Click(); // save the tip rows to a tip file
+    void SpeedButton16Click(); // load a tip file into the grid
     void FormResize();
     // Status bar: panel 0 carries progress texts, panel 1 the hints.
     void setStatus(int panel, const QString& text);
@@ -104,11 +119,19 @@ private:
     // One step of the previous/next buttons, then the display and the tip check.
     void stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays));
     void showLosnummer();
+    void createArchiveActions();
+    // After every change of the archive: the draw of the date, the tip check, the health line.
+    void archiveChanged(double date);
+    void showArchiveHealth();
     // Runs an archive action and reports a failed open, read or write as an error.
     void guarded(const std::function<void()>& action);
 
     std::unique_ptr<Prompt> ownPrompt_;
     std::unique_ptr<Session> session_;
+    std::unique_ptr<DatenbankActions> archiveActions_;
+    // TForm5 refers to TForm8, so it goes first.
+    std::unique_ptr<TForm8> form8_;
+    std::unique_ptr<TForm5> form5_;
     QStringList arguments_;
     bool shown_ = false;
     QString settingsFile_;
@@ -129,6 +152,7 @@ private:
     QAction* Aktualisieren1;
     QAction* Berechnen1;
     QAction* Abgeben1;
+    QAction* Scheindrucken1;
     QAction* Dokumentationanzeigen1;
     QAction* Schlieen1;
     QList<QAction*> languageActions; // Deutsch1 … Niederlndisch1, in menu order
