@@ -1,5 +1,8 @@
 #include "ui/tform1.h"
 
+#include "generate/tip_generator.h"
+#include "ui/widget_generation_settings.h"
+
 #include "app/day_count.h"
 #include "app/languages.h"
 #include "app/locale_format.h"
@@ -98,6 +101,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     buildMenu();
     resize(900, 580);
 
+    connect(lottotipp_->BitBtn4, &QPushButton::clicked, this, &TForm1::Label28Click);
     connect(lottotipp_->SpeedButton6, &QToolButton::clicked, this, &TForm1::ShowPreviousDraw);
     connect(lottotipp_->SpeedButton7, &QToolButton::clicked, this, &TForm1::ShowNextDraw);
     connect(lottotipp_->Losnummer, &ClickLabel::clicked, this, &TForm1::EditLosnummer);
@@ -213,6 +217,7 @@ void TForm1::buildMenu()
     Aktualisieren1->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
     Berechnen1 = action(nullptr, "Berechnen1", QStringLiteral("&Berechnen"));
     Berechnen1->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(Berechnen1, &QAction::triggered, this, &TForm1::Label28Click);
     Abgeben1 = action(nullptr, "Abgeben1", QStringLiteral("Ab&geben"));
     Abgeben1->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
     Scheindrucken1 = action(nullptr, "Scheindrucken1", QStringLiteral("Schein &drucken"));
@@ -668,6 +673,47 @@ void TForm1::EditLosnummer()
 void TForm1::Komplettcheck()
 {
     tipGrid()->Komplettcheck();
+}
+
+void TForm1::Label28Click()
+{
+    // A second click while the calculation runs stops it at the next candidate.
+    if (calculation_) {
+        calculation_->requestStop();
+        return;
+    }
+    QPushButton* button = lottotipp_->BitBtn4;
+    const QString caption = button->text();
+    const bool loaded = session_->settingsLoaded();
+    button->setText(session_->text(16));
+    session_->setSettingsLoaded(false);
+    ThrottledRunControl run({[this](int panel, const QString& text) { setStatus(panel, text); },
+                             [] { QCoreApplication::processEvents(); }});
+    calculation_ = &run;
+    LockedRows locked;
+    for (int r = 0; r < kTipRows; ++r)
+        if (tipGrid()->rowLocked(r)) locked[static_cast<std::size_t>(r)] = tipGrid()->rowTexts(r);
+    WidgetGenerationSettings settings(this, *session_);
+    const GenerationResult result =
+        generateTips(settings, session_->archivePath(), locked, run, RandomGenerator::shared(), session_->texts());
+    run.flush();
+    calculation_ = nullptr;
+    button->setText(caption);
+    session_->setSettingsLoaded(loaded);
+    if (result.rowsWritten) {
+        for (int r = 0; r < kTipRows; ++r) {
+            if (locked[static_cast<std::size_t>(r)]) continue;
+            TipRowTexts texts;
+            const RowValues& row = result.rows[static_cast<std::size_t>(r)];
+            if (row[0] != 0)
+                for (int c = 0; c < kTipColumns; ++c)
+                    texts[static_cast<std::size_t>(c)] = QString::number(row[static_cast<std::size_t>(c)]);
+            tipGrid()->setRowTexts(r, texts);
+        }
+    }
+    if (!result.status.isEmpty()) setStatus(1, result.status);
+    if (!result.message.isEmpty()) session_->prompt().information(result.message);
+    SelectDrawByDate();
 }
 
 } // namespace razoz

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: pages, menu, status bar, and the shared values of the running program.
 #include "app/prompt.h"
+#include "app/run_control.h"
 #include "app/session.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
@@ -74,6 +75,9 @@ public slots:
     void ShowNextDraw();
     void EditLosnummer();
     void Komplettcheck();
+    // "Tipps &berechnen" and the menu entry "&Berechnen": starts the tip calculation, or stops the
+    // one that runs.
+    void Label28Click();
     // "Schein drucken": the print settings, then the slip of the grid's rows in the print preview.
     int SpeedButton12Click();
     void SpeedButton15Click(); // save the tip rows to a tip file
@@ -126,6 +130,7 @@ private:
     // Runs an archive action and reports a failed open, read or write as an error.
     void guarded(const std::function<void()>& action);
 
+    ThrottledRunControl* calculation_ = nullptr; // while the tip calculation runs
     std::unique_ptr<Prompt> ownPrompt_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<DatenbankActions> archiveActions_;

@@ -12,24 +12,21 @@ namespace razoz {
 
 namespace {
 
-template <class W> W* control(const QList<QWidget*>& windows, const QString& name)
+template <class W> W* control(QWidget* window, const QString& name)
 {
-    for (QWidget* w : windows)
-        if (auto* c = qobject_cast<W*>(findControl(w, name))) return c;
-    return nullptr;
+    return qobject_cast<W*>(findControl(window, name));
 }
 
 } // namespace
 
-WidgetGenerationSettings::WidgetGenerationSettings(const QList<QWidget*>& windows, Session& session)
-    : stored_(session.settings())
+WidgetGenerationSettings::WidgetGenerationSettings(QWidget* mainWindow, Session& session) : stored_(session.settings())
 {
     for (int n = 1; n < static_cast<int>(checkBoxes_.size()); ++n)
-        checkBoxes_[static_cast<std::size_t>(n)] = control<QCheckBox>(windows, QStringLiteral("CheckBox%1").arg(n));
+        checkBoxes_[static_cast<std::size_t>(n)] = control<QCheckBox>(mainWindow, QStringLiteral("CheckBox%1").arg(n));
     for (int n = 1; n < static_cast<int>(spins_.size()); ++n)
-        spins_[static_cast<std::size_t>(n)] = control<QSpinBox>(windows, QStringLiteral("UpDown%1").arg(n));
-    endPicker_ = control<QDateEdit>(windows, QStringLiteral("DateTimePicker1"));
-    startPicker_ = control<QDateEdit>(windows, QStringLiteral("DateTimePicker2"));
+        spins_[static_cast<std::size_t>(n)] = control<QSpinBox>(mainWindow, QStringLiteral("UpDown%1").arg(n));
+    endPicker_ = control<QDateEdit>(mainWindow, QStringLiteral("DateTimePicker1"));
+    startPicker_ = control<QDateEdit>(mainWindow, QStringLiteral("DateTimePicker2"));
 }
 
 WidgetGenerationSettings::~WidgetGenerationSettings() = default;

@@ -21,8 +21,9 @@ class Session;
 
 class WidgetGenerationSettings : public GenerationSettings {
 public:
-    // `windows`: the program's windows, searched by control name.
-    WidgetGenerationSettings(const QList<QWidget*>& windows, Session& session);
+    // `mainWindow`: the window whose controls hold the calculation settings (the dialogs have
+    // controls of the same names, so they are not searched).
+    WidgetGenerationSettings(QWidget* mainWindow, Session& session);
     ~WidgetGenerationSettings() override;
 
     bool checkBox1() const override { return check(1); }

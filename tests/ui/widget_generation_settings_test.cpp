@@ -26,7 +26,7 @@ TEST(WidgetGenerationSettings, ReadsTheControlsLiveAndFallsBackToTheStoredValues
     auto* end = new QDateEdit(QDate(2020, 5, 2), &window);
     end->setObjectName(QStringLiteral("DateTimePicker1"));
 
-    WidgetGenerationSettings settings({&window}, session);
+    WidgetGenerationSettings settings(&window, session);
     EXPECT_FALSE(settings.checkBox8());
     box8->setChecked(true);
     EXPECT_TRUE(settings.checkBox8()) << "read at the moment of use";
