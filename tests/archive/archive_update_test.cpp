@@ -1,6 +1,7 @@
 // The archive update against real HTTP servers on 127.0.0.1: answers, failures, stop, rebuild, proxy.
 #include "archive/archive_update.h"
 #include "archive/results_answer.h"
+#include "http_server.h"
 #include "test_support.h"
 
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <mutex>
 #include <thread>
 
 using namespace razoz;
@@ -23,57 +23,7 @@ using test::draw;
 
 namespace {
 
-// A cpp-httplib server on an ephemeral port of 127.0.0.1, answering from a handler.
-class ResultsServer {
-public:
-    using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
-    explicit ResultsServer(Handler handler) : handler_(std::move(handler))
-    {
-        server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
-            {
-                std::lock_guard lock(mutex_);
-                targets_.push_back(req.target);
-                accept_ = req.get_header_value("Accept");
-                agent_ = req.get_header_value("User-Agent");
-            }
-            handler_(req, res);
-        });
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        while (!server_.is_running()) std::this_thread::yield();
-    }
-    ~ResultsServer()
-    {
-        server_.stop();
-        thread_.join();
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(port_); }
-    int port() const { return port_; }
-    std::vector<std::string> targets()
-    {
-        std::lock_guard lock(mutex_);
-        return targets_;
-    }
-    std::string accept()
-    {
-        std::lock_guard lock(mutex_);
-        return accept_;
-    }
-    std::string agent()
-    {
-        std::lock_guard lock(mutex_);
-        return agent_;
-    }
-
-private:
-    Handler handler_;
-    httplib::Server server_;
-    int port_ = 0;
-    std::thread thread_;
-    std::mutex mutex_;
-    std::vector<std::string> targets_;
-    std::string accept_, agent_;
-};
+using ResultsServer = test::HttpServer;
 
 // Answers a fixed body for some days ("yyyymmdd"), 500 for every other day.
 ResultsServer::Handler days(std::map<std::string, std::string> answers)

@@ -1,13 +1,10 @@
 // The "Datenbank" page's archive actions as the window calls them.
 #include "archive/draw_archive.h"
+#include "http_server.h"
 #include "test_support.h"
 #include "ui/datenbank_actions.h"
 
-#include <httplib.h>
-
 #include <gtest/gtest.h>
-
-#include <thread>
 
 using namespace razoz;
 using test::draw;
@@ -82,16 +79,10 @@ TEST(DatenbankActions, ImportReportsWhatWasAddedAndABadFileChangesNothing)
 
 TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)
 {
-    httplib::Server server;
-    server.Get(".*", [](const httplib::Request&, httplib::Response& res) {
-        res.set_content("1,1,2,3,4,5,6,7,8;", "text/plain");
-    });
-    const int port = server.bind_to_any_port("127.0.0.1");
-    std::thread thread([&] { server.listen_after_bind(); });
-    while (!server.is_running()) std::this_thread::yield();
+    auto server = std::make_unique<test::HttpServer>(test::HttpServer::body("1,1,2,3,4,5,6,7,8;"));
 
     Fixture f;
-    f.options.serverUrl = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    f.options.serverUrl = server->url();
     f.options.today = toDays({2000, 1, 1});
     int fetched = 0, edits = 0;
     f.actions.editDraw = [&](const DrawRecord&) {
@@ -112,8 +103,7 @@ TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)
     ASSERT_EQ(f.selected.size(), 1u);
     EXPECT_EQ(fromDays(f.selected[0]), QDate(1985, 11, 7)); // the first day not asked for
 
-    server.stop();
-    thread.join();
+    server.reset(); // the server is gone: the next update fails
     f.actions.onDrawFetched = {};
     f.actions.updateArchive();
     ASSERT_EQ(f.prompt.texts("error").size(), 1);

@@ -1,5 +1,6 @@
 // The main window's archive maintenance, slip printing and tip files, driven through its controls.
 #include "archive/draw_archive.h"
+#include "http_server.h"
 #include "test_support.h"
 #include "tipfiles/tip_file.h"
 #include "ui/click_label.h"
@@ -13,8 +14,6 @@
 #include "ui/tform8.h"
 #include "ui/tip_grid.h"
 
-#include <httplib.h>
-
 #include <QApplication>
 #include <QDateEdit>
 #include <QLabel>
@@ -26,9 +25,6 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <thread>
 
 using namespace razoz;
 using test::draw;
@@ -69,27 +65,9 @@ std::vector<DrawRecord> recentArchive()
             draw(last.addDays(-2), {3, 4, 5, 6, 7, 8}, 9, 3), draw(last, {4, 5, 6, 7, 8, 9}, 10, 4)};
 }
 
-struct ResultsServer {
-    httplib::Server server;
-    std::thread thread;
-    std::atomic<int> requests{0};
-    int port = 0;
-    ResultsServer()
-    {
-        server.Get(".*", [this](const httplib::Request&, httplib::Response& res) {
-            ++requests;
-            res.set_content("1,11,12,13,14,15,16,17,8;", "text/plain");
-        });
-        port = server.bind_to_any_port("127.0.0.1");
-        thread = std::thread([this] { server.listen_after_bind(); });
-        while (!server.is_running()) std::this_thread::yield();
-    }
-    ~ResultsServer()
-    {
-        server.stop();
-        thread.join();
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(port); }
+// The results server of these tests: one draw for every day asked.
+struct ResultsServer : test::HttpServer {
+    ResultsServer() : test::HttpServer(body("1,11,12,13,14,15,16,17,8;")) {}
 };
 
 } // namespace
@@ -109,7 +87,7 @@ TEST(ArchiveWiring, UpdateFromTheServerOfTheInternetPageShowsTheNewestDraw)
     QObject::connect(&w.form.session(), &Session::drawChanged,
                      [&] { stopVisible.push_back(db->SpeedButton8->isVisible()); });
     QTest::mouseClick(db->BitBtn1, Qt::LeftButton);
-    EXPECT_GT(server.requests, 0);
+    EXPECT_FALSE(server.targets().empty());
     EXPECT_TRUE(w.prompt.texts("error").isEmpty()) << w.prompt.texts("error").join("|").toStdString();
     const auto records = DrawArchive(dir.archivePath()).readAll();
     ASSERT_GT(records.size(), 4u);
