@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -55,6 +56,9 @@ public:
     bool isStored(const QString& name) const { return stored_.contains(name); }
     const SettingsValues& settingsValues() const { return values_; }
     StoredValue storedValue(const QString& name) const { return store_->read(name); }
+    // The values as the desktop program reads these groups at start-up: a value of the wrong type
+    // ends its group; the rest keep their design defaults.
+    SettingsValues startUpValues(std::initializer_list<SettingGroup> groups) const;
     // The draw days of the settings, at least one kept, then --no-saturday / --no-thursday taken.
     DrawDays takeDrawDays();
     // The numbered interface texts of languageCode() (German design texts where the file lacks them).

@@ -17,14 +17,7 @@ namespace {
 // (a value of the wrong type ends its group), at least one draw day, the start date as at start-up.
 SettingsValues startUpValues(const CliContext& ctx)
 {
-    SettingsValues values;
-    for (SettingGroup group : {SettingGroup::CheckBoxes, SettingGroup::Parameters}) {
-        for (const SettingDef* d : settingsOfGroup(group)) {
-            const StoredValue v = ctx.storedValue(d->name);
-            if (v.status == ReadStatus::WrongType) break;
-            if (v.status == ReadStatus::Ok) values.setValue(d->name, v.value);
-        }
-    }
+    SettingsValues values = ctx.startUpValues({SettingGroup::CheckBoxes, SettingGroup::Parameters});
     const DrawDays days = atLeastOneDrawDay({values.get(key::Chekcbox16), values.get(key::Chekcbox17)});
     values.set(key::Chekcbox16, days.saturday);
     values.set(key::Chekcbox17, days.thursday);

@@ -67,6 +67,14 @@ void CliContext::expectNoMore()
     if (!args_.isEmpty()) throw UsageError(QStringLiteral("unexpected argument: %1").arg(args_.first()));
 }
 
+SettingsValues CliContext::startUpValues(std::initializer_list<SettingGroup> groups) const
+{
+    SettingsValues values;
+    for (SettingGroup group : groups)
+        store_->readGroup(group, [&](const SettingDef& def, const QVariant& v) { values.setValue(def.name, v); });
+    return values;
+}
+
 DrawDays CliContext::takeDrawDays()
 {
     DrawDays days = atLeastOneDrawDay({setting(key::Chekcbox16), setting(key::Chekcbox17)});
