@@ -4,19 +4,38 @@
 // value from the settings schema, so no caption, range or default is written twice.
 #include "app/setting_keys.h"
 
+#include <QFont>
 #include <QRect>
 #include <QSpinBox>
 #include <QString>
+#include <QWidget>
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class QWidget;
 
 namespace razoz {
 
 class ClickLabel;
+
+// Any control with its designed name at its place (the typed factories below add caption and hint).
+template <class W> W* makeControl(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+// The draw texts line their numbers up in a fixed-width font.
+inline void useFixedWidthFont(QWidget* w)
+{
+    QFont mono = w->font();
+    mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    w->setFont(mono);
+}
 
 // A numeric setting: the edit box and its up-down control in one. The widget answers to the edit's
 // name (objectName, where the language files give the hint) and to the up-down's name (the

@@ -8,8 +8,6 @@ class QSoundEffect;
 
 namespace razoz {
 
-inline const QString kHitSoundFile = QStringLiteral("yippee.wav");
-
 class HitSoundPlayer {
 public:
     virtual ~HitSoundPlayer() = default;

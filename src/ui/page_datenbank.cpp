@@ -1,5 +1,5 @@
 #include "ui/page_datenbank.h"
-#include "ui/controls.h"
+#include "ui/control_factory.h"
 
 #include "app/session.h"
 #include "archive/dates.h"

@@ -1,5 +1,5 @@
 #include "ui/page_internet.h"
-#include "ui/controls.h"
+#include "ui/control_factory.h"
 
 #include "app/settings_schema.h"
 #include "ui/click_label.h"

@@ -2,7 +2,7 @@
 
 #include "app/session.h"
 #include "ui/click_label.h"
-#include "ui/controls.h"
+#include "ui/control_factory.h"
 #include "ui/elided_label.h"
 #include "ui/tip_grid.h"
 

@@ -1,7 +1,7 @@
 #include "ui/tform3.h"
 
 #include "archive/dates.h"
-#include "ui/controls.h"
+#include "ui/control_factory.h"
 
 #include <QDateEdit>
 #include <QLabel>

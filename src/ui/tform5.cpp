@@ -2,7 +2,7 @@
 
 #include "app/locale_format.h"
 #include "generate/random_generator.h"
-#include "ui/controls.h"
+#include "ui/control_factory.h"
 #include "ui/tform8.h"
 
 #include <QButtonGroup>

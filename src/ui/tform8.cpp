@@ -1,6 +1,6 @@
 #include "ui/tform8.h"
 
-#include "ui/controls.h"
+#include "ui/control_factory.h"
 
 #include <QGroupBox>
 #include <QLabel>
