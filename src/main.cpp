@@ -6,6 +6,8 @@
 #include "ui/windows.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
 
 int main(int argc, char** argv)
 {
@@ -36,6 +38,18 @@ int main(int argc, char** argv)
     env.settingsFile = settingsFile;
     env.programFolder = razoz::resolveProgramFolder(folder, QApplication::applicationDirPath());
     env.arguments = args;
+    // RAZOZ_OPEN_LOG records what would be opened instead of opening it (the program's own tests).
+    const QString openLog = qEnvironmentVariable("RAZOZ_OPEN_LOG");
+    if (openLog.isEmpty()) {
+        env.opener = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    } else {
+        env.opener = [openLog](const QUrl& url) {
+            QFile log(openLog);
+            if (!log.open(QIODevice::Append | QIODevice::Text)) return false;
+            log.write(url.toString().toUtf8() + '\n');
+            return true;
+        };
+    }
     razoz::TForm1 window(std::move(env));
     if (!exportBase.isEmpty())
         return razoz::writeUtf8Lines(exportBase, razoz::exportLanguage(razoz::applicationWindows()).baseLines()) ? 0

@@ -9,6 +9,9 @@
 #include "archive/draw_filter.h"
 
 #include <QObject>
+#include <QUrl>
+
+#include <functional>
 
 namespace razoz {
 
@@ -63,6 +66,13 @@ public:
     // Asks the main window to bring one of its pages to the front.
     void showPage(QObject* page) { emit pageRequested(page); }
 
+    // Hands a document or web address to the system's viewer. Every report, page and address the
+    // program opens goes through this one seam; without an opener (tests) nothing opens and false
+    // is returned.
+    using Opener = std::function<bool(const QUrl&)>;
+    void setOpener(Opener opener) { opener_ = std::move(opener); }
+    bool openExternally(const QUrl& url) const { return opener_ ? opener_(url) : false; }
+
 signals:
     void drawChanged();
     void languageChanged();
@@ -84,6 +94,7 @@ private:
     bool settingsLoaded_ = false;
     int iterationLimit_ = 100000;
     SettingsValues settings_;
+    Opener opener_;
 };
 
 // The run budget for a "UpDown7" position: thousands of candidate rows, the position kept within

@@ -39,7 +39,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,6 +67,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
         prompt = ownPrompt_.get();
     }
     session_ = std::make_unique<Session>(env.programFolder, *prompt);
+    session_->setOpener(std::move(env.opener));
     Session& session = *session_;
 
     PageControl1 = new QTabWidget(this);
@@ -589,14 +589,14 @@ void TForm1::Export1Click()
 
 void TForm1::openAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    session_->openExternally(QUrl::fromUserInput(address));
 }
 
 void TForm1::Dokumentationanzeigen1Click()
 {
     // Nothing is reported when the documentation is missing.
     const QString path = session_->programFolder() + QStringLiteral("Razoz-Quorex.pdf");
-    if (QFileInfo(path).isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (QFileInfo(path).isFile()) session_->openExternally(QUrl::fromLocalFile(path));
 }
 
 void TForm1::Label52Click(const QString& address)

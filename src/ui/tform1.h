@@ -43,6 +43,7 @@ public:
         Prompt* prompt = nullptr; // null: real dialogs
         QStringList arguments;    // command line after the program name
         QString settingsFile;     // an INI file instead of the user's settings store (tests)
+        Session::Opener opener;   // null: nothing is handed to the system's viewer (tests)
     };
     explicit TForm1(Environment env, QWidget* parent = nullptr);
     ~TForm1() override;

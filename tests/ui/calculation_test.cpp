@@ -21,7 +21,7 @@ TEST(Calculation, TheButtonFillsTheRequestedRowsAndKeepsLockedOnes)
     QFile::remove(dir.archivePath());
     ASSERT_TRUE(QFile::copy(QStringLiteral(RAZOZ_SHIPPED_DIR "/dovovuduv.dat"), dir.archivePath()));
     test::ScriptedPrompt prompt;
-    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini")});
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}});
     form.show();
     QTest::qWait(1);
     TipGrid& grid = *form.tipGrid();

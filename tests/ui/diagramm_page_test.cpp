@@ -293,7 +293,7 @@ TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
     dir.writeArchive(
         {draw(QDate(2005, 4, 7), {3, 11, 13, 15, 34, 35}, 27, 0), draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 1)});
     ScriptedPrompt prompt;
-    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}});
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}});
     form.show();
     QTest::qWait(1);
     // Start-up: the frequency chart of the archive from the start date to today, page unchanged.

@@ -24,7 +24,7 @@ using test::draw;
 namespace {
 
 struct Window {
-    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}, {}})
+    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}})
     {
         form.show();
         QTest::qWait(1);
@@ -83,7 +83,7 @@ TEST(MainWindow, ArchiveThatCannotBeCreatedIsExplainedThenReported)
 {
     test::ProgramDir dir;
     test::ScriptedPrompt prompt;
-    TForm1 form(TForm1::Environment{dir.path() + "gone/", &prompt, {}, {}}); // a folder that does not exist
+    TForm1 form(TForm1::Environment{dir.path() + "gone/", &prompt, {}, {}, {}}); // a folder that does not exist
     form.show();
     QTest::qWait(1);
     EXPECT_EQ(prompt.texts("information"), QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});

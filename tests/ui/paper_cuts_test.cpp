@@ -33,7 +33,7 @@ using namespace razoz;
 namespace {
 
 struct Window {
-    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}, {}})
+    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}})
     {
         form.resize(900, 580);
         form.show();

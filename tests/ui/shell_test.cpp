@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -47,7 +46,7 @@ void installLanguageFiles(const test::ProgramDir& dir)
 
 struct Shell {
     explicit Shell(const test::ProgramDir& dir, const std::function<void(TForm1&)>& beforeShow = {})
-        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini")})
+        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}})
     {
         if (beforeShow) beforeShow(form);
         form.show();
@@ -65,23 +64,6 @@ QSettings ini(const test::ProgramDir& dir)
 }
 
 // Receives the addresses the program asks the shell to open.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    OpenedUrls()
-    {
-        for (const char* scheme : {"http", "https", "file"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~OpenedUrls() override
-    {
-        for (const char* scheme : {"http", "https", "file"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    QStringList urls;
-public slots:
-    void open(const QUrl& url) { urls << url.toString(); }
-};
 
 } // namespace
 
@@ -180,7 +162,7 @@ TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone)
     ini(dir).setValue("Losnummer", "1234567");
     {
         test::ScriptedPrompt prompt;
-        TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini")});
+        TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}});
         form.close();
     }
     EXPECT_EQ(ini(dir).value("Losnummer").toString(), "1234567");
@@ -449,24 +431,26 @@ TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
 TEST(Shell, LinksAndTheDocumentationGoToTheShell)
 {
     test::ProgramDir dir;
-    OpenedUrls opened;
     Shell w(dir);
+    QStringList opened;
+    w.form.session().setOpener([&opened](const QUrl& url) {
+        opened << url.toString();
+        return true;
+    });
     QTest::mouseClick(w.form.internet()->Label52, Qt::LeftButton);
     QTest::mouseClick(w.form.internet()->Label4, Qt::LeftButton);
     QTest::mouseClick(w.form.lottotipp()->Label43, Qt::LeftButton);
     QTest::mouseClick(w.form.lottotipp()->Panel9, Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(opened.urls, (QStringList{w.form.internet()->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
+    EXPECT_EQ(opened, (QStringList{w.form.internet()->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
 
-    opened.urls.clear();
+    opened.clear();
     w.action("Dokumentationanzeigen1")->trigger();
-    EXPECT_TRUE(opened.urls.isEmpty()) << "a missing manual opens nothing and reports nothing";
+    EXPECT_TRUE(opened.isEmpty()) << "a missing manual opens nothing and reports nothing";
     EXPECT_TRUE(w.prompt.texts("error").isEmpty());
     QFile::copy(QStringLiteral(RAZOZ_SOURCE_DIR "/data/Razoz-Quorex.pdf"), dir.file("Razoz-Quorex.pdf"));
     w.action("Dokumentationanzeigen1")->trigger();
-    EXPECT_EQ(opened.urls, QStringList{QUrl::fromLocalFile(dir.file("Razoz-Quorex.pdf")).toString()});
+    EXPECT_EQ(opened, QStringList{QUrl::fromLocalFile(dir.file("Razoz-Quorex.pdf")).toString()});
 }
-
-#include "shell_test.moc"
 
 TEST(Shell, TheHighestLanguageNumberIsStoredAndRestored)
 {

@@ -263,7 +263,7 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
                       test::draw(QDate(1985, 10, 19), {3, 11, 13, 15, 34, 35}, 27, 0),
                       test::draw(QDate(1985, 10, 24), {9, 10, 12, 14, 16, 18}, 20, 5)});
     test::ScriptedPrompt prompt;
-    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}});
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}});
     auto owned = std::make_unique<CountingPlayer>();
     CountingPlayer* player = owned.get();
     form.tipGrid()->setSoundPlayer(std::move(owned));

@@ -33,7 +33,7 @@ namespace {
 
 struct Window {
     Window(const test::ProgramDir& dir, QStringList arguments = {})
-        : form(TForm1::Environment{dir.path(), &prompt, std::move(arguments), dir.file("settings.ini")})
+        : form(TForm1::Environment{dir.path(), &prompt, std::move(arguments), dir.file("settings.ini"), {}})
     {
         form.show();
         QTest::qWait(1);

@@ -130,6 +130,10 @@ CliResult runProgram(const QString& program, const QStringList& args, const QByt
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    // The programs under test never hand anything to the system's viewer; a test that wants to
+    // see what would have opened sets its own log file.
+    if (!env.contains(QStringLiteral("RAZOZ_OPEN_LOG")))
+        env.insert(QStringLiteral("RAZOZ_OPEN_LOG"), QStringLiteral("/dev/null"));
     p.setProcessEnvironment(env);
     p.start(program, args);
     if (!input.isEmpty()) p.write(input);
