@@ -1,67 +1,63 @@
-// razoz-manual FILE: writes the user guide "Razoz-Quorex.pdf" (A4, German) that the installation
-// data carries; scripts/make-manual renews data/Razoz-Quorex.pdf with it.
+// razoz-manual GUIDE.md FILE.pdf: turns the user guide (German Markdown, docs/handbuch.md, with its
+// pictures beside it) into "Razoz-Quorex.pdf" (A4). The build renders it beside the binaries;
+// scripts/make-manual renews the copy in data/.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QUrl>
+
+#include <algorithm>
 
 #include <cstdio>
 
 namespace {
 
-const char* kGuide = R"(
-<h1>Razoz-Quorex 6 aus 49 – Kurzanleitung</h1>
-<p>Razoz-Quorex hilft beim Spielen von „La Dovovuduv“: es führt ein Archiv aller Ziehungen, prüft Ihre
-Tipps gegen jede Ziehung, zeigt Statistiken als Diagramm, berechnet Tipps nach Ihren Vorgaben und druckt
-sie auf den Lottoschein oder gibt sie online ab.</p>
-
-<h2>Erste Schritte</h2>
-<ol>
-<li>Öffnen Sie die Seite <b>Datenbank</b> und klicken Sie auf <b>Datenbank aktualisieren</b>
-(oder Menü <b>Aktualisieren</b>, Strg+A). Die Ziehungen werden vom Server der Ziehungen geladen,
-dessen Adresse auf der Seite <b>Internet-Optionen</b> steht.</li>
-<li>Tragen Sie auf der Seite <b>Lottotipp</b> bis zu zwölf Tipps ein. Nach jeder Änderung werden
-die Tipps gegen die angezeigte Ziehung geprüft; Treffer werden farbig markiert und gezählt.</li>
-<li>Mit den Pfeilen neben der Ziehung blättern Sie durch das Archiv.</li>
-</ol>
-
-<h2>Tipps berechnen</h2>
-<p>Auf der Seite <b>Berechnung</b> legen Sie fest, welche Zahlen bevorzugt werden (häufig gezogen,
-überfällig, Paare, Dreier …) und welche Regeln jeder Tipp erfüllen muss. <b>Tipps berechnen</b>
-(Strg+R) füllt alle nicht gesperrten Reihen. Ein Klick auf „Tipp“ färbt die Reihe rot: sie ist
-gesperrt und wird nicht neu berechnet.</p>
-
-<h2>Statistik</h2>
-<p>Die Seite <b>Diagramm</b> zeigt die gewählte Statistik über den Zeitraum vom Startdatum bis zum
-Enddatum und für die gewählten Ziehungstage (Samstag, Donnerstag).</p>
-
-<h2>Drucken und Abgeben</h2>
-<p>Gedruckt wird auf einen leeren Lottoschein im Drucker; die Lage der Kreuze lässt sich im Dialog
-„Positionierung des Scheindruckes“ anpassen. Mit <b>Abgeben</b> (Strg+G) werden die Tipps an ein
-Online-Portal übergeben. Aus der Befehlszeile druckt <code>razoz D datei.wtp</code> eine Tippdatei
-und beendet das Programm.</p>
-
-<h2>Sprache</h2>
-<p>Im Menü <b>Sprache/Language/Langue</b> wählen Sie eine von neun Sprachen. Die Texte stehen im
-Ordner „land“ des Programmordners: „bezeich.txt“ mit den deutschen Texten aller Bedienelemente,
-die Übersetzungen „bezeich.txt.en“, „bezeich.txt.sp“ … und die Meldungen „meldungen.txt.de“ ….
-<b>Export</b> schreibt eine Vorlage für neue Übersetzungen.</p>
-
-<h2>Einstellungen</h2>
-<p>Alle Einstellungen, die Tipps und die Fenstergröße werden beim Schließen gespeichert und beim
-nächsten Start wiederhergestellt. Ein Proxy-Server kann auf der Seite <b>Internet-Optionen</b>
-eingetragen werden.</p>
-
-<h2>Ohne Fenster</h2>
-<p><code>razoz-cli</code> bietet dieselben Funktionen für Skripte, z. B.
-<code>razoz-cli archive update</code> oder <code>razoz-cli stats frequency --json</code>.</p>
-)";
+// Pictures are named relative to the guide's folder; each is loaded from there and scaled to the
+// page like the main window to the text width. A missing picture is an error.
+bool fitImages(QTextDocument& doc, const QDir& folder, qreal textWidth, QString& error)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) continue;
+            QTextImageFormat image = fragment.charFormat().toImageFormat();
+            const QImage picture(folder.filePath(image.name()));
+            if (picture.isNull()) {
+                error = folder.filePath(image.name()) + QStringLiteral(": picture missing");
+                return false;
+            }
+            doc.addResource(QTextDocument::ImageResource, QUrl(image.name()), picture);
+            // A picture of the whole main window (900 pixels) fills the text width.
+            const qreal width = std::min<qreal>(textWidth, picture.width() * textWidth / 900.0);
+            image.setWidth(width);
+            image.setHeight(width * picture.height() / picture.width());
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(image);
+        }
+    }
+    return true;
+}
 
 // Through a scratch file: an existing guide is replaced only by a complete one.
-bool writeGuide(const QString& path, QString& error)
+bool writeGuide(const QString& source, const QString& path, QString& error)
 {
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        error = source + QStringLiteral(": ") + in.errorString();
+        return false;
+    }
+    const QString markdown = QString::fromUtf8(in.readAll());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
@@ -70,12 +66,16 @@ bool writeGuide(const QString& path, QString& error)
     {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setTitle(QStringLiteral("Razoz-Quorex – Kurzanleitung"));
+        pdf.setTitle(QStringLiteral("Razoz-Quorex – Handbuch"));
         pdf.setCreator(QStringLiteral("Tallwick"));
         pdf.setResolution(300);
+        pdf.setPageMargins(QMarginsF(18, 15, 18, 15), QPageLayout::Millimeter);
         QTextDocument doc;
-        doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 11));
-        doc.setHtml(QString::fromUtf8(kGuide));
+        doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+        doc.setMarkdown(markdown);
+        // print() lays the document out at 96 units per inch over the paint rect.
+        const QSizeF page = pdf.pageLayout().paintRect(QPageLayout::Inch).size() * 96.0;
+        if (!fitImages(doc, QFileInfo(source).absoluteDir(), page.width() * 0.95, error)) return false;
         doc.print(&pdf);
     }
     if (!file.commit()) {
@@ -93,13 +93,13 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: razoz-manual FILE.pdf\n");
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: razoz-manual GUIDE.md FILE.pdf\n");
         return 2;
     }
     QString error;
-    if (!writeGuide(args[1], error)) {
-        std::fprintf(stderr, "razoz-manual: %s: %s\n", qPrintable(args[1]), qPrintable(error));
+    if (!writeGuide(args[1], args[2], error)) {
+        std::fprintf(stderr, "razoz-manual: %s: %s\n", qPrintable(args[2]), qPrintable(error));
         return 1;
     }
     return 0;
