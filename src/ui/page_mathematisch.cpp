@@ -78,13 +78,13 @@ MathematischPage::MathematischPage(Session& session, DiagrammPage& diagramm, QWi
     SettingsPageLayout page(this);
     page.heading(Label87);
     page.sentence(nullptr, sumLine);
-    page.rule(SpeedButton17, Label88);
+    page.sentence(SpeedButton17, Label88);
     page.note(Label92);
     page.note(Label93);
     page.rule(SpeedButton29, CheckBox22, Edit83);
     page.rule(SpeedButton31, CheckBox25, Edit89);
     page.rule(SpeedButton32, CheckBox26, Edit90);
-    page.rule(SpeedButton21, Label89);
+    page.sentence(SpeedButton21, Label89);
     page.rule(nullptr, CheckBox8);
     page.sentence(runs, runText);
     page.rule(nullptr, CheckBox18);

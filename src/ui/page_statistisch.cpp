@@ -63,7 +63,8 @@ StatistischPage::StatistischPage(Session& session, DiagrammPage& diagramm, QWidg
     SpeedButton24 = makeChartShortcut(this, "SpeedButton24", QStringLiteral("Diagramm der Dreiergruppen der Zahlen"));
     SpeedButton25 = makeChartShortcut(this, "SpeedButton25", QStringLiteral("Diagramm der Vierergruppen der Zahlen"));
 
-    // Chart shortcut | preference | its share or its "rarest" variant.
+    // Chart shortcut | preference | its share or its "rarest" variant; a preference without either
+    // takes the whole line, so the shares stay close to their captions.
     SettingsPageLayout page(this);
     page.heading(Label73);
     page.rule(SpeedButton26, CheckBox2, Edit85);
@@ -73,10 +74,10 @@ StatistischPage::StatistischPage(Session& session, DiagrammPage& diagramm, QWidg
     page.rule(SpeedButton23, CheckBox1, CheckBox11);
     page.rule(SpeedButton24, CheckBox6, CheckBox12);
     page.rule(SpeedButton25, CheckBox7, CheckBox13);
-    page.rule(nullptr, CheckBox19);
+    page.sentence(nullptr, CheckBox19);
     page.heading(Label75);
-    page.rule(nullptr, CheckBox29);
-    page.rule(nullptr, CheckBox30);
+    page.sentence(nullptr, CheckBox29);
+    page.sentence(nullptr, CheckBox30);
     page.note(Label76);
     page.finish();
 
