@@ -56,6 +56,44 @@ Cálculo
 
 Estadístico
 
+Zahlen für die Tipps über Statistik bevorzugen
+
+Zahlen die besonders oft gezogen wurden bevorzugen
+Die ersten X% der am häufigsten gezogenen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Zahlen die besonders selten gezogen wurden bevorzugen
+die ersten X% der am seltensten gezogenen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Zahlen die am längsten überfällig sind
+die ersten X% der am längsten überfälligen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)
+
+Zahlen mit einer häufigen Paarebildung bevorzugen
+
+seltensten
+
+Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen
+
+seltensten
+
+Zahlen mit einer häufigen Viergruppenbildung bevorzugen
+
+seltensten
+
+benachbarte Zahlen der letzten Ziehung bevorzugen
+
+Für höherer Quoten können verschiedene Zahlen  "benachteiligt" werden
+
+vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) 
+
+Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten
+
+Unter "Allgemein" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden
+
 
 Gráfico de la distribución de los números sorteados
 
@@ -68,21 +106,81 @@ Gráfico de los tríos de números
 Gráfico de los cuartetos de números
 Optimización del boleto
 
+Optimierung der einzelnen Tipps miteinander im Schein 
+
+minimale Übereinstimmungen mit anderen Tipps
+
+maximale Übereinstimmungen mit anderen Tipps
+
+Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden
+
+Optimierung der einzelnen Tipps über die vergangenen Ziehungen
+
+maximal zugelassene Anzahl von Zahlen der letzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+Zusatzzahl in die Berechnung der Richtigen mit einbeziehen 
+
+Tipp enspricht noch keiner Ziehung der Datenbank nit 
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
+Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
+Richtigen
+
+Tipp ergibt keine
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Richtigen in den letzten
+
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Ziehungen
+
+Tipp ergibt keine 
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Richtigen in den letzten
+
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Ziehungen
+
 Matemático
+
+Diese Bedingungen werden in jeder Tippreihe berücksichtigt
+
+Quersummen von                  bis                     im Tipp zulassen
 
 
 Gráfico de la distribución de sumas
 La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS  
 
+Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49
+
+Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)
+
+mindest Anzahl von Primzahlen in jedem Tipp
+
 
 Gráfico de los números primos por apuesta
+mindest Anzahl von geraden Zahlen in jedem Tipp
+
+
+Gráfico de los números pares por apuesta
+mindest Anzahl ungeraden Zahlen in jedem Tipp
+
 
 Gráfico de los números impares por apuesta
 
-Gráfico de los números pares por apuesta
-
 Gráfico de las parejas de números
 Los pares suelen surgir solos, pero aquí también puede forzarlos.
+
+eine Paarbildung pro Tipp erzwingen
 
 
 Gráfico de los tríos de números
@@ -92,7 +190,21 @@ Tríos,
 
 Cuartetos ... (3-4-5 o 28-29-30-31) salen pocas veces y aquí se pueden evitar del todo
 
+keine Dreier , Vierer... Paare
+
 General
+
+Allgemeine Berechnungsoptionen
+
+Max. Berechnungsläufe
+
+Tausend
+
+Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. 
+
+Liste für Zahlenreihengenerierung anzeigen / bearbeiten
+
+für den Tipp nur bevorzugte Zahlen verwenden!
 
 Gráfico
 

@@ -5,9 +5,12 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QToolButton>
 
 namespace razoz {
@@ -60,6 +63,38 @@ SpinControl::SpinControl(QWidget* parent, IntKey upDown, const QString& editName
     }
     // The position is what counts: typing past the range keeps the nearest bound.
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+}
+
+QRect SpinControl::arrowRect(bool up) const
+{
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_SpinBox, &option, up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown,
+                                   this);
+}
+
+bool SpinControl::onArrow(const QPoint& at) const
+{
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QStyle::SubControl hit = style()->hitTestComplexControl(QStyle::CC_SpinBox, &option, at, this);
+    return hit == QStyle::SC_SpinBoxUp || hit == QStyle::SC_SpinBoxDown;
+}
+
+void SpinControl::mousePressEvent(QMouseEvent* e)
+{
+    pressedOnArrow_ = e->button() == Qt::LeftButton && onArrow(e->position().toPoint());
+    if (pressedOnArrow_) emit arrowPressed();
+    QSpinBox::mousePressEvent(e);
+}
+
+void SpinControl::mouseReleaseEvent(QMouseEvent* e)
+{
+    QSpinBox::mouseReleaseEvent(e);
+    if (pressedOnArrow_ && e->button() == Qt::LeftButton) {
+        pressedOnArrow_ = false;
+        emit arrowReleased();
+    }
 }
 
 SpinControl* makeSpin(QWidget* parent, IntKey upDown, const char* editName, const QString& hint, QRect geometry)

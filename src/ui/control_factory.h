@@ -45,6 +45,22 @@ class SpinControl : public QSpinBox {
 public:
     SpinControl(QWidget* parent, IntKey upDown, const QString& editName);
     QString upDownName() const { return property("upDownName").toString(); }
+    // Where the up or down arrow sits, in the control's own coordinates.
+    QRect arrowRect(bool up) const;
+
+signals:
+    // A mouse button goes down on one of the arrows, before the step it makes; and comes up again
+    // after it. Couplings between settings act here, not on typed values.
+    void arrowPressed();
+    void arrowReleased();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool onArrow(const QPoint& at) const;
+    bool pressedOnArrow_ = false;
 };
 
 // Builds a spin control from the schema entry of `upDown`: range and design position from there.

@@ -57,20 +57,18 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     Losnummer->setText(QStringLiteral("Losnr."));
     Losnummer->setCursor(Qt::PointingHandCursor);
     Losnummer->setToolTip(QStringLiteral("hier anklicken um die Scheinnummer einzugeben "));
-    CheckBox16 = makeControl<QCheckBox>(Panel4, "CheckBox16", {718, 1, 164, 17});
-    CheckBox16->setText(QStringLiteral("Samstag Ziehungen"));
-    CheckBox16->setToolTip(QStringLiteral("Ziehungsdaten der Samstags Ziehungen verwenden"));
-    CheckBox16->setChecked(true);
-    CheckBox17 = makeControl<QCheckBox>(Panel4, "CheckBox17", {718, 18, 164, 17});
-    CheckBox17->setText(QStringLiteral("Donnerstag Ziehungen"));
-    CheckBox17->setToolTip(QStringLiteral("Ziehungsdaten der Donnerstag Ziehungen verwenden"));
-    CheckBox17->setChecked(true);
+    CheckBox16 = makeCheckBox(Panel4, "CheckBox16", QStringLiteral("Samstag Ziehungen"),
+                              QStringLiteral("Ziehungsdaten der Samstags Ziehungen verwenden"), {718, 1, 164, 17});
+    CheckBox17 = makeCheckBox(Panel4, "CheckBox17", QStringLiteral("Donnerstag Ziehungen"),
+                              QStringLiteral("Ziehungsdaten der Donnerstag Ziehungen verwenden"), {718, 18, 164, 17});
 
     Panel3 = panel(this, "Panel3", {630, 46, 250, 120});
-    BitBtn4 = makeControl<QPushButton>(Panel3, "BitBtn4", {8, 8, 234, 30});
+    BitBtn4 = makeControl<QPushButton>(Panel3, "BitBtn4", {8, 8, 176, 30});
     BitBtn4->setText(QStringLiteral("Tipps &berechnen"));
     BitBtn4->setToolTip(
         QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
+    // How many rows the button computes, right beside it.
+    Edit80 = makeSpin(Panel3, key::UpDown8, "Edit80", {}, {190, 8, 52, 30});
 
     SpeedButton15 = makeControl<QToolButton>(this, "SpeedButton15", {630, 286, 26, 26});
     SpeedButton15->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));

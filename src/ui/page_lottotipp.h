@@ -13,6 +13,7 @@ class QToolButton;
 namespace razoz {
 
 class ClickLabel;
+class SpinControl;
 class Session;
 class TipGrid;
 
@@ -42,6 +43,7 @@ public:
     // Calculation panel Panel3
     QFrame* Panel3;
     QPushButton* BitBtn4; // "Tipps &berechnen"
+    SpinControl* Edit80;  // UpDown8: number of rows to compute
     // Beside the grid: its rows to a tip file and back.
     QToolButton* SpeedButton15; // save
     QToolButton* SpeedButton16; // load

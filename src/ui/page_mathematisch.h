@@ -3,26 +3,37 @@
 // even numbers, runs), with the charts and explanatory texts that show what they rely on.
 #include <QWidget>
 
+class QCheckBox;
+class QLabel;
 class QToolButton;
 
 namespace razoz {
 
 class ClickLabel;
 class DiagrammPage;
+class GapSentence;
 class Session;
+class SpinControl;
 
 class MathematischPage : public QWidget {
     Q_OBJECT
 public:
-    // Each shortcut sits where the row rule it explains stands:
-    //   y 60  SpeedButton17 and Label88, below the sum range line
-    //   y 138 / 164 / 190 SpeedButton29, SpeedButton32, SpeedButton31 at the right end of the rows of the
-    //         minimum primes, odd and even numbers
-    //   y 228 SpeedButton21 and Label89, with "eine Paarbildung pro Tipp erzwingen" below it (y 252)
-    //   y 284 SpeedButton27, SpeedButton28, then "Dreier, " and "Vierer ..." on one line, with
-    //         "keine Dreier , Vierer... Paare" below it (y 308)
-    static constexpr int kRuleButtonLeft = 560;
     MathematischPage(Session& session, DiagrammPage& diagramm, QWidget* parent = nullptr);
+
+    QLabel* Label87;      // "Diese Bedingungen werden in jeder Tippreihe berücksichtigt"
+    GapSentence* sumLine; // Label86 "Quersummen von … bis … im Tipp zulassen" around the two edits
+    SpinControl* Edit37;  // UpDown1: lowest sum
+    SpinControl* Edit38;  // UpDown2: highest sum
+    QLabel* Label92;      // what the sum range keeps out
+    QLabel* Label93;      // higher odds
+    QCheckBox* CheckBox22;
+    SpinControl* Edit83; // UpDown10: minimum primes
+    QCheckBox* CheckBox25;
+    SpinControl* Edit89; // UpDown15: minimum even numbers
+    QCheckBox* CheckBox26;
+    SpinControl* Edit90; // UpDown16: minimum odd numbers
+    QCheckBox* CheckBox8;
+    QCheckBox* CheckBox18;
 
     QToolButton* SpeedButton17; // sums
     QToolButton* SpeedButton21; // pairs
@@ -35,6 +46,14 @@ public:
     ClickLabel* Label89;        // pairs
     ClickLabel* Label91;        // triples
     ClickLabel* Label90;        // quads
+
+public slots:
+    // The even and odd minimums together cannot pass six with the arrows: pressing or releasing the
+    // arrows of one caps it at six minus the other.
+    void UpDown15MouseDown();
+    void UpDown15MouseUp();
+    void UpDown16MouseDown();
+    void UpDown16MouseUp();
 
 private:
     Session& session_;
