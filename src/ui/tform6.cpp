@@ -34,6 +34,8 @@ WeightBox::WeightBox(int number, QWidget* parent) : QCheckBox(parent), number_(n
     setObjectName(QStringLiteral("CheckBox%1").arg(number));
     setText(QString::number(number));
     setChecked(true);
+    // The box's own background carries its colour (a button paints its Button role otherwise).
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     setMouseTracking(true);
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -126,6 +127,9 @@ TEST(NumberList, TheRandomPickerFreezesOnePickPerClickAndStopsWithSixNumbers)
         const std::vector<int> now = f.checked();
         ASSERT_EQ(now.size(), 6u);
         for (int k : now) EXPECT_EQ(f.form.boxColour(k), TForm6::kMarkedColour);
+        // The colour shows on screen, not only in the palette.
+        const QImage drawn = f.box(now[0])->grab().toImage();
+        EXPECT_EQ(drawn.pixelColor(drawn.width() - 3, 2), TForm6::kMarkedColour);
         for (int k : frozen) EXPECT_TRUE(f.box(k)->isChecked()) << "frozen " << k;
         QTest::mouseClick(f.form.BitBtn4, Qt::LeftButton);
         frozen.push_back(f.form.picker().picks()[std::size_t(click)]);
