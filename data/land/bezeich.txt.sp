@@ -4,28 +4,52 @@ Apuesta
 
 1. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 2. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 2 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 3. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 3 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 4. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 4 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 5. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 5 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 6. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 6 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 7. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 7 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 8. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 8 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 9. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 9 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 10. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 10 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 11. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 11 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 12. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
+…
+Klicken Sie hier um Tipp 12 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 
 Borrar todas las apuestas
 
@@ -44,10 +68,16 @@ Sorteos del jueves
 Usar los datos de los sorteos del jueves
 &Calcular apuestas
 Se calcula el número elegido de apuestas con los parámetros indicados
+Glückszahl setzen
+Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren
 
 Speichern des Tipps
 
 Tipp laden aus Datei
+Tipp
+
+Tippverteilung
+
 Razoz-Quorex en Internet
 
 Noticias y actualizaciones
@@ -413,6 +443,20 @@ Abbrechen
 Drucken
 
 &Online
+
+Welche Zahlen für die Berechnung
+
+
+Speichern der Liste
+
+Laden der Liste
+Abbruch
+
+&Zufall
+
+OK
+
+&Rechnen
 
 Positionierung des Scheindruckes
 

@@ -113,6 +113,13 @@ const BarChart& DiagrammPage::lastChart() const
     return Chart1->barChart();
 }
 
+void DiagrammPage::showChart(const BarChart& chart)
+{
+    Chart1->setRangeWords(session_.text(56), session_.text(57));
+    Chart1->setBarChart(chart);
+    lastStatistic_.reset();
+}
+
 void DiagrammPage::showPage()
 {
     session_.showPage(this);

@@ -49,6 +49,9 @@ public:
     // Runs one statistic and shows it, with the hourglass meanwhile. False when the archive could not
     // be read: the error has been shown and the chart is unchanged.
     bool runStatistic(Statistic statistic);
+    // Shows a chart that is no statistic of this page (tip generation's pool statistics, the tip
+    // distribution); the last statistic is then none.
+    void showChart(const BarChart& chart);
     // Switches the main window to this page.
     void showPage();
 

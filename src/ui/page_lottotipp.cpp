@@ -70,12 +70,19 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     // How many rows the button computes, right beside it.
     Edit80 = makeSpin(Panel3, key::UpDown8, "Edit80", {}, {190, 8, 52, 30});
 
+    SpeedButton13 = makeControl<QToolButton>(Panel3, "SpeedButton13", {8, 84, 234, 28});
+    SpeedButton13->setText(QStringLiteral("Glückszahl setzen"));
+    SpeedButton13->setToolTip(
+        QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
+
     SpeedButton15 = makeControl<QToolButton>(this, "SpeedButton15", {630, 286, 26, 26});
     SpeedButton15->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     SpeedButton15->setToolTip(QStringLiteral("Speichern des Tipps"));
     SpeedButton16 = makeControl<QToolButton>(this, "SpeedButton16", {660, 286, 26, 26});
     SpeedButton16->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     SpeedButton16->setToolTip(QStringLiteral("Tipp laden aus Datei"));
+    BitBtn7 = makeButton(this, "BitBtn7", QStringLiteral("Tipp"), {}, {694, 286, 64, 26});
+    Button6 = makeButton(this, "Button6", QStringLiteral("Tippverteilung"), {}, {762, 286, 118, 26});
 
     Panel8 = panel(this, "Panel8", {630, 180, 250, 44});
     Label43 = makeControl<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});

@@ -42,11 +42,15 @@ public:
     QCheckBox* CheckBox17;      // "Donnerstag Ziehungen"
     // Calculation panel Panel3
     QFrame* Panel3;
-    QPushButton* BitBtn4; // "Tipps &berechnen"
-    SpinControl* Edit80;  // UpDown8: number of rows to compute
+    QPushButton* BitBtn4;       // "Tipps &berechnen"
+    SpinControl* Edit80;        // UpDown8: number of rows to compute
+    QToolButton* SpeedButton13; // "Glückszahl setzen"
     // Beside the grid: its rows to a tip file and back.
     QToolButton* SpeedButton15; // save
     QToolButton* SpeedButton16; // load
+    // The rows as a text file, and how often each number occurs in them.
+    QPushButton* BitBtn7; // "Tipp"
+    QPushButton* Button6; // "Tippverteilung"
     // Banners
     QFrame* Panel8;
     ClickLabel* Label43;

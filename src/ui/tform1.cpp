@@ -14,6 +14,7 @@
 #include "ui/click_label.h"
 #include "ui/date_picker.h"
 #include "ui/datenbank_actions.h"
+#include "ui/generation_view.h"
 #include "ui/language_applier.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
@@ -27,8 +28,10 @@
 #include "ui/status_hints.h"
 #include "ui/tform3.h"
 #include "ui/tform5.h"
+#include "ui/tform6.h"
 #include "ui/tform8.h"
 #include "ui/tip_grid.h"
+#include "ui/tip_row_actions.h"
 #include "ui/windows.h"
 
 #include <QAbstractScrollArea>
@@ -124,7 +127,10 @@ TForm1::TForm1(Environment env, QWidget* parent)
     form8_ = std::make_unique<TForm8>();
     form5_ = std::make_unique<TForm5>(*form8_, session.prompt(), session.texts());
     registerWindow(form5_.get());
+    form6_ = std::make_unique<TForm6>(session);
+    registerWindow(form6_.get());
     registerWindow(form8_.get());
+    new TipRowActions(session, *lottotipp_, *diagramm_, *form6_, this);
 
     // Hints go to status panel 1 when the mouse enters a control.
     new StatusHints(this, statusPanel1);
@@ -694,8 +700,11 @@ void TForm1::Label28Click()
     for (int r = 0; r < kTipRows; ++r)
         if (tipGrid()->rowLocked(r)) locked[static_cast<std::size_t>(r)] = tipGrid()->rowTexts(r);
     WidgetGenerationSettings settings(this, *session_);
+    WindowGenerationObserver observer(*session_, *tipGrid(), *lottotipp_, *diagramm_);
+    WindowNumberList numberList(*session_, *lottotipp_, *form6_);
     const GenerationResult result =
-        generateTips(settings, session_->archivePath(), locked, run, RandomGenerator::shared(), session_->texts());
+        generateTips(settings, session_->archivePath(), locked, run, RandomGenerator::shared(), session_->texts(),
+                     {settings.checkBox20() ? &numberList : nullptr, &observer});
     run.flush();
     calculation_ = nullptr;
     button->setText(caption);

@@ -32,6 +32,7 @@ class InternetPage;
 class LottotippPage;
 class Session;
 class TForm5;
+class TForm6;
 class TForm8;
 class TipGrid;
 
@@ -63,6 +64,8 @@ public:
     DatenbankActions& archiveActions() { return *archiveActions_; }
     // The slip print dialogs, created with the main window and kept for the whole run.
     TForm5& form5() { return *form5_; }
+    // The number list, for the calculation and the editing of a row.
+    TForm6& form6() { return *form6_; }
     TForm8& form8() { return *form8_; }
     QString statusText(int panel) const;
     // Shows the built slip page; unset: Qt's print preview (tests set it).
@@ -138,6 +141,7 @@ private:
     // TForm5 refers to TForm8, so it goes first.
     std::unique_ptr<TForm8> form8_;
     std::unique_ptr<TForm5> form5_;
+    std::unique_ptr<TForm6> form6_;
     QStringList arguments_;
     bool shown_ = false;
     QString settingsFile_;

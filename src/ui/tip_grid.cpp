@@ -32,6 +32,8 @@ constexpr int kRowLabelWidth = 78; // room for the longer translations of "12. T
 
 const QString kLockHint = QStringLiteral("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 const QString kClearHint = QStringLiteral("Löschen aller Tipps");
+const QString kEditHint = QStringLiteral(
+    "Klicken Sie hier um Tipp %1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen");
 
 QString labelName(int n)
 {
@@ -82,6 +84,14 @@ TipGrid::TipGrid(Session& session, QWidget* parent)
             connect(box, &QLineEdit::textChanged, this, [this, box] { Edit1Change(box); });
             boxes_[r][c] = box;
         }
+
+        auto* edit = new QToolButton(this);
+        edit->setObjectName(QStringLiteral("Tipp%1Edit").arg(r + 1));
+        edit->setText(QStringLiteral("…"));
+        edit->setGeometry(kEditButtonLeft, y, 20, kBoxHeight);
+        setHint(edit, kEditHint.arg(r + 1));
+        connect(edit, &QToolButton::clicked, this, [this, r] { emit rowEditRequested(r); });
+        editButtons_[r] = edit;
 
         auto* hits = new QLabel(this);
         hits->setObjectName(labelName(kHitLabel[r]));
@@ -218,13 +228,23 @@ void TipGrid::setBoxColour(QLineEdit* box, const QColor& colour)
 
 void TipGrid::SpeedButton11Click()
 {
+    emptyUnlockedRows();
+    runCheck(true); // clearing checks even before the settings are loaded
+}
+
+void TipGrid::emptyUnlockedRows()
+{
     for (int r = 0; r < kTipRows; ++r) {
         if (rowLocked(r)) continue;
         for (QLineEdit* box : boxes_[r]) box->clear();
         hitLabels_[r]->clear();
         sumLabels_[r]->clear();
     }
-    runCheck(true); // clearing checks even before the settings are loaded
+}
+
+int TipGrid::firstEdit(int row)
+{
+    return kFirstEdit[std::size_t(row)];
 }
 
 void TipGrid::Loeschendertipp()

@@ -53,10 +53,16 @@ public:
     QLabel* hitLabel(int row) const { return hitLabels_[row]; }
     QLabel* sumLabel(int row) const { return sumLabels_[row]; }
     QToolButton* clearButton() const { return clearButton_; }
+    // The small button beside a row that edits it in the number list (Tipp1Edit … Tipp12Edit).
+    QToolButton* editButton(int row) const { return editButtons_[row]; }
+    // The first and last box number of a row ("Edit1" … "Edit6" for row 0).
+    static int firstEdit(int row);
+    static int lastEdit(int row) { return firstEdit(row) + kTipColumns - 1; }
 
     // Designed layout: row tops, box columns and label columns, in pixels of this widget.
     static const std::array<int, kTipRows> kRowTop;
     static const std::array<int, kTipColumns> kColumnLeft;
+    static constexpr int kEditButtonLeft = 336;
     static constexpr int kHitLabelLeft = 380;
     static constexpr int kSumLabelLeft = 450;
 
@@ -70,6 +76,8 @@ public slots:
     void Komplettcheck();
     // Empties every unlocked row, then checks (even before the settings are loaded).
     void SpeedButton11Click();
+    // Empties every unlocked row with its hit and sum labels, without a check.
+    void emptyUnlockedRows();
     // The clear button: asks first (interface texts 50 and 51).
     void Loeschendertipp();
     // Box rule on every change of a box, typed or set by the program.
@@ -82,6 +90,8 @@ public slots:
 signals:
     // After every full check that ran.
     void checked();
+    // A click on the edit button of row `row` (0-based).
+    void rowEditRequested(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +106,7 @@ private:
     std::unique_ptr<HitSoundPlayer> player_;
     std::array<std::array<QLineEdit*, kTipColumns>, kTipRows> boxes_{};
     std::array<QLabel*, kTipRows> rowLabels_{}, hitLabels_{}, sumLabels_{};
+    std::array<QToolButton*, kTipRows> editButtons_{};
     QToolButton* clearButton_ = nullptr;
     HitTally tally_;
     RowMatch rowMatch_;
