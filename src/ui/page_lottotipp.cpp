@@ -78,6 +78,9 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     SpeedButton16 = makeControl<QToolButton>(this, "SpeedButton16", {660, 286, 26, 26});
     SpeedButton16->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     SpeedButton16->setToolTip(QStringLiteral("Tipp laden aus Datei"));
+    SpeedButton4 = makeControl<QToolButton>(this, "SpeedButton4", {690, 286, 190, 26});
+    SpeedButton4->setText(QStringLiteral("Tipps in DB suchen"));
+    SpeedButton4->setToolTip(QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
 
     Panel8 = panel(this, "Panel8", {630, 180, 250, 44});
     Label43 = makeControl<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});

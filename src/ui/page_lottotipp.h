@@ -45,6 +45,7 @@ public:
     // Beside the grid: its rows to a tip file and back.
     QToolButton* SpeedButton15; // save
     QToolButton* SpeedButton16; // load
+    QToolButton* SpeedButton4;  // "Tipps in DB suchen": have these rows ever won?
     // Banners
     QFrame* Panel8;
     ClickLabel* Label43;
