@@ -48,6 +48,8 @@ Se calcula el número elegido de apuestas con los parámetros indicados
 Speichern des Tipps
 
 Tipp laden aus Datei
+Buscar apuestas en la base de datos
+Aquí puede buscar si esta apuesta ya ha salido alguna vez
 Razoz-Quorex en Internet
 
 Noticias y actualizaciones
@@ -134,6 +136,16 @@ CSV einlesen
 Ziehungen aus einer Ergebnisliste (CSV) in die Datenbank übernehmen
 
 Zustand der Datenbank: Anzahl der Ziehungen und was ihr fehlt
+Con los parámetros ajustados se calculan y evalúan apuestas
+
+Análisis histórico de los parámetros a partir de la fecha elegida arriba
+Cálculo y éxito a partir de la fecha elegida arriba
+Recalcular sólo después de un acierto de 3
+
+¿Fue un sorteo alguna vez un 5 o un 6?
+
+Análisis histórico a partir de la fecha elegida arriba
+Cálculo y éxito a partir de la fecha elegida arriba
 Pendientes
 Crea el gráfico de los números pendientes
 Reintegro pendiente
