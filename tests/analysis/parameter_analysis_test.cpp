@@ -113,18 +113,21 @@ TEST_F(ParameterReplay, CheckBox31RecomputesOnlyAfterACheckWithThreeHits)
     EXPECT_EQ(replay.run(dir.archivePath(), dateAt(51)).calculations, 5);
 }
 
-TEST(ParameterAnalysis, TwoHitsAndTheComplementaryNumberOnASaturdayCountInTheSaturdayColumn)
+// A Saturday draw and, in the early years, a Sunday draw count in the weekend columns.
+class WeekendColumn : public ::testing::TestWithParam<QDate> {};
+
+TEST_P(WeekendColumn, TwoHitsAndTheComplementaryNumberCountInTheLineOf2xPlusZZ)
 {
     test::ProgramDir dir;
     dir.writeArchive({draw(QDate(1986, 1, 4), {1, 2, 3, 4, 5, 6}, 7), draw(QDate(1986, 1, 9), {1, 2, 3, 4, 5, 6}, 7),
-                      draw(QDate(1986, 1, 11), {10, 11, 12, 13, 14, 15}, 20)});
+                      draw(GetParam(), {10, 11, 12, 13, 14, 15}, 20)});
     Replay replay;
     replay.values.setValue(QStringLiteral("Chekcbox17"), false);
     replay.lockOnly({"10", "11", "30", "31", "32", "20"});
     const ParameterAnalysisResult r = replay.run(dir.archivePath(), QDate(1986, 1, 4));
     ASSERT_EQ(r.end, AnalysisEnd::Finished) << r.message.toStdString();
     using T = ParameterAnalysisTable;
-    // Checked twice against 11.01.: the last draw ends the replay by being selected again.
+    // Checked twice: the last draw ends the replay by being selected again.
     EXPECT_EQ(r.table.draws, 2);
     EXPECT_EQ(r.table.counts[2][T::WeekendComplementary], 2u);
     std::uint32_t all = 0;
@@ -134,6 +137,8 @@ TEST(ParameterAnalysis, TwoHitsAndTheComplementaryNumberOnASaturdayCountInTheSat
     const QStringList lines = parameterReportLines(r.table, replay.texts);
     EXPECT_EQ(lines[8 + 2], QStringLiteral("2x + ZZ\t=>\t2\t=>\t0"));
 }
+
+INSTANTIATE_TEST_SUITE_P(SaturdayAndSunday, WeekendColumn, ::testing::Values(QDate(1986, 1, 11), QDate(1986, 1, 12)));
 
 TEST(ParameterAnalysis, TheReportHasTheTableLinesThenTheDrawCount)
 {
