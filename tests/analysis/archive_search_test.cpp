@@ -156,11 +156,3 @@ TEST(ArchiveSearch, AMissingArchiveIsAnErrorAndTheReportNamesTheDate)
     EXPECT_EQ(searchReportText(texts, toDays(QDate(1985, 10, 19))),
               QStringLiteral("Treffer vom19.10.1985   - weiter?"));
 }
-
-TEST(ArchiveSearch, BoxAnswersAreReadAsWholeNumbers)
-{
-    EXPECT_EQ(readWholeNumber(QStringLiteral(" 4 ")), 4);
-    EXPECT_EQ(readWholeNumber(QStringLiteral("-1")), -1);
-    EXPECT_FALSE(readWholeNumber(QStringLiteral("4x")));
-    EXPECT_FALSE(readWholeNumber(QString()));
-}
