@@ -91,6 +91,11 @@ QJsonObject drawJson(const CurrentDraw& draw, int index, DrawSeparator separator
 // Failure when the tip file cannot be read.
 TipRows takeTipRows(CliContext& ctx, bool required = true);
 
+// The calculation settings as the desktop program starts with them: check boxes and spin positions
+// read group by group (a value of the wrong type ends its group), at least one draw day, the start
+// date as at start-up.
+SettingsValues calculationStartUpValues(const CliContext& ctx);
+
 // Commands, one per file.
 int archiveCommand(CliContext& ctx);
 int archiveMaintenanceCommand(CliContext& ctx, const QString& sub); // everything but archive list
@@ -101,6 +106,8 @@ int generateCommand(CliContext& ctx);
 int settingsCommand(CliContext& ctx);
 int tipsCommand(CliContext& ctx);
 int slipCommand(CliContext& ctx);
+int searchCommand(CliContext& ctx);
+int analyzeCommand(CliContext& ctx);
 // A GUI application (offscreen) only when a PDF is rendered.
 std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 

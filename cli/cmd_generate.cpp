@@ -13,19 +13,6 @@ namespace razoz::cli {
 
 namespace {
 
-// The values the desktop program starts with: check boxes and spin positions read group by group
-// (a value of the wrong type ends its group), at least one draw day, the start date as at start-up.
-SettingsValues startUpValues(const CliContext& ctx)
-{
-    SettingsValues values = ctx.startUpValues({SettingGroup::CheckBoxes, SettingGroup::Parameters});
-    const DrawDays days = atLeastOneDrawDay({values.get(key::Chekcbox16), values.get(key::Chekcbox17)});
-    values.set(key::Chekcbox16, days.saturday);
-    values.set(key::Chekcbox17, days.thursday);
-    values.set(key::DateTimePicker2,
-               startDateFromStore(ctx.storedValue(key::DateTimePicker2.qname()), kDesignStartDay, today()));
-    return values;
-}
-
 qint64 integerOption(const QString& option, const QString& text, qint64 lowest, qint64 highest)
 {
     bool ok = false;
@@ -64,6 +51,19 @@ QString rowLine(int r, const RowValues& values, const std::optional<int>& sum)
 
 } // namespace
 
+// The values the desktop program starts with: check boxes and spin positions read group by group
+// (a value of the wrong type ends its group), at least one draw day, the start date as at start-up.
+SettingsValues calculationStartUpValues(const CliContext& ctx)
+{
+    SettingsValues values = ctx.startUpValues({SettingGroup::CheckBoxes, SettingGroup::Parameters});
+    const DrawDays days = atLeastOneDrawDay({values.get(key::Chekcbox16), values.get(key::Chekcbox17)});
+    values.set(key::Chekcbox16, days.saturday);
+    values.set(key::Chekcbox17, days.thursday);
+    values.set(key::DateTimePicker2,
+               startDateFromStore(ctx.storedValue(key::DateTimePicker2.qname()), kDesignStartDay, today()));
+    return values;
+}
+
 int generateCommand(CliContext& ctx)
 {
     const auto seed = ctx.takeOption(QStringLiteral("--seed"));
@@ -76,7 +76,7 @@ int generateCommand(CliContext& ctx)
     const bool noThursday = ctx.takeFlag(QStringLiteral("--no-thursday"));
     ctx.expectNoMore();
 
-    SettingsValues values = startUpValues(ctx);
+    SettingsValues values = calculationStartUpValues(ctx);
     if (rows)
         values.setValue(QStringLiteral("UpDown8"), int(integerOption(QStringLiteral("--rows"), *rows, 1, kTipRows)));
     if (start) values.setValue(QStringLiteral("DateTimePicker2"), parseDateOption(QStringLiteral("--start"), *start));

@@ -29,7 +29,9 @@ const char* kUsage =
     "  generate [--seed N] [--lock R=a,b,c,d,e,f ...] [--rows N]   the tip calculation with the settings\n"
     "  tips read FILE | tips write FILE (--row ... | --tips FILE)   tip files\n"
     "  slip (--row ... | --tips FILE) [--preset K] [--layout 7x7|49x1] [--top T] [--left L] [--saturday]\n"
-    "       [--wednesday] [--spiel77|--super6|--glueck on|off|none] [--paper INDEX] [--pdf OUT.pdf]\n";
+    "       [--wednesday] [--spiel77|--super6|--glueck on|off|none] [--paper INDEX] [--pdf OUT.pdf]\n"
+    "  search (--row ... | --tips FILE) [--threshold N] [--start D] [--end D]   the rows in the archive\n"
+    "  analyze parameters --from D [--seed N] | analyze repeat --from D [--threshold N]   the analyses\n";
 
 const std::map<QString, Command>& commands()
 {
@@ -38,6 +40,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("check"), checkCommand},       {QStringLiteral("stats"), statsCommand},
         {QStringLiteral("generate"), generateCommand}, {QStringLiteral("settings"), settingsCommand},
         {QStringLiteral("tips"), tipsCommand},         {QStringLiteral("slip"), slipCommand},
+        {QStringLiteral("search"), searchCommand},     {QStringLiteral("analyze"), analyzeCommand},
     };
     return table;
 }

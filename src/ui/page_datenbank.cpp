@@ -6,6 +6,7 @@
 #include "ui/date_picker.h"
 #include "ui/stats_buttons.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -59,6 +60,21 @@ DatenbankPage::DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* 
     BitBtn10->setToolTip(QStringLiteral("Ziehungen aus einer Ergebnisliste (CSV) in die Datenbank übernehmen"));
     Label99 = makeControl<QLabel>(this, "Label99", {16, 256, 644, 24});
     Label99->setToolTip(QStringLiteral("Zustand der Datenbank: Anzahl der Ziehungen und was ihr fehlt"));
+
+    const QString analysisHint = QStringLiteral("Berechnung und Erfolg beginnend mit dem oben gewählten Datum");
+    Label94 = makeLabel(this, "Label94",
+                        QStringLiteral("Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet"),
+                        {16, 292, 644, 20});
+    BitBtn9 = makeButton(this, "BitBtn9",
+                         QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"),
+                         analysisHint, {16, 314, 470, 30});
+    CheckBox31 = makeCheckBox(this, "CheckBox31", QStringLiteral("Neuberechnung  nur wenn ein 3er erzielt wurde"), {},
+                              {496, 318, 330, 22});
+    Label95 = makeLabel(this, "Label95", QStringLiteral("War eine Ziehung schon einmal ein 5er oder 6er?"),
+                        {16, 356, 644, 20});
+    BitBtn19 =
+        makeButton(this, "BitBtn19", QStringLiteral("Historische Analyse beginnend mit dem oben gewähltem Datum"),
+                   analysisHint, {16, 378, 470, 30});
 
     charts = new DatenbankStatsButtons(&diagramm, this);
     charts->setGeometry(260, 96, 400, 140);

@@ -2,6 +2,7 @@
 // The "Datenbank" page: the shown draw, its date, and the archive actions.
 #include <QWidget>
 
+class QCheckBox;
 class QDateEdit;
 class QLabel;
 class QPushButton;
@@ -30,6 +31,12 @@ public:
     QPushButton* BitBtn10;         // "CSV einlesen": draws from a results list
     QLabel* Label99;               // the archive's health
     DatenbankStatsButtons* charts; // Button5 … Button11
+    // The historical analyses from the picker's date on.
+    QLabel* Label94;       // explains the parameter analysis
+    QPushButton* BitBtn9;  // parameter analysis
+    QCheckBox* CheckBox31; // keep the rows until one has scored 3
+    QLabel* Label95;       // explains the repeat analysis
+    QPushButton* BitBtn19; // repeat analysis
 
 private:
     void showCurrentDraw();

@@ -83,6 +83,9 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     SpeedButton16->setToolTip(QStringLiteral("Tipp laden aus Datei"));
     BitBtn7 = makeButton(this, "BitBtn7", QStringLiteral("Tipp"), {}, {694, 286, 64, 26});
     Button6 = makeButton(this, "Button6", QStringLiteral("Tippverteilung"), {}, {762, 286, 118, 26});
+    SpeedButton4 = makeControl<QToolButton>(this, "SpeedButton4", {630, 318, 250, 26});
+    SpeedButton4->setText(QStringLiteral("Tipps in DB suchen"));
+    SpeedButton4->setToolTip(QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
 
     Panel8 = panel(this, "Panel8", {630, 180, 250, 44});
     Label43 = makeControl<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});

@@ -51,6 +51,7 @@ public:
     // The rows as a text file, and how often each number occurs in them.
     QPushButton* BitBtn7; // "Tipp"
     QPushButton* Button6; // "Tippverteilung"
+    QToolButton* SpeedButton4;  // "Tipps in DB suchen": have these rows ever won?
     // Banners
     QFrame* Panel8;
     ClickLabel* Label43;

@@ -11,6 +11,7 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "tipfiles/tip_file.h"
+#include "ui/analysis_actions.h"
 #include "ui/click_label.h"
 #include "ui/date_picker.h"
 #include "ui/datenbank_actions.h"
@@ -121,6 +122,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     connect(lottotipp_->SpeedButton16, &QToolButton::clicked, this, &TForm1::SpeedButton16Click);
     connect(Scheindrucken1, &QAction::triggered, this, &TForm1::SpeedButton12Click);
     createArchiveActions();
+    analysisActions_ = connectAnalysisActions(*this);
 
     // The slip dialogs are windows of their own (not children of this one), so the settings and
     // the language files find their "Edit1"… apart from the main window's controls.
@@ -161,7 +163,8 @@ void TForm1::createArchiveActions()
     archiveActions_->onBusyChanged = [this](bool running) {
         for (QWidget* w :
              std::initializer_list<QWidget*>{datenbank_->BitBtn1, datenbank_->BitBtn2, datenbank_->BitBtn8,
-                                             datenbank_->BitBtn6, datenbank_->BitBtn10, lottotipp_->SpeedButton10})
+                                             datenbank_->BitBtn6, datenbank_->BitBtn10, lottotipp_->SpeedButton10,
+                                             datenbank_->BitBtn9, datenbank_->BitBtn19, lottotipp_->SpeedButton4})
             w->setEnabled(!running);
         Aktualisieren1->setEnabled(!running);
         datenbank_->SpeedButton8->setVisible(running);

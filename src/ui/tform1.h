@@ -24,6 +24,7 @@ class QTabWidget;
 
 namespace razoz {
 
+class AnalysisActions;
 class BerechnungPage;
 class DatenbankActions;
 class DatenbankPage;
@@ -62,6 +63,8 @@ public:
     InternetPage* internet() const { return internet_; }
     // The archive actions of the "Datenbank" page, the update button of the draw panel and the menu.
     DatenbankActions& archiveActions() { return *archiveActions_; }
+    // The archive search and the historical analyses.
+    AnalysisActions& analysisActions() { return *analysisActions_; }
     // The slip print dialogs, created with the main window and kept for the whole run.
     TForm5& form5() { return *form5_; }
     // The number list, for the calculation and the editing of a row.
@@ -138,6 +141,7 @@ private:
     std::unique_ptr<Prompt> ownPrompt_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<DatenbankActions> archiveActions_;
+    std::unique_ptr<AnalysisActions> analysisActions_;
     // TForm5 refers to TForm8, so it goes first.
     std::unique_ptr<TForm8> form8_;
     std::unique_ptr<TForm5> form5_;

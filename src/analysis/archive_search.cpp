@@ -1,0 +1,75 @@
+#include "analysis/archive_search.h"
+
+#include "archive/dates.h"
+#include "archive/draw_archive.h"
+#include "check/tip_check.h"
+
+namespace razoz {
+
+std::optional<qint64> readWholeNumber(const QString& text)
+{
+    bool ok = false;
+    const qint64 n = text.trimmed().toLongLong(&ok);
+    if (!ok) return std::nullopt;
+    return n;
+}
+
+QString notWholeNumberText(const QString& text)
+{
+    return QStringLiteral("'%1' ist keine gültige ganze Zahl").arg(text);
+}
+
+namespace {
+
+SearchLabel labelFor(const RowMatch& m, bool firstRow)
+{
+    SearchLabel label{QString::number(m.hits), m.hits >= 3};
+    if (m.complementary) label.text += QStringLiteral(" + Z");
+    // The Reintegro belongs to the ticket, not to a row: it is shown once, on the first row.
+    if (firstRow && m.reintegro) label.text += QStringLiteral(" + R");
+    return label;
+}
+
+} // namespace
+
+SearchResult searchTips(const QString& archivePath, const TipRows& rows, const SearchOptions& options,
+                        const SearchReply& reply)
+{
+    SearchResult result;
+    DrawFilter filter;
+    filter.start = options.start;
+    filter.end = options.end;
+    filter.days = options.days;
+    filter.rule = DayRule::Search;
+
+    DrawArchive archive(archivePath);
+    archive.openForReading();
+    for (int index = 0; !archive.atEnd(); ++index) {
+        const DrawRecord record = archive.readNext();
+        if (!filter.accepts(record)) continue;
+        result.examined = true;
+        result.lastDraw = CurrentDraw::from(record);
+        result.lastIndex = index;
+        for (int r = 0; r < kTipRows; ++r) {
+            const RowMatch m = Zettelcheck(rows[std::size_t(r)], result.lastDraw, options.losnummer);
+            result.labels[std::size_t(r)] = labelFor(m, r == 0);
+            if (m.hits < options.threshold) continue;
+            const SearchReport report{record.date, r, m.hits};
+            result.reports.push_back(report);
+            if (!reply || !reply(report, result)) {
+                result.endedByUser = true;
+                archive.close();
+                return result;
+            }
+        }
+    }
+    archive.close();
+    return result;
+}
+
+QString searchReportText(const InterfaceTexts& texts, double date)
+{
+    return texts.text(6) + formatDate(date) + QStringLiteral("   ") + texts.text(7);
+}
+
+} // namespace razoz

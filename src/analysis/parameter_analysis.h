@@ -1,0 +1,74 @@
+#pragma once
+// The parameter analysis ("Historische Analyse der Parameter"): from the chosen date on, tips are
+// computed with the current settings as they would have been before each draw, then checked
+// against it; the table counts the rows by hits, Saturday (and Sunday) draws apart from the others.
+#include "analysis/analysis_run.h"
+#include "app/interface_texts.h"
+#include "app/run_control.h"
+#include "archive/current_draw.h"
+#include "check/tip_check.h"
+#include "generate/generation_settings.h"
+#include "generate/random_generator.h"
+#include "generate/tip_generator.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace razoz {
+
+struct ParameterAnalysisTable {
+    enum Column { WeekendPlain, WeekendComplementary, OtherPlain, OtherComplementary };
+    // [hits 0..6][column]
+    std::array<std::array<std::uint32_t, 4>, 7> counts{};
+    int draws = 0; // evaluated draws
+    friend bool operator==(const ParameterAnalysisTable&, const ParameterAnalysisTable&) = default;
+};
+
+struct ParameterAnalysisOptions {
+    double from = 0;             // DateTimePicker1 when the analysis starts
+    std::uint32_t seed = 0;      // set before every calculation
+    bool onlyAfterThree = false; // CheckBox31: keep the rows until some row has scored 3
+    LockedRows locked;           // rows whose label is red
+    QString losnummer;
+};
+
+// One pass of the replay: the end date its tips knew, the draw they were checked against.
+struct ParameterPass {
+    double known = 0;      // the end date of the calculation (the draw before)
+    double checked = 0;    // the draw the rows were checked against
+    bool computed = false; // tips were computed for it (else the rows were kept)
+    int scored = 0;        // rows with 3 hits or more
+};
+
+struct ParameterAnalysisResult {
+    AnalysisEnd end = AnalysisEnd::Finished;
+    QString message;
+    ParameterAnalysisTable table;
+    int calculations = 0;
+    std::vector<ParameterPass> passes;
+    // Where the last pass left the window: the rows, the draw they were checked against (and its
+    // position, the date the draw picker shows), and that check.
+    TipRows rows;
+    bool hasDraw = false;
+    CurrentDraw draw;
+    int drawIndex = 0;
+    GridCheck check;
+};
+
+// Runs the replay. `settings` are read live by every calculation; the end date each calculation
+// sees is the replay's own, and the number list is never shown. Status: panel 0 the date of the
+// draw being replayed, panel 1 what the calculation shows. Stops at the next candidate when `run`
+// asks. An empty archive, a missing one or any failed calculation ends it as Failed.
+ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const QString& archivePath,
+                                             const ParameterAnalysisOptions& options, RunControl& run,
+                                             RandomGenerator& random, const InterfaceTexts& texts);
+
+// The lines of "Test.txt".
+QStringList parameterReportLines(const ParameterAnalysisTable& table, const InterfaceTexts& texts);
+
+// The days the replay moves on between two calculations: 3 when both draw-day boxes are checked,
+// else 6.
+int replayStep(bool saturday, bool thursday);
+
+} // namespace razoz

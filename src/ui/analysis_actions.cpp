@@ -1,0 +1,340 @@
+#include "ui/analysis_actions.h"
+
+#include "analysis/analysis_reports.h"
+#include "analysis/parameter_analysis.h"
+#include "analysis/repeat_analysis.h"
+#include "app/day_count.h"
+#include "app/run_control.h"
+#include "app/session.h"
+#include "archive/dates.h"
+#include "ui/page_datenbank.h"
+#include "ui/page_lottotipp.h"
+#include "ui/settings_binder.h"
+#include "ui/tform1.h"
+#include "ui/tip_grid.h"
+#include "ui/widget_generation_settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QUrl>
+
+#include <climits>
+
+namespace razoz {
+
+namespace {
+
+const QString kStopCaption = QStringLiteral("Analyse &stoppen");
+
+// "Liste für Zahlenreihengenerierung anzeigen / bearbeiten" is off while an analysis computes
+// tips and comes back however the analysis ends.
+class NumberListOff {
+public:
+    NumberListOff(QWidget* mainWindow, Session& session) : session_(session)
+    {
+        box_ = qobject_cast<QCheckBox*>(findControl(mainWindow, QStringLiteral("CheckBox20")));
+        was_ = box_ ? box_->isChecked() : session_.settings().get(key::Chekcbox20);
+        if (box_)
+            box_->setChecked(false);
+        else
+            session_.settings().set(key::Chekcbox20, false);
+    }
+    ~NumberListOff()
+    {
+        if (box_)
+            box_->setChecked(was_);
+        else
+            session_.settings().set(key::Chekcbox20, was_);
+    }
+    NumberListOff(const NumberListOff&) = delete;
+    NumberListOff& operator=(const NumberListOff&) = delete;
+
+private:
+    Session& session_;
+    QPointer<QCheckBox> box_;
+    bool was_ = false;
+};
+
+void setLabelColour(QLabel* label, const QColor& colour)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+std::optional<int> askThreshold(Session& s, int promptText)
+{
+    const QString preset = QStringLiteral("6");
+    const QString answer = s.prompt().inputText(s.text(4), s.text(promptText), preset).value_or(preset);
+    const auto n = readWholeNumber(answer);
+    if (!n || *n < INT_MIN || *n > INT_MAX) {
+        s.prompt().error(notWholeNumberText(answer));
+        return std::nullopt;
+    }
+    return int(*n);
+}
+
+void openReport(Session& s, const ReportFile& file)
+{
+    if (!file.written) {
+        s.prompt().error(file.error);
+        return;
+    }
+    s.showStatus(0, QDir::toNativeSeparators(file.path));
+    s.openExternally(QUrl::fromLocalFile(file.path));
+}
+
+} // namespace
+
+// One analysis at a time: the button that started it becomes its stop button, the status bar
+// shows the progress at most about 30 times a second, and the window's other long actions wait.
+class AnalysisActions::Busy {
+public:
+    Busy(AnalysisActions& a, QPushButton* button, Kind kind)
+        : a_(a), button_(button),
+          run_({[&s = a.session_](int panel, const QString& text) { s.showStatus(panel, text); },
+                [] { QCoreApplication::processEvents(); }})
+    {
+        if (button_) {
+            caption_ = button_->text();
+            button_->setText(kStopCaption);
+        }
+        a_.running_ = &run_;
+        a_.runningKind_ = kind;
+        if (a_.w_.onBusyChanged) a_.w_.onBusyChanged(true);
+        if (button_) button_->setEnabled(true); // it stops the run
+    }
+    ~Busy()
+    {
+        run_.flush();
+        a_.running_ = nullptr;
+        a_.runningKind_ = Kind::None;
+        if (button_) button_->setText(caption_);
+        if (a_.w_.onBusyChanged) a_.w_.onBusyChanged(false);
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+    ThrottledRunControl& run() { return run_; }
+
+private:
+    AnalysisActions& a_;
+    QPointer<QPushButton> button_;
+    QString caption_;
+    ThrottledRunControl run_;
+};
+
+AnalysisActions::AnalysisActions(Session& session, Window window)
+    : currentFolder([] { return QDir::currentPath(); }), session_(session), w_(std::move(window))
+{
+}
+
+AnalysisActions::~AnalysisActions() = default;
+
+void AnalysisActions::showSearchState(const SearchResult& state)
+{
+    for (int r = 0; r < kTipRows; ++r) {
+        const auto& label = state.labels[std::size_t(r)];
+        if (!label) continue;
+        QLabel* hit = w_.grid->hitLabel(r);
+        hit->setText(label->text);
+        setLabelColour(hit, label->red ? QColor(Qt::red) : QColor(Qt::black));
+    }
+    if (state.examined) {
+        session_.navigator().setCurrent(state.lastDraw, session_.currentDrawIndex(), DrawSeparator::Stepped);
+        if (w_.showDraw) w_.showDraw(state.lastDraw);
+    }
+}
+
+void AnalysisActions::SpeedButton4Click()
+{
+    if (running()) return;
+    const auto threshold = askThreshold(session_, 5);
+    if (!threshold) return;
+    WidgetGenerationSettings settings(w_.mainWindow, session_);
+    SearchOptions options;
+    options.start = settings.dateTimePicker2();
+    options.end = w_.endPicker ? toDays(w_.endPicker->date()) : session_.endDate();
+    options.days = session_.drawDays();
+    options.threshold = *threshold;
+    options.losnummer = session_.ticketNumber();
+    try {
+        const SearchResult result = searchTips(
+            session_.archivePath(), w_.grid->texts(), options,
+            [this](const SearchReport& report, const SearchResult& sofar) {
+                showSearchState(sofar);
+                return session_.prompt().question(session_.text(8), searchReportText(session_.texts(), report.date));
+            });
+        showSearchState(result);
+    } catch (const ArchiveError& e) {
+        session_.prompt().error(e.message());
+    }
+}
+
+bool AnalysisActions::stopIfRunning(Kind kind)
+{
+    if (!running_) return false;
+    if (runningKind_ == kind) running_->requestStop();
+    return true;
+}
+
+void AnalysisActions::BitBtn9Click()
+{
+    if (stopIfRunning(Kind::Parameters)) return;
+    const NumberListOff numberListOff(w_.mainWindow, session_);
+    const double from = w_.endPicker ? toDays(w_.endPicker->date()) : session_.endDate();
+    if (w_.selectDrawByDate) w_.selectDrawByDate();
+
+    RandomGenerator& random = RandomGenerator::shared();
+    const QString preset = QString::number(random.seed());
+    const QString answer =
+        session_.prompt()
+            .inputText(session_.text(30) + QStringLiteral(" (1-99999999)?"), session_.text(31), preset)
+            .value_or(preset);
+    const auto seed = readWholeNumber(answer);
+    if (!seed || *seed < INT_MIN || *seed > UINT_MAX) {
+        session_.prompt().information(session_.text(34));
+        return;
+    }
+    session_.showStatus(1, session_.text(31) + QLatin1Char(' ') + QString::number(*seed));
+
+    ParameterAnalysisOptions options;
+    options.from = from;
+    options.seed = std::uint32_t(*seed);
+    options.onlyAfterThree = w_.checkBox31 && w_.checkBox31->isChecked();
+    for (int r = 0; r < kTipRows; ++r)
+        if (w_.grid->rowLocked(r)) options.locked[std::size_t(r)] = w_.grid->rowTexts(r);
+    options.losnummer = session_.ticketNumber();
+
+    ParameterAnalysisResult result;
+    {
+        Busy busy(*this, w_.parameterButton, Kind::Parameters);
+        WidgetGenerationSettings settings(w_.mainWindow, session_);
+        result = runParameterAnalysis(settings, session_.archivePath(), options, busy.run(), random, session_.texts());
+    }
+
+    // The window where the last pass left it: its rows checked against its draw.
+    if (result.calculations > 0)
+        for (int r = 0; r < kTipRows; ++r)
+            if (!options.locked[std::size_t(r)]) w_.grid->setRowTexts(r, result.rows[std::size_t(r)]);
+    if (result.hasDraw) {
+        session_.navigator().setCurrent(result.draw, result.drawIndex, DrawSeparator::Selected);
+        session_.announceDrawChanged();
+    }
+    w_.grid->Komplettcheck();
+
+    switch (result.end) {
+    case AnalysisEnd::Finished: {
+        const QByteArray text = plainTextReport(parameterReportLines(result.table, session_.texts()));
+        const ReportFile file = writeReport(kParameterReportName, text, currentFolder(), session_.programFolder());
+        if (file.fellBack)
+            session_.prompt().information(
+                QStringLiteral("Der Ordner %1 ist nicht beschreibbar; der Bericht steht in %2")
+                    .arg(QDir::toNativeSeparators(currentFolder()), QDir::toNativeSeparators(file.path)));
+        openReport(session_, file);
+        break;
+    }
+    case AnalysisEnd::Stopped: session_.showStatus(0, QStringLiteral("Analyse abgebrochen")); break;
+    case AnalysisEnd::Declined: break;
+    case AnalysisEnd::Failed: session_.prompt().information(session_.text(34)); break;
+    }
+}
+
+void AnalysisActions::BitBtn19Click()
+{
+    if (stopIfRunning(Kind::Repeat)) return;
+    const double chosen = w_.endPicker ? toDays(w_.endPicker->date()) : session_.endDate();
+    if (w_.selectDrawByDate) w_.selectDrawByDate();
+    if (w_.lottotippPage) session_.showPage(w_.lottotippPage);
+    const auto threshold = askThreshold(session_, 39);
+    if (!threshold) return;
+
+    WidgetGenerationSettings settings(w_.mainWindow, session_);
+    RepeatAnalysisOptions options;
+    options.chosen = chosen;
+    options.start = settings.dateTimePicker2();
+    options.days = session_.drawDays();
+    options.threshold = *threshold;
+
+    RepeatAnalysisResult result;
+    {
+        Busy busy(*this, w_.repeatButton, Kind::Repeat);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        result = runRepeatAnalysis(session_.archivePath(), options, busy.run(), [this](const RepeatMatch& m) {
+            QApplication::restoreOverrideCursor();
+            const bool yes = session_.prompt().question(session_.text(8), repeatMatchText(session_.texts(), m.earlier));
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            return yes;
+        });
+        QApplication::restoreOverrideCursor();
+    }
+
+    if (result.passes > 0 || result.end == AnalysisEnd::Declined) {
+        w_.grid->SpeedButton11Click();
+        w_.grid->setRowTexts(0, result.row1);
+    }
+    if (result.hasCurrent) {
+        if (result.end == AnalysisEnd::Declined) {
+            // The earlier draw of the declined match stays current; the picker keeps its date.
+            session_.navigator().setCurrent(result.current, result.currentIndex, DrawSeparator::Stepped);
+            if (w_.showDraw) w_.showDraw(result.current);
+        } else if (result.passes > 0) {
+            session_.navigator().setCurrent(result.current, result.currentIndex, DrawSeparator::Stepped);
+            session_.announceDrawChanged();
+        }
+        w_.grid->Komplettcheck();
+    }
+
+    switch (result.end) {
+    case AnalysisEnd::Finished:
+        openReport(session_,
+                   writeReport(kRepeatReportName, rtfReport(repeatReportLines(result.table, session_.texts())),
+                               session_.programFolder()));
+        break;
+    case AnalysisEnd::Stopped: session_.showStatus(0, QStringLiteral("Analyse abgebrochen")); break;
+    case AnalysisEnd::Declined: break;
+    case AnalysisEnd::Failed: session_.prompt().error(result.message); break;
+    }
+}
+
+std::unique_ptr<AnalysisActions> connectAnalysisActions(TForm1& form)
+{
+    LottotippPage* lotto = form.lottotipp();
+    DatenbankPage* db = form.datenbank();
+    AnalysisActions::Window w;
+    w.mainWindow = &form;
+    w.grid = form.tipGrid();
+    w.endPicker = db->DateTimePicker1;
+    w.checkBox31 = db->CheckBox31;
+    w.parameterButton = db->BitBtn9;
+    w.repeatButton = db->BitBtn19;
+    w.lottotippPage = lotto;
+    w.selectDrawByDate = [&form] { form.SelectDrawByDate(); };
+    w.showDraw = [lotto, db, &form](const CurrentDraw& d) {
+        const QString text = formatDraw(d, form.session().navigator().separator());
+        db->Label29->setText(text);
+        lotto->Label35->setText(text);
+        lotto->Label13->setText(formatSum(d));
+    };
+    w.onBusyChanged = [&form, lotto, db](bool running) {
+        for (QWidget* c : std::initializer_list<QWidget*>{lotto->BitBtn4, lotto->SpeedButton4, lotto->SpeedButton10,
+                                                          db->BitBtn1, db->BitBtn2, db->BitBtn8, db->BitBtn6,
+                                                          db->BitBtn10, db->BitBtn9, db->BitBtn19})
+            if (c) c->setEnabled(!running);
+        for (const char* name : {"Berechnen1", "Aktualisieren1"})
+            if (auto* a = form.findChild<QAction*>(QLatin1String(name))) a->setEnabled(!running);
+    };
+    auto actions = std::make_unique<AnalysisActions>(form.session(), std::move(w));
+    AnalysisActions* a = actions.get();
+    QObject::connect(lotto->SpeedButton4, &QToolButton::clicked, &form, [a] { a->SpeedButton4Click(); });
+    QObject::connect(db->BitBtn9, &QPushButton::clicked, &form, [a] { a->BitBtn9Click(); });
+    QObject::connect(db->BitBtn19, &QPushButton::clicked, &form, [a] { a->BitBtn19Click(); });
+    return actions;
+}
+
+} // namespace razoz

@@ -1,0 +1,210 @@
+// The archive search and the two analyses in the real window: the boxes they ask, what the window
+// shows afterwards, the reports handed to the viewer, CheckBox20 put back, the stop by a second click.
+#include "analysis/analysis_reports.h"
+#include "analysis/repeat_analysis.h"
+#include "app/session.h"
+#include "rtf_text.h"
+#include "synthetic_archive.h"
+#include "test_support.h"
+#include "ui/analysis_actions.h"
+#include "ui/page_datenbank.h"
+#include "ui/page_diagramm.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
+#include "ui/tip_grid.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+
+namespace {
+
+TipRowTexts textsOf(const DrawRecord& r)
+{
+    TipRowTexts t;
+    for (int i = 0; i < 6; ++i) t[std::size_t(i)] = QString::number(r.numbers[std::size_t(i)]);
+    return t;
+}
+
+struct AnalysisWindow {
+    explicit AnalysisWindow(std::vector<DrawRecord> draws = test::syntheticArchive(60)) : records(std::move(draws))
+    {
+        dir.copyInstallData();
+        dir.writeArchive(records);
+        QDir().mkpath(dir.file(QStringLiteral("cwd")));
+        form = std::make_unique<TForm1>(
+            TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), [this](const QUrl& url) {
+                                    opened << url;
+                                    return true;
+                                }});
+        form->show();
+        QTest::qWait(1);
+        form->diagramm()->DateTimePicker2->setDate(QDate(1985, 10, 17));
+        form->analysisActions().currentFolder = [this] { return dir.file(QStringLiteral("cwd")); };
+    }
+    void pick(int index) { form->datenbank()->DateTimePicker1->setDate(fromDays(records[std::size_t(index)].date)); }
+    QString text(int n) const { return form->session().text(n); }
+
+    test::ProgramDir dir;
+    std::vector<DrawRecord> records;
+    test::ScriptedPrompt prompt;
+    QList<QUrl> opened;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace
+
+TEST(AnalysisWindow, TheSearchReportsInTheBoxShowsTheDrawAndANoLeavesItThere)
+{
+    AnalysisWindow w;
+    TipGrid& grid = *w.form->tipGrid();
+    grid.setRowTexts(0, textsOf(w.records[5]));
+    const int index = w.form->session().currentDrawIndex();
+    const QDate picker = w.form->datenbank()->DateTimePicker1->date();
+    w.prompt.inputAnswers = {QStringLiteral("6")};
+    w.prompt.questionAnswers = {false};
+    QTest::mouseClick(w.form->lottotipp()->SpeedButton4, Qt::LeftButton);
+
+    ASSERT_EQ(w.prompt.texts("question").size(), 1);
+    EXPECT_EQ(w.prompt.shown.back().caption, w.text(8));
+    EXPECT_EQ(w.prompt.shown.back().text, w.text(6) + formatDate(w.records[5].date) + "   " + w.text(7));
+    EXPECT_EQ(w.prompt.shown.front().caption, w.text(4));
+    EXPECT_EQ(w.form->session().currentDraw(), CurrentDraw::from(w.records[5]));
+    EXPECT_EQ(w.form->session().currentDrawIndex(), index) << "the position stays";
+    EXPECT_EQ(w.form->lottotipp()->Label35->text(),
+              formatDraw(CurrentDraw::from(w.records[5]), DrawSeparator::Stepped));
+    EXPECT_EQ(w.form->datenbank()->DateTimePicker1->date(), picker);
+    EXPECT_EQ(grid.hitLabel(0)->text(), QStringLiteral("6"));
+    EXPECT_EQ(grid.hitLabel(0)->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // A threshold that is no number searches nothing.
+    w.prompt.inputAnswers = {QStringLiteral("sechs")};
+    QTest::mouseClick(w.form->lottotipp()->SpeedButton4, Qt::LeftButton);
+    EXPECT_EQ(w.prompt.texts("question").size(), 1);
+    EXPECT_EQ(w.prompt.texts("error").size(), 1);
+}
+
+TEST(AnalysisWindow, TheParameterAnalysisWritesTestTxtOpensItAndPutsCheckBox20Back)
+{
+    AnalysisWindow w;
+    w.form->session().settings().set(key::Chekcbox20, true);
+    bool numberListOffMeanwhile = true;
+    QObject::connect(&w.form->session(), &Session::statusShown, w.form.get(), [&] {
+        if (w.form->analysisActions().running())
+            numberListOffMeanwhile = numberListOffMeanwhile && !w.form->session().settings().get(key::Chekcbox20);
+    });
+    w.pick(54);
+    w.prompt.inputAnswers = {QStringLiteral("4711")};
+    QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+
+    ASSERT_EQ(w.opened.size(), 1) << w.prompt.texts("information").join("|").toStdString();
+    const QString report = w.dir.file(QStringLiteral("cwd/Test.txt"));
+    EXPECT_EQ(w.opened[0], QUrl::fromLocalFile(report));
+    QFile f(report);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 17); // 16 lines, each ended by CR LF
+    EXPECT_EQ(lines[0], w.text(33).toUtf8() + "\r");
+    EXPECT_EQ(lines[15], "4 " + w.text(1).toUtf8() + "\r") << "checked: 56, 58, 59 and 59 again";
+    EXPECT_TRUE(numberListOffMeanwhile);
+    EXPECT_TRUE(w.form->session().settings().get(key::Chekcbox20));
+    EXPECT_EQ(w.form->session().currentDrawIndex(), 59);
+    EXPECT_EQ(w.form->datenbank()->DateTimePicker1->date(), fromDays(w.records[59].date));
+    EXPECT_EQ(w.form->datenbank()->BitBtn9->text(),
+              QStringLiteral("Historische Analyse der Parameter beginnenden mit oben gewähltem Datum"));
+}
+
+TEST(AnalysisWindow, AnUnwritableWorkingFolderSendsTestTxtToTheProgramFolderAndSaysSo)
+{
+    AnalysisWindow w;
+    w.form->analysisActions().currentFolder = [&w] { return w.dir.file(QStringLiteral("gone")); };
+    w.pick(58);
+    w.prompt.inputAnswers = {QStringLiteral("1")};
+    QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+    ASSERT_EQ(w.opened.size(), 1);
+    EXPECT_EQ(w.opened[0], QUrl::fromLocalFile(w.dir.file(kParameterReportName)));
+    ASSERT_EQ(w.prompt.texts("information").size(), 1);
+    EXPECT_TRUE(w.prompt.texts("information")[0].contains(QDir::toNativeSeparators(w.dir.file(kParameterReportName))));
+}
+
+TEST(AnalysisWindow, AFailedParameterAnalysisShowsText34AndStillPutsCheckBox20Back)
+{
+    AnalysisWindow w(std::vector<DrawRecord>{});
+    w.form->session().settings().set(key::Chekcbox20, true);
+    w.prompt.inputAnswers = {QStringLiteral("1")};
+    QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(w.opened.isEmpty());
+    EXPECT_TRUE(w.prompt.texts("information").contains(w.text(34)));
+    EXPECT_TRUE(w.form->session().settings().get(key::Chekcbox20));
+
+    // A seed that is no whole number is an error of its own kind, with the same text.
+    AnalysisWindow v;
+    v.prompt.inputAnswers = {QStringLiteral("zwölf")};
+    QTest::mouseClick(v.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(v.prompt.texts("information").contains(v.text(34)));
+    EXPECT_TRUE(v.opened.isEmpty());
+}
+
+TEST(AnalysisWindow, TheRepeatAnalysisWritesTestRtfAndLeavesTheLastDrawInRowOne)
+{
+    AnalysisWindow w;
+    w.pick(57);
+    w.prompt.inputAnswers = {QStringLiteral("6")};
+    QTest::mouseClick(w.form->datenbank()->BitBtn19, Qt::LeftButton);
+
+    ASSERT_EQ(w.opened.size(), 1);
+    const QString report = w.dir.file(kRepeatReportName);
+    EXPECT_EQ(w.opened[0], QUrl::fromLocalFile(report));
+    EXPECT_EQ(w.form->pages()->currentWidget(), w.form->lottotipp());
+    EXPECT_EQ(w.prompt.shown.front().text, w.text(39) + "|6");
+
+    QuietRunControl run;
+    RepeatAnalysisOptions o;
+    o.chosen = w.records[57].date;
+    o.start = toDays(QDate(1985, 10, 17));
+    const RepeatAnalysisResult expected =
+        runRepeatAnalysis(w.dir.archivePath(), o, run, [](const RepeatMatch&) { return true; });
+    EXPECT_EQ(test::rtfLines(w.dir.readFile(kRepeatReportName)),
+              repeatReportLines(expected.table, w.form->session().texts()));
+
+    EXPECT_EQ(w.form->session().currentDrawIndex(), 59);
+    TipRowTexts row1 = textsOf(w.records[58]);
+    std::sort(row1.begin(), row1.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    EXPECT_EQ(w.form->tipGrid()->rowTexts(0), row1);
+    EXPECT_EQ(w.form->datenbank()->DateTimePicker1->date(), fromDays(w.records[59].date));
+}
+
+TEST(AnalysisWindow, ASecondClickStopsTheRunningAnalysisWithoutReport)
+{
+    AnalysisWindow w(test::syntheticArchive(600));
+    w.pick(2);
+    w.prompt.inputAnswers = {QStringLiteral("1")};
+    QPushButton* button = w.form->datenbank()->BitBtn9;
+    const QString caption = button->text();
+    bool stopShown = false, clicked = false;
+    // Once it runs, a click waits in the event queue like the user's: the run must let it through.
+    QObject::connect(&w.form->session(), &Session::statusShown, w.form.get(), [&] {
+        if (clicked || !w.form->analysisActions().running()) return;
+        clicked = true;
+        QTimer::singleShot(0, w.form.get(), [&] {
+            stopShown = button->text() != caption && button->isEnabled() && !w.form->lottotipp()->BitBtn4->isEnabled();
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(stopShown);
+    EXPECT_TRUE(w.opened.isEmpty());
+    EXPECT_EQ(w.form->statusText(0), QStringLiteral("Analyse abgebrochen"));
+    EXPECT_EQ(button->text(), caption);
+    EXPECT_TRUE(w.form->lottotipp()->BitBtn4->isEnabled());
+}
