@@ -101,6 +101,8 @@ int generateCommand(CliContext& ctx);
 int settingsCommand(CliContext& ctx);
 int tipsCommand(CliContext& ctx);
 int slipCommand(CliContext& ctx);
+int orderUrlCommand(CliContext& ctx);
+int scriptCommand(CliContext& ctx); // script fill
 // A GUI application (offscreen) only when a PDF is rendered.
 std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 

@@ -29,15 +29,20 @@ const char* kUsage =
     "  generate [--seed N] [--lock R=a,b,c,d,e,f ...] [--rows N]   the tip calculation with the settings\n"
     "  tips read FILE | tips write FILE (--row ... | --tips FILE)   tip files\n"
     "  slip (--row ... | --tips FILE) [--preset K] [--layout 7x7|49x1] [--top T] [--left L] [--saturday]\n"
-    "       [--wednesday] [--spiel77|--super6|--glueck on|off|none] [--paper INDEX] [--pdf OUT.pdf]\n";
+    "       [--wednesday] [--spiel77|--super6|--glueck on|off|none] [--paper INDEX] [--pdf OUT.pdf]\n"
+    "  order-url (--row ... | --tips FILE) --rows R (--base TEXT | --service URL) --losnummer N [--extra]\n"
+    "       [--spiel77] [--super6] [--saturday] [--wednesday]   the portal order address\n"
+    "  script fill --script FILE (--row ... | --tips FILE) --tipfile PATH [--saturday] [--wednesday]\n"
+    "       [--spiel77] [--super6]           a click script with its placeholders filled\n";
 
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("archive"), archiveCommand},   {QStringLiteral("draw"), drawCommand},
-        {QStringLiteral("check"), checkCommand},       {QStringLiteral("stats"), statsCommand},
-        {QStringLiteral("generate"), generateCommand}, {QStringLiteral("settings"), settingsCommand},
-        {QStringLiteral("tips"), tipsCommand},         {QStringLiteral("slip"), slipCommand},
+        {QStringLiteral("archive"), archiveCommand},    {QStringLiteral("draw"), drawCommand},
+        {QStringLiteral("check"), checkCommand},        {QStringLiteral("stats"), statsCommand},
+        {QStringLiteral("generate"), generateCommand},  {QStringLiteral("settings"), settingsCommand},
+        {QStringLiteral("tips"), tipsCommand},          {QStringLiteral("slip"), slipCommand},
+        {QStringLiteral("order-url"), orderUrlCommand}, {QStringLiteral("script"), scriptCommand},
     };
     return table;
 }

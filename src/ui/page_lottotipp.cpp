@@ -71,6 +71,8 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     BitBtn4->setText(QStringLiteral("Tipps &berechnen"));
     BitBtn4->setToolTip(
         QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
+    OnlineTipp = makeButton(Panel3, "OnlineTipp", QStringLiteral("Tipp &abgeben"),
+                            QStringLiteral("Hier können Sie den Tipp Online abgeben"), {8, 46, 234, 30});
 
     SpeedButton15 = makeControl<QToolButton>(this, "SpeedButton15", {630, 286, 26, 26});
     SpeedButton15->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));

@@ -41,7 +41,8 @@ public:
     QCheckBox* CheckBox17;      // "Donnerstag Ziehungen"
     // Calculation panel Panel3
     QFrame* Panel3;
-    QPushButton* BitBtn4; // "Tipps &berechnen"
+    QPushButton* BitBtn4;    // "Tipps &berechnen"
+    QPushButton* OnlineTipp; // "Tipp &abgeben": the tips to the click-script robot
     // Beside the grid: its rows to a tip file and back.
     QToolButton* SpeedButton15; // save
     QToolButton* SpeedButton16; // load

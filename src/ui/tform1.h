@@ -30,6 +30,7 @@ class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
 class LottotippPage;
+class OnlineActions;
 class Session;
 class TForm5;
 class TForm8;
@@ -64,6 +65,8 @@ public:
     // The slip print dialogs, created with the main window and kept for the whole run.
     TForm5& form5() { return *form5_; }
     TForm8& form8() { return *form8_; }
+    // "Ab&geben", the per-date tip file and "Tipp &abgeben".
+    OnlineActions& online() { return *online_; }
     QString statusText(int panel) const;
     // Shows the built slip page; unset: Qt's print preview (tests set it).
     std::function<void(const SlipPage&)> slipPreview;
@@ -125,6 +128,7 @@ private:
     void stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays));
     void showLosnummer();
     void createArchiveActions();
+    void createOnlineActions();
     // After every change of the archive: the draw of the date, the tip check, the health line.
     void archiveChanged(double date);
     void showArchiveHealth();
@@ -138,6 +142,7 @@ private:
     // TForm5 refers to TForm8, so it goes first.
     std::unique_ptr<TForm8> form8_;
     std::unique_ptr<TForm5> form5_;
+    std::unique_ptr<OnlineActions> online_;
     QStringList arguments_;
     bool shown_ = false;
     QString settingsFile_;
