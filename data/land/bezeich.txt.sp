@@ -44,6 +44,8 @@ Sorteos del jueves
 Usar los datos de los sorteos del jueves
 &Calcular apuestas
 Se calcula el número elegido de apuestas con los parámetros indicados
+Tipp &abgeben
+Hier können Sie den Tipp Online abgeben
 
 Speichern des Tipps
 
@@ -172,6 +174,28 @@ Solo juego los sábados (sábado preseleccionado al enviar)
 
 Activar página de enlaces
 
+Online-Abgabe
+
+Abgabe-Service
+
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Tipp24-Adresse
+
+Adresse (https und Rechnername) des Portals Tipp24
+Adresse (https und Rechnername) des Portals Tipp24
+Web-Seite für Updates
+
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Partner-Nummer
+
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Download Klickomat
+
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
 Enlaces
 
 http://www.tallwick.example/zahlen/
@@ -311,4 +335,22 @@ Tipps in Blöcken mit Aufteilung 7x7
 Zahlen eines Tipps waagerechte 49x1
 
 OK
+
+Script für Zahlenübergabe auswählen!
+
+Tallwicks Click-Script File
+
+Parameter 
+
+ZAHL1
+
+ZAHL2
+
+TEXT1
+
+TEXT2
+
+OK
+
+Abbrechen
 

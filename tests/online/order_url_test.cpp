@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace razoz;
 
 namespace {
@@ -120,6 +122,11 @@ struct AddressCase {
     const char* address;
     bool web;
 };
+
+void PrintTo(const AddressCase& c, std::ostream* os)
+{
+    *os << '"' << c.address << '"';
+}
 
 class WebAddress : public ::testing::TestWithParam<AddressCase> {};
 

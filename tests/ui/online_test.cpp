@@ -126,6 +126,19 @@ TEST(OnlineWiring, AbgebenShowsTheOnlineLookAndOpensTheOrderAddress)
     EXPECT_EQ(w.form.pages()->currentWidget(), w.form.lottotipp());
 }
 
+TEST(OnlineWiring, LeavingTheDialogWithoutANumberKeepsTheStoredOne)
+{
+    test::ProgramDir dir;
+    dir.writeFile("settings.ini", "[General]\nLosnummer=1234567\n");
+    Window w(dir);
+    inNextModal([&](QWidget*) { QTest::mouseClick(w.form.form5().BitBtn1, Qt::LeftButton); });
+    menuEntry(w.form, "Abgeben1")->trigger();
+    EXPECT_TRUE(w.opened.empty());
+    EXPECT_EQ(w.form.session().ticketNumber(), "1234567");
+    EXPECT_EQ(QSettings(dir.file("settings.ini"), QSettings::IniFormat).value("Losnummer").toString(), "1234567");
+    EXPECT_TRUE(w.form.form5().BitBtn3->isHidden());
+}
+
 TEST(OnlineWiring, TheOtherPortalOnlyWritesThePerDateTipFile)
 {
     test::ProgramDir dir;
