@@ -27,7 +27,7 @@ SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, 
                                 const OrderChoices& choices)
 {
     Prompt& prompt = session.prompt();
-    // B1.1: the start of the address from the web service.
+    // The start of the address from the web service.
     WebAnswer answer;
     try {
         WebGetOptions get;
@@ -40,7 +40,7 @@ SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, 
         return SubmissionResult::Failed;
     }
     const QString body = decodeText(answer.body);
-    // B1.2
+    // An error status: the service's own message page, or our message and on.
     if (answer.status >= 400) {
         if (body.contains(QLatin1String("Mitteilung"))) {
             const QString page = QDir(session.programFolder()).filePath(kMessagePageName);
@@ -55,7 +55,7 @@ SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, 
         }
         prompt.information(serviceDownMessage(options.webSite));
     }
-    // B1.3: a line end after the start text belongs to the answer, not to the address.
+    // A line end after the start text belongs to the answer, not to the address.
     OrderRequest request;
     request.rows = rows;
     request.rowCount = rowCount;
@@ -71,7 +71,6 @@ SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, 
         prompt.information(e.message);
         return SubmissionResult::Refused;
     }
-    // B1.4
     if (options.linkPage) {
         const QString page = QDir(session.programFolder()).filePath(kLinkPageName);
         try {

@@ -43,23 +43,22 @@ void OnlineActions::OnlineTippClick()
 {
     TForm5& f5 = form5_;
     SettingsValues& s = session_.settings();
-    // A1, A2
     f5.setOnlineLook(true);
-    // A3: a new ticket number around a random last digit.
+    // A new ticket number around a random last digit.
     std::function<int(int)> digit = random;
     if (!digit) digit = [](int n) { return int(RandomGenerator::shared().next(n)); };
     f5.setFixedLastDigit(digit(10));
     f5.setRandomSource(digit);
     f5.setArchivePath(session_.archivePath());
     f5.SpeedButton2Click();
-    // A4
+    // The add-on games as last played; no "Extra" and no Glücksspirale online.
     TForm5::setTriState(f5.CheckBox3, s.get(key::Spiel77Ja) == 1 ? TriState::Checked : TriState::Unchecked);
     TForm5::setTriState(f5.CheckBox4, s.get(key::Super6Ja) == 1 ? TriState::Checked : TriState::Unchecked);
     f5.CheckBox7->setChecked(false);
     s.set(key::GlueckJa, 0);
-    // A5: the print action runs SpeedButton17Click when the dialog closes towards online.
+    // The print action runs SpeedButton17Click when the dialog closes towards online.
     if (window_.printAction) window_.printAction();
-    // A6: a dialog that never composed a number leaves the stored one alone.
+    // A dialog that never composed a number leaves the stored one alone.
     const QString number = f5.Losnummer();
     if (!number.isEmpty()) s.set(key::Losnummer, number);
     if (auto store = window_.openStore ? window_.openStore() : nullptr) {
@@ -71,7 +70,7 @@ void OnlineActions::OnlineTippClick()
         store->settings().sync();
     }
     if (!number.isEmpty() && window_.setLosnummer) window_.setLosnummer(number);
-    // A7
+    // Back to the print look.
     f5.setOnlineLook(false);
     if (window_.showLottotipp) window_.showLottotipp();
 }
@@ -99,13 +98,12 @@ QString OnlineActions::OnlineSpielClick()
 void OnlineActions::AutoWebScript()
 {
     TZorbForm& z = *zorb_;
-    // 1
     RobotSettings robot = readRobotSettings(robotSettingsFile);
     z.LabeledEdit2->setText(robot.zahl1);
     z.LabeledEdit4->setText(robot.text1);
     z.LabeledEdit3->setText(robot.zahl2);
     z.LabeledEdit5->setText(robot.text2);
-    // 2
+    // Without the robot there is nothing to hand over: offer its download page.
     const QString program = robotProgram(robot.path);
     if (robot.path.trimmed().isEmpty() || !QFileInfo(program).isFile()) {
         if (session_.prompt().question(QStringLiteral("Mausmeister jetzt installieren?"),
@@ -113,22 +111,20 @@ void OnlineActions::AutoWebScript()
             openWebPage(session_, window_.robotPage ? window_.robotPage() : QString());
         return;
     }
-    // 3: a failed tip file is reported and the hand-over goes on.
+    // A failed tip file is reported and the hand-over goes on.
     const QString tipFile = OnlineSpielClick();
-    // 4
     z.setScriptFolder(QDir(session_.programFolder()).filePath(kScriptFolderName));
     z.setServiceAddress(window_.options().serviceAddress);
     z.LabeledEdit1->setEditText(robot.script);
-    // 5
+    // Cancel ends here; the tip file stays.
     if (z.exec() != QDialog::Accepted) return;
-    // 6.1
+    // The choices are kept for the next time.
     robot.script = z.LabeledEdit1->currentText().trimmed();
     robot.zahl1 = z.LabeledEdit2->text();
     robot.text1 = z.LabeledEdit4->text();
     robot.zahl2 = z.LabeledEdit3->text();
     robot.text2 = z.LabeledEdit5->text();
     writeRobotChoices(robot, robotSettingsFile);
-    // 6.2 – 6.4
     ScriptFill fill;
     fill.tipFilePath = QDir::toNativeSeparators(tipFile);
     fill.rows = window_.rows();
@@ -143,7 +139,6 @@ void OnlineActions::AutoWebScript()
         session_.prompt().error(e.message);
         return;
     }
-    // 6.5
     if (!startRobot(program, robotArguments(filled, robot), QFileInfo(program).absolutePath()))
         session_.prompt().error(
             QStringLiteral("Der Klickomat (%1) konnte nicht gestartet werden.").arg(QDir::toNativeSeparators(program)));
