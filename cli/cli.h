@@ -108,6 +108,8 @@ int tipsCommand(CliContext& ctx);
 int slipCommand(CliContext& ctx);
 int searchCommand(CliContext& ctx);
 int analyzeCommand(CliContext& ctx);
+int orderUrlCommand(CliContext& ctx);
+int scriptCommand(CliContext& ctx); // script fill
 // A GUI application (offscreen) only when a PDF is rendered.
 std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 

@@ -31,16 +31,21 @@ const char* kUsage =
     "  slip (--row ... | --tips FILE) [--preset K] [--layout 7x7|49x1] [--top T] [--left L] [--saturday]\n"
     "       [--wednesday] [--spiel77|--super6|--glueck on|off|none] [--paper INDEX] [--pdf OUT.pdf]\n"
     "  search (--row ... | --tips FILE) [--threshold N] [--start D] [--end D]   the rows in the archive\n"
-    "  analyze parameters --from D [--seed N] | analyze repeat --from D [--threshold N]   the analyses\n";
+    "  analyze parameters --from D [--seed N] | analyze repeat --from D [--threshold N]   the analyses\n"
+    "  order-url (--row ... | --tips FILE) --rows R (--base TEXT | --service URL) --losnummer N [--extra]\n"
+    "       [--spiel77] [--super6] [--saturday] [--wednesday]   the portal order address\n"
+    "  script fill --script FILE (--row ... | --tips FILE) --tipfile PATH [--saturday] [--wednesday]\n"
+    "       [--spiel77] [--super6]           a click script with its placeholders filled\n";
 
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
-        {QStringLiteral("archive"), archiveCommand},   {QStringLiteral("draw"), drawCommand},
-        {QStringLiteral("check"), checkCommand},       {QStringLiteral("stats"), statsCommand},
-        {QStringLiteral("generate"), generateCommand}, {QStringLiteral("settings"), settingsCommand},
-        {QStringLiteral("tips"), tipsCommand},         {QStringLiteral("slip"), slipCommand},
-        {QStringLiteral("search"), searchCommand},     {QStringLiteral("analyze"), analyzeCommand},
+        {QStringLiteral("archive"), archiveCommand},    {QStringLiteral("draw"), drawCommand},
+        {QStringLiteral("check"), checkCommand},        {QStringLiteral("stats"), statsCommand},
+        {QStringLiteral("generate"), generateCommand},  {QStringLiteral("settings"), settingsCommand},
+        {QStringLiteral("tips"), tipsCommand},          {QStringLiteral("slip"), slipCommand},
+        {QStringLiteral("search"), searchCommand},      {QStringLiteral("analyze"), analyzeCommand},
+        {QStringLiteral("order-url"), orderUrlCommand}, {QStringLiteral("script"), scriptCommand},
     };
     return table;
 }

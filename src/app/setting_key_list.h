@@ -187,6 +187,11 @@ inline QList<AnyKey> allSettingKeys()
         {key::ProxyHostEdit.name, key::ProxyHostEdit.type},
         {key::ProxyPortEdit.name, key::ProxyPortEdit.type},
         {key::ServerURL.name, key::ServerURL.type},
+        {key::ServiceURL.name, key::ServiceURL.type},
+        {key::PortalURL.name, key::PortalURL.type},
+        {key::WebSiteURL.name, key::WebSiteURL.type},
+        {key::PartnerRef.name, key::PartnerRef.type},
+        {key::RobotURL.name, key::RobotURL.type},
         {key::DateTimePicker2.name, key::DateTimePicker2.type},
     };
 }

@@ -193,6 +193,11 @@ inline constexpr StringKey URLEdit{"URLEdit"};
 inline constexpr StringKey ProxyHostEdit{"ProxyHostEdit"};
 inline constexpr StringKey ProxyPortEdit{"ProxyPortEdit"};
 inline constexpr StringKey ServerURL{"ServerURL"};
+inline constexpr StringKey ServiceURL{"ServiceURL"};
+inline constexpr StringKey PortalURL{"PortalURL"};
+inline constexpr StringKey WebSiteURL{"WebSiteURL"};
+inline constexpr StringKey PartnerRef{"PartnerRef"};
+inline constexpr StringKey RobotURL{"RobotURL"};
 inline constexpr DateKey DateTimePicker2{"DateTimePicker2"};
 
 } // namespace key

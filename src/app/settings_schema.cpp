@@ -134,6 +134,18 @@ QList<SettingDef> buildSchema()
             QStringLiteral("ProxyPortEdit"), QStringLiteral("80"));
     control(QStringLiteral("ServerURL"), SettingType::String, SettingGroup::Internet, kForm1,
             QStringLiteral("ServerURLEdit"), QStringLiteral("http://127.0.0.1:8049"));
+    // Online submission: the program's web service, the portal, the web site named when the
+    // service is down, the partner reference and the robot's download page.
+    control(QStringLiteral("ServiceURL"), SettingType::String, SettingGroup::Internet, kForm1,
+            QStringLiteral("ServiceURLEdit"), QStringLiteral("http://127.0.0.1:8049"));
+    control(QStringLiteral("PortalURL"), SettingType::String, SettingGroup::Internet, kForm1,
+            QStringLiteral("PortalURLEdit"), QStringLiteral("https://www.tipp24.example"));
+    control(QStringLiteral("WebSiteURL"), SettingType::String, SettingGroup::Internet, kForm1,
+            QStringLiteral("WebSiteURLEdit"), QStringLiteral("http://www.tallwick.example/razoz/"));
+    control(QStringLiteral("PartnerRef"), SettingType::String, SettingGroup::Internet, kForm1,
+            QStringLiteral("PartnerRefEdit"), QStringLiteral("4711"));
+    control(QStringLiteral("RobotURL"), SettingType::String, SettingGroup::Internet, kForm1,
+            QStringLiteral("RobotURLEdit"), QStringLiteral("http://www.tallwick.example/klickwerk/"));
     control(QStringLiteral("DateTimePicker2"), SettingType::Date, SettingGroup::StartDate, kForm1,
             QStringLiteral("DateTimePicker2"), kDesignStartDay);
     return s;
@@ -179,8 +191,10 @@ const QStringList& settingsWriteOrder()
             if (d->name != QLatin1String("Sprache")) o << d->name; // UpDown…, then Edit…
         o << QStringLiteral("ZWEIPREIS") << QStringLiteral("EINPREIS") << QStringLiteral("Browser")
           << QStringLiteral("URLEdit") << QStringLiteral("ProxyHostEdit") << QStringLiteral("ProxyPortEdit")
-          << QStringLiteral("ServerURL") << QStringLiteral("DateTimePicker2") << QStringLiteral("Land")
-          << QStringLiteral("Spiel77Ja") << QStringLiteral("Super6Ja") << QStringLiteral("GlueckJa");
+          << QStringLiteral("ServerURL") << QStringLiteral("ServiceURL") << QStringLiteral("PortalURL")
+          << QStringLiteral("WebSiteURL") << QStringLiteral("PartnerRef") << QStringLiteral("RobotURL")
+          << QStringLiteral("DateTimePicker2") << QStringLiteral("Land") << QStringLiteral("Spiel77Ja")
+          << QStringLiteral("Super6Ja") << QStringLiteral("GlueckJa");
         for (int n = 1; n <= 23; ++n) o << QStringLiteral("Edit%1F8").arg(n);
         o << QStringLiteral("RadioF8") << QStringLiteral("DruckSchrift") << QStringLiteral("DruckFontColor")
           << QStringLiteral("DruckFontSize") << QStringLiteral("DruckFontName") << QStringLiteral("TippAbgabe")

@@ -69,6 +69,36 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     URLEdit->setEnabled(false);
     URLEdit->hide();
 
+    OnlineLabel = label(this, "OnlineLabel", {520, 266, 280, 20}, QStringLiteral("Online-Abgabe"));
+    const struct {
+        QLabel** label;
+        QLineEdit** edit;
+        const char* labelName;
+        const char* editName;
+        const char* setting;
+        const char* caption;
+        const char* hint;
+    } online[] = {
+        {&ServiceURLLabel, &ServiceURLEdit, "ServiceURLLabel", "ServiceURLEdit", "ServiceURL", "Abgabe-Service",
+         "Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert"},
+        {&PortalURLLabel, &PortalURLEdit, "PortalURLLabel", "PortalURLEdit", "PortalURL", "Tipp24-Adresse",
+         "Adresse (https und Rechnername) des Portals Tipp24"},
+        {&WebSiteURLLabel, &WebSiteURLEdit, "WebSiteURLLabel", "WebSiteURLEdit", "WebSiteURL", "Web-Seite für Updates",
+         "Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist"},
+        {&PartnerRefLabel, &PartnerRefEdit, "PartnerRefLabel", "PartnerRefEdit", "PartnerRef", "Partner-Nummer",
+         "Wird bei der Abgabe als Partner-Referenz mitgeschickt"},
+        {&RobotURLLabel, &RobotURLEdit, "RobotURLLabel", "RobotURLEdit", "RobotURL", "Download Klickomat",
+         "Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist"},
+    };
+    int row = 292;
+    for (const auto& o : online) {
+        *o.label = label(this, o.labelName, {520, row + 2, 136, 20}, QString::fromUtf8(o.caption));
+        *o.edit = makeControl<QLineEdit>(this, o.editName, {658, row, 222, 24});
+        (*o.edit)->setText(designText(o.setting));
+        (*o.edit)->setToolTip(QString::fromUtf8(o.hint));
+        row += 30;
+    }
+
     Label11 = label(this, "Label11", {520, 16, 280, 20}, QStringLiteral("Links"));
     const struct {
         ClickLabel** label;

@@ -39,7 +39,20 @@ public:
     QCheckBox* CheckBox32; // Saturday only
     QCheckBox* CheckBox21; // "Linkseite aktivieren" (hidden)
     QLineEdit* URLEdit;    // start page (hidden, disabled)
-    QLabel* Label11;       // links heading
+    // Online submission: the program's web service, the portal, the web site, the partner
+    // reference and the robot's download page.
+    QLabel* OnlineLabel;
+    QLabel* ServiceURLLabel;
+    QLineEdit* ServiceURLEdit;
+    QLabel* PortalURLLabel;
+    QLineEdit* PortalURLEdit;
+    QLabel* WebSiteURLLabel;
+    QLineEdit* WebSiteURLEdit;
+    QLabel* PartnerRefLabel;
+    QLineEdit* PartnerRefEdit;
+    QLabel* RobotURLLabel;
+    QLineEdit* RobotURLEdit;
+    QLabel* Label11; // links heading
     // Web links, in the order of the page: results, product, further programs.
     ClickLabel* Label52;
     ClickLabel* Label54;

@@ -74,6 +74,8 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     SpeedButton13->setText(QStringLiteral("Glückszahl setzen"));
     SpeedButton13->setToolTip(
         QStringLiteral("Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren"));
+    OnlineTipp = makeButton(Panel3, "OnlineTipp", QStringLiteral("Tipp &abgeben"),
+                            QStringLiteral("Hier können Sie den Tipp Online abgeben"), {8, 46, 234, 30});
 
     SpeedButton15 = makeControl<QToolButton>(this, "SpeedButton15", {630, 286, 26, 26});
     SpeedButton15->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));

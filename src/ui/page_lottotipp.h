@@ -45,13 +45,14 @@ public:
     QPushButton* BitBtn4;       // "Tipps &berechnen"
     SpinControl* Edit80;        // UpDown8: number of rows to compute
     QToolButton* SpeedButton13; // "Glückszahl setzen"
+    QPushButton* OnlineTipp;    // "Tipp &abgeben": the tips to the click-script robot
     // Beside the grid: its rows to a tip file and back.
     QToolButton* SpeedButton15; // save
     QToolButton* SpeedButton16; // load
     // The rows as a text file, and how often each number occurs in them.
-    QPushButton* BitBtn7; // "Tipp"
-    QPushButton* Button6; // "Tippverteilung"
-    QToolButton* SpeedButton4;  // "Tipps in DB suchen": have these rows ever won?
+    QPushButton* BitBtn7;      // "Tipp"
+    QPushButton* Button6;      // "Tippverteilung"
+    QToolButton* SpeedButton4; // "Tipps in DB suchen": have these rows ever won?
     // Banners
     QFrame* Panel8;
     ClickLabel* Label43;

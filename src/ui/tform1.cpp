@@ -17,6 +17,7 @@
 #include "ui/datenbank_actions.h"
 #include "ui/generation_view.h"
 #include "ui/language_applier.h"
+#include "ui/online_actions.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
 #include "ui/page_diagramm.h"
@@ -133,6 +134,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     registerWindow(form6_.get());
     registerWindow(form8_.get());
     new TipRowActions(session, *lottotipp_, *diagramm_, *form6_, this);
+    createOnlineActions();
 
     // Hints go to status panel 1 when the mouse enters a control.
     new StatusHints(this, statusPanel1);
@@ -189,6 +191,43 @@ void TForm1::createArchiveActions()
     connect(datenbank_->BitBtn6, &QPushButton::clicked, this,
             [this, &a] { a.deleteShownDraw(session_->currentDraw().date); });
     connect(datenbank_->BitBtn10, &QPushButton::clicked, this, [&a] { a.importCsv(); });
+}
+
+void TForm1::createOnlineActions()
+{
+    OnlineWindow w;
+    w.rows = [this] { return tipGrid()->texts(); };
+    w.rowCount = [this] {
+        auto* spin = qobject_cast<QSpinBox*>(findControl(this, key::UpDown8.qname()));
+        return spin ? spin->value() : session_->settings().get(key::UpDown8);
+    };
+    w.shownDraw = [this] { return datenbank_->DateTimePicker1->date(); };
+    w.options = [this] {
+        OnlineOptions o;
+        o.proxyHost = internet_->ProxyHostEdit->text().trimmed();
+        o.proxyPort = internet_->ProxyPortEdit->text().trimmed();
+        o.linkPage = internet_->CheckBox21->isChecked();
+        o.serviceAddress = internet_->ServiceURLEdit->text().trimmed();
+        o.portalAddress = internet_->PortalURLEdit->text().trimmed();
+        o.webSite = internet_->WebSiteURLEdit->text().trimmed();
+        o.partnerRef = internet_->PartnerRefEdit->text().trimmed();
+        return o;
+    };
+    w.robotPage = [this] { return internet_->RobotURLEdit->text().trimmed(); };
+    w.printAction = [this] { return SpeedButton12Click(); };
+    w.openStore = [this]() -> std::unique_ptr<SettingsStore> {
+        if (!settingsRead_) return nullptr;
+        return settingsFile_.isEmpty() ? std::make_unique<SettingsStore>()
+                                       : std::make_unique<SettingsStore>(settingsFile_);
+    };
+    w.setLosnummer = [this](const QString& number) {
+        session_->setTicketNumber(number);
+        showLosnummer();
+    };
+    w.showLottotipp = [this] { PageControl1->setCurrentWidget(lottotipp_); };
+    online_ = std::make_unique<OnlineActions>(*session_, *form5_, std::move(w), this);
+    connect(Abgeben1, &QAction::triggered, online_.get(), &OnlineActions::OnlineTippClick);
+    connect(lottotipp_->OnlineTipp, &QPushButton::clicked, online_.get(), &OnlineActions::AutoWebScript);
 }
 
 void TForm1::archiveChanged(double date)
@@ -480,14 +519,17 @@ int TForm1::SpeedButton12Click()
         showLosnummer();
     };
     if (slipPreview) ctx.preview = slipPreview;
+    ctx.online = [this] { online_->SpeedButton17Click(); };
     ctx.parent = this;
     return razoz::SpeedButton12Click(ctx);
 }
 
 void TForm1::SpeedButton15Click()
 {
+    // After a per-date tip file the dialog starts in its folder, as it does for that file's name.
+    const QString last = online_->lastTipFile();
     SaveTipFile(session_->prompt(), tipGrid()->texts(), fromDays(session_->currentDraw().date), QDate::currentDate(),
-                session_->programFolder());
+                last.isEmpty() ? session_->programFolder() : QFileInfo(last).absolutePath());
 }
 
 void TForm1::SpeedButton16Click()

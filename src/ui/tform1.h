@@ -31,6 +31,7 @@ class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
 class LottotippPage;
+class OnlineActions;
 class Session;
 class TForm5;
 class TForm6;
@@ -70,6 +71,8 @@ public:
     // The number list, for the calculation and the editing of a row.
     TForm6& form6() { return *form6_; }
     TForm8& form8() { return *form8_; }
+    // "Ab&geben", the per-date tip file and "Tipp &abgeben".
+    OnlineActions& online() { return *online_; }
     QString statusText(int panel) const;
     // Shows the built slip page; unset: Qt's print preview (tests set it).
     std::function<void(const SlipPage&)> slipPreview;
@@ -131,6 +134,7 @@ private:
     void stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays));
     void showLosnummer();
     void createArchiveActions();
+    void createOnlineActions();
     // After every change of the archive: the draw of the date, the tip check, the health line.
     void archiveChanged(double date);
     void showArchiveHealth();
@@ -146,6 +150,7 @@ private:
     std::unique_ptr<TForm8> form8_;
     std::unique_ptr<TForm5> form5_;
     std::unique_ptr<TForm6> form6_;
+    std::unique_ptr<OnlineActions> online_;
     QStringList arguments_;
     bool shown_ = false;
     QString settingsFile_;

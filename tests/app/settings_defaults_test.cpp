@@ -56,8 +56,13 @@ std::vector<Expected> expectedTable()
         {"URLEdit", T::String, QStringLiteral("http://www.tallwick.example/razoz/start.htm")},
         {"ProxyHostEdit", T::String, QString()},
         {"ProxyPortEdit", T::String, QStringLiteral("80")},
-        {"ServerURL", T::String, QStringLiteral("http://127.0.0.1:8049")}, // the draw-results server
-        {"DateTimePicker2", T::Date, 38444.0},                             // 02.04.2005
+        {"ServerURL", T::String, QStringLiteral("http://127.0.0.1:8049")},  // the draw-results server
+        {"ServiceURL", T::String, QStringLiteral("http://127.0.0.1:8049")}, // the program's web service
+        {"PortalURL", T::String, QStringLiteral("https://www.tipp24.example")},
+        {"WebSiteURL", T::String, QStringLiteral("http://www.tallwick.example/razoz/")},
+        {"PartnerRef", T::String, QStringLiteral("4711")},
+        {"RobotURL", T::String, QStringLiteral("http://www.tallwick.example/klickwerk/")},
+        {"DateTimePicker2", T::Date, 38444.0}, // 02.04.2005
 
         {"Chekcbox1", T::Bool, false},
         {"Chekcbox2", T::Bool, false},
