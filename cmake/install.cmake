@@ -14,6 +14,10 @@ endif()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${RAZOZ_INSTALL_DATADIR}
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(FILES ${RAZOZ_SHIPPED_ARCHIVE} DESTINATION ${RAZOZ_INSTALL_DATADIR})
+# Where the build renders the user guide itself, that one goes in (it replaces the copy in data/).
+if(DEFINED RAZOZ_MANUAL_PDF)
+  install(FILES ${RAZOZ_MANUAL_PDF} DESTINATION ${RAZOZ_INSTALL_DATADIR})
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/razoz-quorex.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/razoz-quorex.svg
