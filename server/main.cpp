@@ -1,4 +1,5 @@
 // razoz-server: the draw-results service (and the program's web service) on cpp-httplib.
+#include "app/program_folder.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "archive/draw_csv.h"
@@ -144,7 +145,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "razoz-server: %s\n%s", qPrintable(e.message), kUsage);
         return 2;
     }
-    if (csv.isEmpty() && archive.isEmpty()) csv = QDir(QCoreApplication::applicationDirPath()).filePath("draws.csv");
+    if (csv.isEmpty() && archive.isEmpty()) {
+        // The shipped results: beside the binary in the build tree, in the data folder when installed.
+        const QString exe = QCoreApplication::applicationDirPath();
+        const QString installed = razoz::installedDataFolder(exe);
+        csv = QDir(installed.isEmpty() ? exe : installed).filePath("draws.csv");
+    }
 
     std::unique_ptr<ResultsTable> table;
     try {

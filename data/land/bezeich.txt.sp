@@ -1,269 +1,127 @@
-Razoz-Quorex de Tallwick  6 de 49  La Dovovuduv Espa√±a
+Razoz-Quorex de Tallwick  6 de 49  La Dovovuduv EspaÒa
 
 Apuesta
 
 1. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 1 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 2. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 2 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 3. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 3 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 4. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 4 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 5. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 5 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 6. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 6 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 7. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 7 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 8. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 8 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 9. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 9 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 10. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 10 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 11. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 11 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 12. Apuesta
-Si "Apuesta" est√° en rojo, esta fila no se vuelve a calcular.
-‚Ä¶
-Klicken Sie hier um Tipp 12 mit dem Tippformular zu √§ndern oder per Zufallsgenerator erzeugen wollen
+Si "Apuesta" est· en rojo, esta fila no se vuelve a calcular.
 
 Borrar todas las apuestas
 
-Actualizar los n√∫meros desde el servidor
+Actualizar los n˙meros desde el servidor
 
 Mostrar el sorteo anterior
 
 Mostrar el sorteo siguiente
 QS: 
-Suma de los seis n√∫meros extra√≠dos
-N.¬∫ boleto
-Pulse aqu√≠ para introducir el n√∫mero de boleto
-Sorteos del s√°bado
-Usar los datos de los sorteos del s√°bado
+Suma de los seis n˙meros extraÌdos
+N.∫ boleto
+Pulse aquÌ para introducir el n˙mero de boleto
+Sorteos del s·bado
+Usar los datos de los sorteos del s·bado
 Sorteos del jueves
 Usar los datos de los sorteos del jueves
 &Calcular apuestas
-Se calcula el n√∫mero elegido de apuestas con los par√°metros indicados
-Gl√ºckszahl setzen
-Hier k√∂nnen Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren
+Se calcula el n˙mero elegido de apuestas con los par·metros indicados
 
-Speichern des Tipps
+Guardar las apuestas
 
-Tipp laden aus Datei
-Tipp
-
-Tippverteilung
-
+Cargar apuestas de un archivo
 Razoz-Quorex en Internet
 
 Noticias y actualizaciones
 
-C√°lculo
+C·lculo
 
-Estad√≠stico
-
-Zahlen f√ºr die Tipps √ºber Statistik bevorzugen
-
-Zahlen die besonders oft gezogen wurden bevorzugen
-Die ersten X% der am h√§ufigsten gezogenen Zahlen bevorzugen
-Die erste X Prozent werden mit einer H√∂heren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer H√∂heren Wahrscheinlichkeit versehen
-Zahlen die besonders selten gezogen wurden bevorzugen
-die ersten X% der am seltensten gezogenen Zahlen bevorzugen
-Die erste X Prozent werden mit einer H√∂heren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer H√∂heren Wahrscheinlichkeit versehen
-Zahlen die am l√§ngsten √ºberf√§llig sind
-die ersten X% der am l√§ngsten √ºberf√§lligen Zahlen bevorzugen
-Die erste X Prozent werden mit einer H√∂heren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer H√∂heren Wahrscheinlichkeit versehen
-F√ºr die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)
-
-Zahlen mit einer h√§ufigen Paarebildung bevorzugen
-
-seltensten
-
-Zahlen mit einer h√§ufigen Dreiergruppenbildung bevorzugen
-
-seltensten
-
-Zahlen mit einer h√§ufigen Viergruppenbildung bevorzugen
-
-seltensten
-
-benachbarte Zahlen der letzten Ziehung bevorzugen
-
-F√ºr h√∂herer Quoten k√∂nnen verschiedene Zahlen  "benachteiligt" werden
-
-vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) 
-
-Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten
-
-Unter "Allgemein" k√∂nnen Sie festlegen, dass nur diese Zahlen f√ºr die Tippberechnung verwendet werden
+EstadÌstico
 
 
-Gr√°fico de la distribuci√≥n de los n√∫meros sorteados
+Gr·fico de la distribuciÛn de los n˙meros sorteados
 
-Gr√°fico de los n√∫meros pendientes
+Gr·fico de los n˙meros pendientes
 
-Gr√°fico de las parejas de n√∫meros
+Gr·fico de las parejas de n˙meros
 
-Gr√°fico de los tr√≠os de n√∫meros
+Gr·fico de los trÌos de n˙meros
 
-Gr√°fico de los cuartetos de n√∫meros
-Optimizaci√≥n del boleto
+Gr·fico de los cuartetos de n˙meros
+OptimizaciÛn del boleto
 
-Optimierung der einzelnen Tipps miteinander im Schein 
-
-minimale √úbereinstimmungen mit anderen Tipps
-
-maximale √úbereinstimmungen mit anderen Tipps
-
-Min/Max bezogen auf Verh√§ltnis jedes Tipps auf jeden Tipp anwenden
-
-Optimierung der einzelnen Tipps √ºber die vergangenen Ziehungen
-
-maximal zugelassene Anzahl von Zahlen der letzten Ziehung 
-√úbereinstimmung mit Zahlen aus vorhergehender Ziehung
-maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung 
-√úbereinstimmung mit Zahlen aus vorhergehender Ziehung
-maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung 
-√úbereinstimmung mit Zahlen aus vorhergehender Ziehung
-Zusatzzahl in die Berechnung der Richtigen mit einbeziehen 
-
-Tipp enspricht noch keiner Ziehung der Datenbank nit 
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagramm√ºbersicht
-Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
-Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
-Richtigen
-
-Tipp ergibt keine
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagramm√ºbersicht
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr gro√ü w√§hlen
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr gro√ü w√§hlen
-Richtigen in den letzten
-
-Hier k√∂nnen Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschlie√üen
-Hier k√∂nnen Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschlie√üen
-Ziehungen
-
-Tipp ergibt keine 
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagramm√ºbersicht
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr gro√ü w√§hlen
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr gro√ü w√§hlen
-Richtigen in den letzten
-
-Hier k√∂nnen Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschlie√üen
-Hier k√∂nnen Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschlie√üen
-Ziehungen
-
-Matem√°tico
-
-Diese Bedingungen werden in jeder Tippreihe ber√ºcksichtigt
-
-Quersummen von                  bis                     im Tipp zulassen
+Matem·tico
 
 
-Gr√°fico de la distribuci√≥n de sumas
-La distribuci√≥n de sumas de los sorteos pasados se ve en el gr√°fico bajo QS  
-
-Durch das Begrenzen der Quersummer k√∂nnen Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49
-
-Mochten Sie auf h√∂here Quoten Tippen, w√§hlen Sie Quersummer gr√∂√üer 130. (Datumstipper)
-
-mindest Anzahl von Primzahlen in jedem Tipp
+Gr·fico de la distribuciÛn de sumas
+La distribuciÛn de sumas de los sorteos pasados se ve en el gr·fico bajo QS  
 
 
-Gr√°fico de los n√∫meros primos por apuesta
-mindest Anzahl von geraden Zahlen in jedem Tipp
+Gr·fico de los n˙meros primos por apuesta
+
+Gr·fico de los n˙meros impares por apuesta
+
+Gr·fico de los n˙meros pares por apuesta
+
+Gr·fico de las parejas de n˙meros
+Los pares suelen surgir solos, pero aquÌ tambiÈn puede forzarlos.
 
 
-Gr√°fico de los n√∫meros pares por apuesta
-mindest Anzahl ungeraden Zahlen in jedem Tipp
+Gr·fico de los trÌos de n˙meros
 
+Gr·fico de los cuartetos de n˙meros
+TrÌos, 
 
-Gr√°fico de los n√∫meros impares por apuesta
-
-Gr√°fico de las parejas de n√∫meros
-Los pares suelen surgir solos, pero aqu√≠ tambi√©n puede forzarlos.
-
-eine Paarbildung pro Tipp erzwingen
-
-
-Gr√°fico de los tr√≠os de n√∫meros
-
-Gr√°fico de los cuartetos de n√∫meros
-Tr√≠os, 
-
-Cuartetos ... (3-4-5 o 28-29-30-31) salen pocas veces y aqu√≠ se pueden evitar del todo
-
-keine Dreier , Vierer... Paare
+Cuartetos ... (3-4-5 o 28-29-30-31) salen pocas veces y aquÌ se pueden evitar del todo
 
 General
 
-Allgemeine Berechnungsoptionen
+Gr·fico
 
-Max. Berechnungsl√§ufe
-
-Tausend
-
-Sie k√∂nnen versuchen die Berechnungsl√§ufe zu erh√∂hen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. 
-
-Liste f√ºr Zahlenreihengenerierung anzeigen / bearbeiten
-
-f√ºr den Tipp nur bevorzugte Zahlen verwenden!
-
-Gr√°fico
-
-Esta fecha es la fecha de inicio del c√°lculo; los sorteos anteriores no se tienen en cuenta
-Esta fecha es la fecha de inicio del c√°lculo; los sorteos anteriores no se tienen en cuenta
-Distribuci√≥n
-Distribuci√≥n de los n√∫meros sorteados
+Esta fecha es la fecha de inicio del c·lculo; los sorteos anteriores no se tienen en cuenta
+Esta fecha es la fecha de inicio del c·lculo; los sorteos anteriores no se tienen en cuenta
+DistribuciÛn
+DistribuciÛn de los n˙meros sorteados
 Pendientes
-cu√°nto tiempo lleva pendiente cada n√∫mero
+cu·nto tiempo lleva pendiente cada n˙mero
 Suma
-distribuci√≥n de las sumas de los n√∫meros sorteados
+distribuciÛn de las sumas de los n˙meros sorteados
 Reintegro
-distribuci√≥n de los reintegros sorteados
+distribuciÛn de los reintegros sorteados
 Reintegro pendiente
-Cu√°nto tiempo lleva pendiente cada reintegro
+Cu·nto tiempo lleva pendiente cada reintegro
 Pares
-gr√°fico de las parejas de n√∫meros
-Tr√≠os
-gr√°fico de los grupos de tres n√∫meros
+gr·fico de las parejas de n˙meros
+TrÌos
+gr·fico de los grupos de tres n˙meros
 Cuartetos
-gr√°fico de los grupos de cuatro n√∫meros
+gr·fico de los grupos de cuatro n˙meros
 Base de datos
 
-Esta fecha es la fecha final del c√°lculo; los sorteos posteriores no se tienen en cuenta
-Esta fecha es la fecha final del c√°lculo; los sorteos posteriores no se tienen en cuenta
+Esta fecha es la fecha final del c·lculo; los sorteos posteriores no se tienen en cuenta
+Esta fecha es la fecha final del c·lculo; los sorteos posteriores no se tienen en cuenta
 
 Evaluar la apuesta con el sorteo de la fecha elegida
 &Actualizar base de datos
-Actualizar los n√∫meros desde el servidor
+Actualizar los n˙meros desde el servidor
 
 Detiene la lectura
 Reconstruir base de datos
@@ -272,47 +130,47 @@ Introducir
 Introducir a mano los datos del sorteo.
 Borrar
 Borrar el sorteo mostrado
-CSV einlesen
-Ziehungen aus einer Ergebnisliste (CSV) in die Datenbank √ºbernehmen
+Importar CSV
+AÒadir sorteos de una lista de resultados (CSV) a la base de datos
 
-Zustand der Datenbank: Anzahl der Ziehungen und was ihr fehlt
+Estado de la base de datos: n˙mero de sorteos y lo que le falta
 Pendientes
-Crea el gr√°fico de los n√∫meros pendientes
+Crea el gr·fico de los n˙meros pendientes
 Reintegro pendiente
-crea el gr√°fico de los reintegros pendientes
+crea el gr·fico de los reintegros pendientes
 Buscar pares
-Crea el gr√°fico de pares de n√∫meros consecutivos
-Buscar tr√≠os
-Crea el gr√°fico de tr√≠os de n√∫meros consecutivos
+Crea el gr·fico de pares de n˙meros consecutivos
+Buscar trÌos
+Crea el gr·fico de trÌos de n˙meros consecutivos
 Buscar cuartetos
-Crea el gr√°fico de cuartetos de n√∫meros consecutivos
+Crea el gr·fico de cuartetos de n˙meros consecutivos
 Primos por apuesta
-crea el gr√°fico de los n√∫meros primos por apuesta
+crea el gr·fico de los n˙meros primos por apuesta
 Impares por apuesta
-crea el gr√°fico de los n√∫meros impares por apuesta
+crea el gr·fico de los n˙meros impares por apuesta
 Pares por apuesta
-crea el gr√°fico de los n√∫meros pares por apuesta
+crea el gr·fico de los n˙meros pares por apuesta
 Opciones de Internet
 
 Servidor proxy
 
-D√©jelo vac√≠o si no usa servidor proxy
-D√©jelo vac√≠o si no usa servidor proxy
+DÈjelo vacÌo si no usa servidor proxy
+DÈjelo vacÌo si no usa servidor proxy
 Puerto proxy
 
 Servidor de resultados
 
-Direcci√≥n del servidor del que se cargan los sorteos
-Direcci√≥n del servidor del que se cargan los sorteos
-Gastos de gesti√≥n de la loter√≠a por boleto
+DirecciÛn del servidor del que se cargan los sorteos
+DirecciÛn del servidor del que se cargan los sorteos
+Gastos de gestiÛn de la loterÌa por boleto
 
 Para un sorteo:
 
-Para ambos sorteos (s√°b. y jue.):
+Para ambos sorteos (s·b. y jue.):
 
-Solo juego los s√°bados (s√°bado preseleccionado al enviar)
+Solo juego los s·bados (s·bado preseleccionado al enviar)
 
-Activar p√°gina de enlaces
+Activar p·gina de enlaces
 
 Enlaces
 
@@ -338,17 +196,17 @@ http://www.tallwick.example/rubbellos/
 
 &Enviar
 
-Schein &drucken
+&Imprimir boleto
 
 Sprache/Language/Langue
 
-Alem√°n
+Alem·n
 
-Ingl√©s
+InglÈs
 
-Franc√©s
+FrancÈs
 
-Espa√±ol
+EspaÒol
 
 Turco
 
@@ -358,113 +216,99 @@ Polaco
 
 Checo
 
-Neerland√©s
+NeerlandÈs
 
 Exportar
 
 Ayuda
 
-Mostrar documentaci√≥n
+Mostrar documentaciÛn
 
 &Cerrar
 
-Druckeeinstellungen f√ºr den Lottoschein
+Ajustes de impresiÛn del boleto
 
-Samstag
+S·bado
 
-Mittwoch
+MiÈrcoles
 
 Spiel 77
 
 Super 6
 
-Gl√ºcksspirale
+Gl¸cksspirale
 
-Schein zum Test mit anzeigen
+Mostrar el boleto de prueba
 
 Extra
 
-Kosten:
+Coste:
 
-0,00 ‚Ç¨
+0,00 Ä
 
-Klicken Sie auf "Online" um  die Daten anonym an Tipp24 oder lottobay zu √ºbergeben.  Anschlie√üend k√∂nnen Sie sich  einloggen oder neu registrieren. 
+Pulse "Online" para enviar los datos de forma anÛnima a Tipp24 o lottobay. DespuÈs puede iniciar sesiÛn o registrarse.
 
 N
-Neu Losnummer welche noch nie gezogen wurde erzeugen
+Crear un n˙mero de boleto nuevo que nunca haya salido
 ?
-Suchen ob diese Losnr schon gezogen wurde
-Auswahl der Landeslotterie 
+Comprobar si este n˙mero de boleto ya ha salido
+LoterÌa del estado federado 
 
-Sachsen ... 
+Sajonia ... 
 
 Brandenburg 
 
-Baden-W√ºrttemberg
+Baden-W¸rttemberg
 
-Mecklenburg-Vorpommern
+Mecklemburgo-Pomerania
 
-Nordrhein-Westfalen
+Renania del Norte-Westfalia
 
-Berlin
+BerlÌn
 
-Saarland
+Sarre
 
-Niedersachsen
+Baja Sajonia
 
-Hessen
+Hesse
 
-Sachsen-Anhalt
+Sajonia-Anhalt
 
-Bayern
+Baviera
 
-Rheinland-Pfalz
+Renania-Palatinado
 
-Hamburg
+Hamburgo
 
-Selbst definierte Positionierung
+PosiciÛn definida por el usuario
 
-anpassen
+ajustar
 
-Oben:
+Arriba:
 
-Links
+Izda.:
 
-Schriftart
+Fuente
 
-Tippschein abgeben bei...
+Enviar el boleto a...
 
 www.lottery24.example
 
 www.tipp24.example
 
-Abbrechen
+Cancelar
 
-Drucken
+Imprimir
 
 &Online
 
-Welche Zahlen f√ºr die Berechnung
+PosiciÛn de la impresiÛn del boleto
 
+Estructura 6x2 o 1x12
 
-Speichern der Liste
+Apuestas en bloques de 7x7
 
-Laden der Liste
-Abbruch
-
-&Zufall
-
-OK
-
-&Rechnen
-
-Positionierung des Scheindruckes
-
-Grundstuktur 6x2 oder 1x12
-
-Tipps in Bl√∂cken mit Aufteilung 7x7
-
-Zahlen eines Tipps waagerechte 49x1
+N˙meros de una apuesta en lÌnea 49x1
 
 OK
 

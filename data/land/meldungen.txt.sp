@@ -1,59 +1,62 @@
-DistribuciÃ³n de los nÃºmeros extraÃ­dos
+Distribución de los números extraídos
 Sorteos
 Suma media
-DistribuciÃ³n del reintegro
-BÃºsqueda en la base de datos
-Â¿A partir de cuÃ¡ntos aciertos se avisa?
+Distribución del reintegro
+Búsqueda en la base de datos
+¿A partir de cuántos aciertos se avisa?
 Acierto en el sorteo del
-- Â¿seguir buscando?
+- ¿seguir buscando?
 Apuesta encontrada en la base de datos
 parejas
 en total
-trÃ­os
-N.Âº de boleto
-DistribuciÃ³n de las sumas (QS)
+tríos
+N.º de boleto
+Distribución de las sumas (QS)
 suma media
 cuartetos
-&Detener el cÃ¡lculo
-Calculando la lista de nÃºmeros:
+&Detener el cálculo
+Calculando la lista de números:
 parejas frecuentes
-trÃ­os frecuentes
+tríos frecuentes
 cuartetos frecuentes
-nÃºmeros atrasados
-vecinos del Ãºltimo sorteo
+números atrasados
+vecinos del último sorteo
 Calculando las apuestas ...
 Apuesta
-LÃ­mite de pasadas alcanzado - no se pudieron calcular todas las apuestas
-CÃ¡lculo de las apuestas terminado
+Límite de pasadas alcanzado - no se pudieron calcular todas las apuestas
+Cálculo de las apuestas terminado
 Espere, por favor ...
-NÃºmeros atrasados (sorteos desde la Ãºltima apariciÃ³n)
-Frecuencia de los nÃºmeros en las apuestas
-Introduzca un nÃºmero de la suerte
+Números atrasados (sorteos desde la última aparición)
+Frecuencia de los números en las apuestas
+Introduzca un número de la suerte
 Semilla del generador aleatorio
-NÃºmero de la suerte
-AnÃ¡lisis de parÃ¡metros: aciertos por sorteo    sÃ¡b/dom    otros dÃ­as
-El anÃ¡lisis se interrumpiÃ³ por un error.
+Número de la suerte
+Análisis de parámetros: aciertos por sorteo    sáb/dom    otros días
+El análisis se interrumpió por un error.
 Aviso
-QuÃ© nÃºmeros para el cÃ¡lculo
+Qué números para el cálculo
 Imprimir boleto / enviar apuestas por Internet
 Reintegro atrasado
-Â¿A partir de cuÃ¡ntos aciertos se avisa una repeticiÃ³n?
+¿A partir de cuántos aciertos se avisa una repetición?
 Repeticiones: aciertos con sorteos anteriores
 Aciertos en el sorteo siguiente
 Aciertos en el segundo sorteo siguiente
 Aciertos en el tercer sorteo siguiente
 Primos por apuesta en
-de los nÃºmeros extraÃ­dos son primos
+de los números extraídos son primos
 Impares por apuesta en
-de los nÃºmeros extraÃ­dos son impares
+de los números extraídos son impares
 Pares por apuesta en
-de los nÃºmeros extraÃ­dos son pares
-Â¿Borrar todas las apuestas no bloqueadas?
+de los números extraídos son pares
+¿Borrar todas las apuestas no bloqueadas?
 Borrar apuestas
-SÃ­
+Sí
 No
-Introducir n.Âº de boleto
+Introducir n.º de boleto
 no se pudo escribir.
-valor mÃ­nimo
-valor mÃ¡ximo
-Introduzca una fecha vÃ¡lida a partir del 17.10.1985
+valor mínimo
+valor máximo
+Introduzca una fecha válida a partir del 17.10.1985
+Todavía no hay sorteos en el archivo
+¿Leer ahora los sorteos de una lista de resultados (CSV)?
+¿Cargar ahora los sorteos desde el servidor de resultados?

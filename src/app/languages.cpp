@@ -229,6 +229,9 @@ const QStringList& germanInterfaceTexts()
         QStringLiteral("kleinster Wert"),                                                             // 56
         QStringLiteral("größter Wert"),                                                               // 57
         QStringLiteral("Bitte ein gültiges Datum ab dem 17.10.1985 eingeben"),                        // 58
+        QStringLiteral("Noch keine Ziehungen im Archiv"),                                             // 59
+        QStringLiteral("Ziehungen jetzt aus einer Ergebnisliste (CSV) einlesen?"),                    // 60
+        QStringLiteral("Ziehungen jetzt vom Server der Ziehungen laden?"),                            // 61
     };
     return texts;
 }

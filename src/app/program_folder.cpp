@@ -2,9 +2,14 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#ifndef RAZOZ_INSTALLED_DATA
+#define RAZOZ_INSTALLED_DATA "../share/razoz-quorex"
+#endif
 
 namespace razoz {
 
@@ -17,12 +22,41 @@ QString withSeparator(QString folder)
     return folder;
 }
 
+const QLatin1String kArchiveName("dovovuduv.dat");
+
+// Through a scratch file and a rename, so a failed copy never leaves half an archive.
+void replaceByCopy(const QString& source, const QString& target)
+{
+    const QString scratch = target + QStringLiteral(".seed");
+    QFile::remove(scratch);
+    if (!QFile::copy(source, scratch)) return;
+    QFile::setPermissions(scratch, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (!QFile::remove(target) && QFileInfo::exists(target)) {
+        QFile::remove(scratch);
+        return;
+    }
+    QFile::rename(scratch, target);
+}
+
 } // namespace
 
 bool folderWritable(const QString& folder)
 {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".write-probe-XXXXXX")));
     return probe.open();
+}
+
+QString installedDataFolder(const QString& executableFolder)
+{
+    const QString data = QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(RAZOZ_INSTALLED_DATA)));
+    return QFileInfo(QDir(data).filePath(QStringLiteral("land"))).isDir() ? withSeparator(data) : QString();
+}
+
+QString userDataFolder()
+{
+    // One folder for the program, razoz-cli and razoz-server alike, whatever each calls itself.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(base).filePath(QStringLiteral("Razoz-Quorex"));
 }
 
 void seedMissing(const QString& from, const QString& to)
@@ -34,9 +68,17 @@ void seedMissing(const QString& from, const QString& to)
         if (QFileInfo(file).isExecutable()) continue; // programs stay where they are installed
         const QString rel = source.relativeFilePath(file);
         const QString target = QDir(to).filePath(rel);
-        if (QFileInfo::exists(target)) continue;
+        const QFileInfo existing(target);
+        if (existing.exists()) {
+            // The first start without data leaves an empty archive; it holds nothing to keep.
+            if (rel == kArchiveName && existing.isFile() && existing.size() == 0 && QFileInfo(file).size() > 0)
+                replaceByCopy(file, target);
+            continue;
+        }
         QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(file, target);
+        // Installed files are read-only; the user's copies must not be.
+        if (QFile::copy(file, target))
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
 }
 
@@ -49,11 +91,14 @@ QString resolveProgramFolder(const QString& override, const QString& executableF
         QDir().mkpath(chosen);
         return withSeparator(chosen);
     }
-    if (isWritable(executableFolder)) return withSeparator(executableFolder);
-    QString user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    user = QDir(user).filePath(QStringLiteral("Razoz-Quorex"));
+    QString seed = installedDataFolder(executableFolder);
+    if (seed.isEmpty()) {
+        if (isWritable(executableFolder)) return withSeparator(executableFolder);
+        seed = executableFolder;
+    }
+    const QString user = userDataFolder();
     QDir().mkpath(user);
-    seedMissing(executableFolder, user);
+    seedMissing(seed, user);
     return withSeparator(user);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/click_label.h"
 #include "ui/date_picker.h"
 #include "ui/datenbank_actions.h"
+#include "ui/first_start.h"
 #include "ui/generation_view.h"
 #include "ui/language_applier.h"
 #include "ui/online_actions.h"
@@ -473,6 +474,16 @@ void TForm1::selectTodaysDraw()
     RandomGenerator::shared().seedFromClock();
     datenbank_->DateTimePicker1->setDate(QDate::currentDate());
     SelectDrawByDate();
+    // Without draws the first charts and tips are empty: offer the two ways to get them (not in
+    // the unattended print mode of the command line).
+    if (arguments_.value(0) != QLatin1String("D"))
+        offerFirstDraws(session_->archivePath(), session_->prompt(), session_->texts(),
+                        {[this] { archiveActions_->importCsv(); },
+                         [this](double fromDay) {
+                             datenbank_->DateTimePicker1->setDate(fromDays(fromDay));
+                             archiveActions_->updateArchive();
+                         },
+                         internet_->ServerURLEdit->text().trimmed()});
     showArchiveHealth();
 }
 

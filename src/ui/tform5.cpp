@@ -73,7 +73,7 @@ TForm5::TForm5(TForm8& form8, Prompt& prompt, const InterfaceTexts& texts, QWidg
     CheckBox2 = check("CheckBox2", "Mittwoch", {10, 28, 110, 20}, false);
     CheckBox3 = check("CheckBox3", "Spiel 77", {130, 8, 110, 20}, true);
     CheckBox4 = check("CheckBox4", "Super 6", {130, 28, 110, 20}, true);
-    CheckBox6 = check("CheckBox6", "Glücksspirale", {130, 48, 120, 20}, true);
+    CheckBox6 = check("CheckBox6", "Glücksspirale", {130, 48, 128, 20}, true);
     CheckBox5 = makeControl<QCheckBox>(this, "CheckBox5", {10, 340, 250, 20});
     CheckBox5->setText(QStringLiteral("Schein zum Test mit anzeigen"));
     CheckBox7 = makeControl<QCheckBox>(this, "CheckBox7", {10, 48, 110, 20});
@@ -134,12 +134,12 @@ TForm5::TForm5(TForm8& form8, Prompt& prompt, const InterfaceTexts& texts, QWidg
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setPlaceholderText(QStringLiteral("A4"));
 
-    Label1 = makeControl<QLabel>(this, "Label1", {256, 144, 44, 20});
+    Label1 = makeControl<QLabel>(this, "Label1", {252, 144, 50, 20});
     Label1->setText(QStringLiteral("Oben:"));
-    UpDown[1] = spin(this, 1, {300, 144, 56, 22}, 200);
-    Label2 = makeControl<QLabel>(this, "Label2", {256, 172, 44, 20});
+    UpDown[1] = spin(this, 1, {302, 144, 54, 22}, 200);
+    Label2 = makeControl<QLabel>(this, "Label2", {252, 172, 50, 20});
     Label2->setText(QStringLiteral("Links"));
-    UpDown[2] = spin(this, 2, {300, 172, 56, 22}, 200);
+    UpDown[2] = spin(this, 2, {302, 172, 54, 22}, 200);
 
     SpeedButton1 = makeControl<QPushButton>(this, "SpeedButton1", {256, 210, 100, 26});
     SpeedButton1->setText(QStringLiteral("Schriftart"));
@@ -149,12 +149,13 @@ TForm5::TForm5(TForm8& form8, Prompt& prompt, const InterfaceTexts& texts, QWidg
     SpeedButton1->setFont(markFont);
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm5::SpeedButton1Click);
 
-    RadioGroup2 = makeControl<QGroupBox>(this, "RadioGroup2", {10, 104, 340, 44});
+    // The two portal addresses side by side, each wide enough to be read whole.
+    RadioGroup2 = makeControl<QGroupBox>(this, "RadioGroup2", {6, 104, 350, 44});
     RadioGroup2->setTitle(QStringLiteral("Tippschein abgeben bei..."));
     const char* portals[2] = {"www.lottery24.example", "www.tipp24.example"};
     for (int i = 0; i < 2; ++i) {
         auto* b = makeControl<QRadioButton>(RadioGroup2, i == 0 ? "RadioGroup2Item0" : "RadioGroup2Item1",
-                                            {8 + i * 165, 18, 160, 20});
+                                            i == 0 ? QRect(2, 18, 181, 20) : QRect(184, 18, 164, 20));
         b->setText(QString::fromLatin1(portals[i]));
     }
     RadioGroup2->findChildren<QRadioButton*>()[1]->setChecked(true);

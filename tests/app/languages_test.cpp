@@ -14,11 +14,6 @@ QStringList entry(const QString& form, const QString& name, const QString& capti
 {
     return {form, name, caption, hint, charset};
 }
-
-QString dataFile(const QString& name)
-{
-    return QStringLiteral(RAZOZ_SOURCE_DIR "/data/land/") + name;
-}
 } // namespace
 
 TEST(Languages, NineLanguagesWithCodesAndMenuOrder)
@@ -143,33 +138,4 @@ TEST(Languages, MessageFilesFillShortFilesAndKeepTextsWhenMissing)
     EXPECT_EQ(texts.text(1), "Draws");
     EXPECT_EQ(texts.text(54), germanInterfaceTexts()[54]) << "numbers a short file lacks";
     EXPECT_EQ(texts.text(kInterfaceTextCount), QString());
-}
-
-TEST(LanguageData, InstalledFilesAreCompleteAndInStep)
-{
-    QStringList base;
-    ASSERT_TRUE(readTextLines(dataFile("bezeich.txt"), base));
-    ASSERT_EQ(base.size() % 5, 0);
-    const LanguageFiles files = LanguageFiles::fromLines(base, std::nullopt);
-    for (const BaseEntry& e : files.entries()) {
-        EXPECT_FALSE(e.form.isEmpty());
-        EXPECT_FALSE(e.name.isEmpty());
-        bool ok = false;
-        e.charset.toInt(&ok);
-        EXPECT_TRUE(ok) << e.name.toStdString();
-    }
-    for (const char* code : {"en", "sp"}) {
-        QStringList translation;
-        ASSERT_TRUE(readTextLines(dataFile(QStringLiteral("bezeich.txt.") + code), translation)) << code;
-        EXPECT_EQ(translation.size(), 2 * files.entries().size()) << code;
-    }
-    QStringList german;
-    ASSERT_TRUE(readTextLines(dataFile("meldungen.txt.de"), german));
-    EXPECT_EQ(german, germanInterfaceTexts());
-    for (const char* code : {"de", "en", "sp"}) {
-        QStringList lines;
-        ASSERT_TRUE(readTextLines(dataFile(QStringLiteral("meldungen.txt.") + code), lines)) << code;
-        EXPECT_EQ(lines.size(), kInterfaceTextCount) << code;
-        for (int n = 0; n < lines.size(); ++n) EXPECT_FALSE(lines[n].trimmed().isEmpty()) << code << " " << n;
-    }
 }

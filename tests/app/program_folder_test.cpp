@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -86,4 +87,42 @@ TEST(ProgramFolder, SeedingNeverOverwrites)
     seedMissing(from.path(), to.path());
     EXPECT_EQ(to.readFile("land/a.txt"), "installed");
     EXPECT_EQ(to.readFile("b.txt"), "user's own");
+}
+
+TEST(ProgramFolder, SystemInstallKeepsTheUsersDataApartFromTheInstalledData)
+{
+    test::ProgramDir prefix, home;
+    prefix.writeFile("bin/.keep", "");
+    prefix.writeFile("share/razoz-quorex/land/meldungen.txt.de", "Text 0\n");
+    prefix.writeFile("share/razoz-quorex/dovovuduv.dat", QByteArray(64, '\1'));
+    const QString bin = prefix.path() + "bin";
+    EXPECT_EQ(installedDataFolder(bin), prefix.path() + "share/razoz-quorex/");
+    EXPECT_EQ(installedDataFolder(home.path()), QString()) << "no data folder beside it: not installed";
+
+    UserDataHome user(home.path());
+    // Even where bin/ could be written (a prefix in the user's home), the data is not put there.
+    const QString folder = resolveProgramFolder({}, bin, [](const QString&) { return true; });
+    EXPECT_EQ(folder, home.path() + "Razoz-Quorex/");
+    EXPECT_EQ(home.readFile("Razoz-Quorex/land/meldungen.txt.de"), "Text 0\n");
+    EXPECT_EQ(home.readFile("Razoz-Quorex/dovovuduv.dat"), QByteArray(64, '\1'));
+    EXPECT_TRUE(QFileInfo(home.file("Razoz-Quorex/dovovuduv.dat")).isWritable());
+    EXPECT_FALSE(QFileInfo::exists(prefix.file("bin/dovovuduv.dat")));
+}
+
+TEST(ProgramFolder, AnEmptyArchiveIsSeededButNoArchiveWithDraws)
+{
+    test::ProgramDir from, to;
+    from.writeFile("dovovuduv.dat", QByteArray(96, '\2'));
+    from.writeFile("land/leer.txt", "");
+    to.writeFile("dovovuduv.dat", ""); // left by a start without data
+    to.writeFile("land/leer.txt", "eigen");
+    seedMissing(from.path(), to.path());
+    EXPECT_EQ(to.readFile("dovovuduv.dat"), QByteArray(96, '\2'));
+    EXPECT_EQ(to.readFile("land/leer.txt"), "eigen");
+    EXPECT_FALSE(QFileInfo::exists(to.file("dovovuduv.dat.seed")));
+
+    to.writeFile("dovovuduv.dat", QByteArray(32, '\3')); // the user's own draws
+    from.writeFile("dovovuduv.dat", QByteArray(128, '\2'));
+    seedMissing(from.path(), to.path());
+    EXPECT_EQ(to.readFile("dovovuduv.dat"), QByteArray(32, '\3'));
 }

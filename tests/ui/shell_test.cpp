@@ -193,6 +193,8 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
 {
     test::ProgramDir dir;
     installLanguageFiles(dir);
+    QFile::remove(dir.file("land/bezeich.txt.fr"));
+    QFile::remove(dir.file("land/meldungen.txt.fr"));
     {
         Shell w(dir);
         w.form.session().setTicketNumber("1234567");

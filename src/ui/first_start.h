@@ -1,0 +1,25 @@
+#pragma once
+// A first start that helps: an archive without a single draw is filled, if the user wants, from a
+// results list (CSV) or from the draw-results server, so the first charts and tips have data.
+#include "app/interface_texts.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace razoz {
+
+class Prompt;
+
+struct FirstDrawSources {
+    std::function<void()> importCsv;            // the CSV import of the "Datenbank" page (asks for the file)
+    std::function<void(double fromDay)> update; // the archive update, from the draw day after fromDay
+    QString serverUrl;                          // named in the question
+};
+
+// When the archive holds no draw, asks whether to read a results list; when the user declines,
+// whether to load every draw of the game from the server. True when it asked at all.
+bool offerFirstDraws(const QString& archivePath, Prompt& prompt, const InterfaceTexts& texts,
+                     const FirstDrawSources& sources);
+
+} // namespace razoz

@@ -1,0 +1,119 @@
+// The first start without draws: after the message about reading in the draws, the program offers
+// a results list or the server, and the charts and the check then work on the loaded draws.
+#include "app/day_count.h"
+#include "app/languages.h"
+#include "archive/draw_archive.h"
+#include "test_support.h"
+#include "ui/first_start.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace razoz;
+
+namespace {
+
+struct Offer {
+    test::ScriptedPrompt prompt;
+    int imports = 0;
+    std::vector<double> updates;
+    bool asked = false;
+    void run(const QString& archivePath)
+    {
+        asked = offerFirstDraws(archivePath, prompt, InterfaceTexts(germanInterfaceTexts()),
+                                {[this] { ++imports; }, [this](double from) { updates.push_back(from); },
+                                 QStringLiteral("http://127.0.0.1:8049")});
+    }
+};
+
+const char* kCsv = "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\n"
+                   "17.10.1985;3;11;13;15;34;35;27;0\n"
+                   "19.10.1985;1;2;3;4;5;6;7;8\n";
+
+} // namespace
+
+TEST(FirstStart, AnArchiveWithDrawsIsLeftAlone)
+{
+    test::ProgramDir dir;
+    dir.writeArchive(test::syntheticArchive(1));
+    Offer offer;
+    offer.run(dir.archivePath());
+    EXPECT_FALSE(offer.asked);
+    EXPECT_TRUE(offer.prompt.shown.empty());
+}
+
+TEST(FirstStart, YesReadsAResultsListAndAsksNothingMore)
+{
+    test::ProgramDir dir;
+    dir.writeFile("dovovuduv.dat", "");
+    Offer offer;
+    offer.run(dir.archivePath());
+    EXPECT_TRUE(offer.asked);
+    EXPECT_EQ(offer.imports, 1);
+    EXPECT_TRUE(offer.updates.empty()) << "a cancelled file choice is an answer, no second question";
+    ASSERT_EQ(offer.prompt.shown.size(), 1u);
+    EXPECT_EQ(offer.prompt.shown[0].caption, "Noch keine Ziehungen im Archiv");
+    EXPECT_EQ(offer.prompt.shown[0].text, "Ziehungen jetzt aus einer Ergebnisliste (CSV) einlesen?");
+}
+
+TEST(FirstStart, NoThenYesLoadsEveryDrawFromTheServer)
+{
+    test::ProgramDir dir;
+    dir.writeFile("dovovuduv.dat", "");
+    Offer offer;
+    offer.prompt.questionAnswers = {false, true};
+    offer.run(dir.archivePath());
+    EXPECT_EQ(offer.imports, 0);
+    ASSERT_EQ(offer.updates, std::vector<double>{kEarliestDrawDay});
+    ASSERT_EQ(offer.prompt.shown.size(), 2u);
+    EXPECT_EQ(offer.prompt.shown[1].text, "Ziehungen jetzt vom Server der Ziehungen laden?\nhttp://127.0.0.1:8049");
+    // Without the empty file the update begins with the first draw of the game.
+    EXPECT_FALSE(QFile::exists(dir.archivePath()));
+
+    Offer declined;
+    declined.prompt.questionAnswers = {false, false};
+    dir.writeFile("dovovuduv.dat", "");
+    declined.run(dir.archivePath());
+    EXPECT_EQ(declined.imports, 0);
+    EXPECT_TRUE(declined.updates.empty());
+    EXPECT_TRUE(QFile::exists(dir.archivePath())) << "nothing changes when both are declined";
+}
+
+TEST(FirstStart, WindowImportsTheChosenListAfterTheMessageAndShowsTheLatestDraw)
+{
+    test::ProgramDir dir;
+    dir.writeFile("draws.csv", kCsv);
+    test::ScriptedPrompt prompt;
+    prompt.fileAnswers = {dir.file("draws.csv")};
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}});
+    form.show();
+    QTest::qWait(1);
+    ASSERT_GE(prompt.shown.size(), 3u);
+    EXPECT_EQ(prompt.shown[0].text, "Lesen Sie zuerst die Daten der Ziehungen ein");
+    EXPECT_EQ(prompt.shown[1].kind, "question");
+    EXPECT_EQ(prompt.shown[1].text, "Ziehungen jetzt aus einer Ergebnisliste (CSV) einlesen?");
+    EXPECT_TRUE(prompt.texts("error").isEmpty()) << prompt.texts("error").join("|").toStdString();
+    EXPECT_EQ(DrawArchive(dir.archivePath()).recordCount(), 2);
+    EXPECT_EQ(form.session().currentDraw().date, toDays(QDate(1985, 10, 19)));
+    EXPECT_TRUE(form.lottotipp()->Label35->text().contains("19.10.85"))
+        << form.lottotipp()->Label35->text().toStdString();
+}
+
+TEST(FirstStart, CommandLinePrintNeverAsks)
+{
+    test::ProgramDir dir;
+    test::ScriptedPrompt prompt;
+    // A tip file that cannot be read ends the print mode before any dialog of the slip.
+    TForm1 form(TForm1::Environment{dir.path(), &prompt, {"D", dir.file("fehlt.wtp")}, dir.file("settings.ini"), {}});
+    form.show();
+    QTest::qWait(1);
+    EXPECT_EQ(prompt.texts("information"), QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});
+    EXPECT_TRUE(prompt.texts("question").isEmpty()) << prompt.texts("question").join("|").toStdString();
+    QTest::qWait(1);
+    EXPECT_FALSE(form.isVisible()) << "the print mode ends the program all the same";
+}
