@@ -70,6 +70,8 @@ Optimización del boleto
 
 Matemático
 
+Tipp &abgeben
+Hier können Sie den Tipp Online abgeben
 
 Gráfico de la distribución de sumas
 La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS  
@@ -78,6 +80,8 @@ La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS
 Gráfico de los números primos por apuesta
 
 Gráfico de los números impares por apuesta
+Tipps in DB suchen
+Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
 
 Gráfico de los números pares por apuesta
 
@@ -276,6 +280,16 @@ Sajonia-Anhalt
 
 Baviera
 
+Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet
+
+Historische Analyse der Parameter beginnenden mit oben gewähltem Datum
+Berechnung und Erfolg beginnend mit dem oben gewählten Datum
+Neuberechnung  nur wenn ein 3er erzielt wurde
+
+War eine Ziehung schon einmal ein 5er oder 6er?
+
+Historische Analyse beginnend mit dem oben gewähltem Datum
+Berechnung und Erfolg beginnend mit dem oben gewählten Datum
 Renania-Palatinado
 
 Hamburgo
@@ -311,4 +325,200 @@ Apuestas en bloques de 7x7
 Números de una apuesta en línea 49x1
 
 OK
+
+Linkseite aktivieren
+
+Online-Abgabe
+
+Abgabe-Service
+
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Tipp24-Adresse
+
+Adresse (https und Rechnername) des Portals Tipp24
+Adresse (https und Rechnername) des Portals Tipp24
+Web-Seite für Updates
+
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Partner-Nummer
+
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Download Klickomat
+
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
+Links
+
+http://www.tallwick.example/zahlen/
+
+http://www.tallwick.example/razoz/
+
+http://www.tallwick.example/lotto-planer/
+
+http://www.tallwick.example/toto-tipp/
+
+http://www.tallwick.example/keno-rechner/
+
+http://www.tallwick.example/systemscheine/
+
+http://www.lottobay.example/
+
+http://www.tallwick.example/rubbellos/
+
+&Aktualisieren
+
+&Berechnen
+
+Ab&geben
+
+Schein &drucken
+
+Sprache/Language/Langue
+
+Deutsch
+
+Englisch
+
+Französisch
+
+Spanisch
+
+Türkisch
+
+Russisch
+
+Polnisch
+
+Tschechisch
+
+Niederländisch
+
+Export
+
+Hilfe
+
+Dokumentation anzeigen
+
+S&chließen
+
+Druckeeinstellungen für den Lottoschein
+
+Samstag
+
+Mittwoch
+
+Spiel 77
+
+Super 6
+
+Glücksspirale
+
+Schein zum Test mit anzeigen
+
+Extra
+
+Kosten:
+
+0,00 €
+
+Klicken Sie auf "Online" um  die Daten anonym an Tipp24 oder lottobay zu übergeben.  Anschließend können Sie sich  einloggen oder neu registrieren. 
+
+N
+Neu Losnummer welche noch nie gezogen wurde erzeugen
+?
+Suchen ob diese Losnr schon gezogen wurde
+Auswahl der Landeslotterie 
+
+Sachsen ... 
+
+Brandenburg 
+
+Baden-Württemberg
+
+Mecklenburg-Vorpommern
+
+Nordrhein-Westfalen
+
+Berlin
+
+Saarland
+
+Niedersachsen
+
+Hessen
+
+Sachsen-Anhalt
+
+Bayern
+
+Rheinland-Pfalz
+
+Hamburg
+
+Selbst definierte Positionierung
+
+anpassen
+
+Oben:
+
+Links
+
+Schriftart
+
+Tippschein abgeben bei...
+
+www.lottery24.example
+
+www.tipp24.example
+
+Abbrechen
+
+Drucken
+
+&Online
+
+Welche Zahlen für die Berechnung
+
+
+Speichern der Liste
+
+Laden der Liste
+Abbruch
+
+&Zufall
+
+OK
+
+&Rechnen
+
+Positionierung des Scheindruckes
+
+Grundstuktur 6x2 oder 1x12
+
+Tipps in Blöcken mit Aufteilung 7x7
+
+Zahlen eines Tipps waagerechte 49x1
+
+OK
+
+Script für Zahlenübergabe auswählen!
+
+Tallwicks Click-Script File
+
+Parameter 
+
+ZAHL1
+
+ZAHL2
+
+TEXT1
+
+TEXT2
+
+OK
+
+Abbrechen
 
