@@ -4,28 +4,52 @@ Zak³ady
 
 1. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 2. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 2 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 3. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 3 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 4. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 4 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 5. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 5 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 6. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 6 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 7. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 7 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 8. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 8 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 9. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 9 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 10. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 10 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 11. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 11 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 12. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
+…
+Klicken Sie hier um Tipp 12 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 
 Usuñ wszystkie zak³ady
 
@@ -44,10 +68,20 @@ Losowania czwartkowe
 U¿ywaj danych z losowañ czwartkowych
 &Oblicz zak³ady
 Ustawiona liczba zak³adów jest obliczana z podanymi parametrami
+Glückszahl setzen
+Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren
+Tipp &abgeben
+Hier können Sie den Tipp Online abgeben
 
 Zapisz zak³ady
 
 Wczytaj zak³ady z pliku
+Tipp
+
+Tippverteilung
+
+Tipps in DB suchen
+Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
 Razoz-Quorex w internecie
 
 Nowoœci i aktualizacje
@@ -55,6 +89,44 @@ Nowoœci i aktualizacje
 Obliczenia
 
 Statystyka
+
+Zahlen für die Tipps über Statistik bevorzugen
+
+Zahlen die besonders oft gezogen wurden bevorzugen
+Die ersten X% der am häufigsten gezogenen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Zahlen die besonders selten gezogen wurden bevorzugen
+die ersten X% der am seltensten gezogenen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Zahlen die am längsten überfällig sind
+die ersten X% der am längsten überfälligen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)
+
+Zahlen mit einer häufigen Paarebildung bevorzugen
+
+seltensten
+
+Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen
+
+seltensten
+
+Zahlen mit einer häufigen Viergruppenbildung bevorzugen
+
+seltensten
+
+benachbarte Zahlen der letzten Ziehung bevorzugen
+
+Für höherer Quoten können verschiedene Zahlen  "benachteiligt" werden
+
+vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) 
+
+Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten
+
+Unter "Allgemein" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden
 
 
 Wykres rozk³adu wylosowanych liczb
@@ -68,25 +140,81 @@ Wykres trójek liczb
 Wykres czwórek liczb
 Optymalizacja kuponu
 
+Optimierung der einzelnen Tipps miteinander im Schein 
+
+minimale Übereinstimmungen mit anderen Tipps
+
+maximale Übereinstimmungen mit anderen Tipps
+
+Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden
+
+Optimierung der einzelnen Tipps über die vergangenen Ziehungen
+
+maximal zugelassene Anzahl von Zahlen der letzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+Zusatzzahl in die Berechnung der Richtigen mit einbeziehen 
+
+Tipp enspricht noch keiner Ziehung der Datenbank nit 
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
+Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
+Richtigen
+
+Tipp ergibt keine
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Richtigen in den letzten
+
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Ziehungen
+
+Tipp ergibt keine 
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Richtigen in den letzten
+
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Ziehungen
+
 Matematyka
 
-Tipp &abgeben
-Hier können Sie den Tipp Online abgeben
+Diese Bedingungen werden in jeder Tippreihe berücksichtigt
+
+Quersummen von                  bis                     im Tipp zulassen
+
 
 Wykres rozk³adu sum
 Rozk³ad sum poprzednich losowañ widaæ na wykresie pod QS  
 
+Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49
+
+Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)
+
+mindest Anzahl von Primzahlen in jedem Tipp
+
 
 Wykres liczb pierwszych na zak³ad
+mindest Anzahl von geraden Zahlen in jedem Tipp
 
-Wykres liczb nieparzystych na zak³ad
-Tipps in DB suchen
-Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
 
 Wykres liczb parzystych na zak³ad
+mindest Anzahl ungeraden Zahlen in jedem Tipp
+
+
+Wykres liczb nieparzystych na zak³ad
 
 Wykres par liczb
 Pary powstaj¹ zwykle same, ale tutaj mo¿na je te¿ wymusiæ.
+
+eine Paarbildung pro Tipp erzwingen
 
 
 Wykres trójek liczb
@@ -96,7 +224,21 @@ Trójki,
 
 czwórki ... (3-4-5 lub 28-29-30-31) zdarzaj¹ siê doœæ rzadko i tutaj mo¿na je ca³kiem wykluczyæ
 
+keine Dreier , Vierer... Paare
+
 Ogólne
+
+Allgemeine Berechnungsoptionen
+
+Max. Berechnungsläufe
+
+Tausend
+
+Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. 
+
+Liste für Zahlenreihengenerierung anzeigen / bearbeiten
+
+für den Tipp nur bevorzugte Zahlen verwenden!
 
 Wykres
 
@@ -138,6 +280,16 @@ Wczytaj CSV
 Dodaj do bazy losowania z listy wyników (CSV)
 
 Stan bazy danych: liczba losowañ i czego w niej brakuje
+Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet
+
+Historische Analyse der Parameter beginnenden mit oben gewähltem Datum
+Berechnung und Erfolg beginnend mit dem oben gewählten Datum
+Neuberechnung  nur wenn ein 3er erzielt wurde
+
+War eine Ziehung schon einmal ein 5er oder 6er?
+
+Historische Analyse beginnend mit dem oben gewähltem Datum
+Berechnung und Erfolg beginnend mit dem oben gewählten Datum
 Zaleg³e
 Tworzy wykres zaleg³ych liczb
 Reintegro zaleg³e
@@ -176,6 +328,28 @@ Gram tylko w soboty (sobota wybrana przy wysy³aniu)
 
 W³¹cz stronê z linkami
 
+Online-Abgabe
+
+Abgabe-Service
+
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Tipp24-Adresse
+
+Adresse (https und Rechnername) des Portals Tipp24
+Adresse (https und Rechnername) des Portals Tipp24
+Web-Seite für Updates
+
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Partner-Nummer
+
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Download Klickomat
+
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
 Linki
 
 http://www.tallwick.example/zahlen/
@@ -280,16 +454,6 @@ Saksonia-Anhalt
 
 Bawaria
 
-Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet
-
-Historische Analyse der Parameter beginnenden mit oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
-Neuberechnung  nur wenn ein 3er erzielt wurde
-
-War eine Ziehung schon einmal ein 5er oder 6er?
-
-Historische Analyse beginnend mit dem oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
 Nadrenia-Palatynat
 
 Hamburg
@@ -316,170 +480,6 @@ Drukuj
 
 &Online
 
-Po³o¿enie wydruku kuponu
-
-Uk³ad 6x2 lub 1x12
-
-Zak³ady w blokach po 7x7
-
-Liczby zak³adu poziomo 49x1
-
-OK
-
-Linkseite aktivieren
-
-Online-Abgabe
-
-Abgabe-Service
-
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Tipp24-Adresse
-
-Adresse (https und Rechnername) des Portals Tipp24
-Adresse (https und Rechnername) des Portals Tipp24
-Web-Seite für Updates
-
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Partner-Nummer
-
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Download Klickomat
-
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
-Links
-
-http://www.tallwick.example/zahlen/
-
-http://www.tallwick.example/razoz/
-
-http://www.tallwick.example/lotto-planer/
-
-http://www.tallwick.example/toto-tipp/
-
-http://www.tallwick.example/keno-rechner/
-
-http://www.tallwick.example/systemscheine/
-
-http://www.lottobay.example/
-
-http://www.tallwick.example/rubbellos/
-
-&Aktualisieren
-
-&Berechnen
-
-Ab&geben
-
-Schein &drucken
-
-Sprache/Language/Langue
-
-Deutsch
-
-Englisch
-
-Französisch
-
-Spanisch
-
-Türkisch
-
-Russisch
-
-Polnisch
-
-Tschechisch
-
-Niederländisch
-
-Export
-
-Hilfe
-
-Dokumentation anzeigen
-
-S&chließen
-
-Druckeeinstellungen für den Lottoschein
-
-Samstag
-
-Mittwoch
-
-Spiel 77
-
-Super 6
-
-Glücksspirale
-
-Schein zum Test mit anzeigen
-
-Extra
-
-Kosten:
-
-0,00 €
-
-Klicken Sie auf "Online" um  die Daten anonym an Tipp24 oder lottobay zu übergeben.  Anschließend können Sie sich  einloggen oder neu registrieren. 
-
-N
-Neu Losnummer welche noch nie gezogen wurde erzeugen
-?
-Suchen ob diese Losnr schon gezogen wurde
-Auswahl der Landeslotterie 
-
-Sachsen ... 
-
-Brandenburg 
-
-Baden-Württemberg
-
-Mecklenburg-Vorpommern
-
-Nordrhein-Westfalen
-
-Berlin
-
-Saarland
-
-Niedersachsen
-
-Hessen
-
-Sachsen-Anhalt
-
-Bayern
-
-Rheinland-Pfalz
-
-Hamburg
-
-Selbst definierte Positionierung
-
-anpassen
-
-Oben:
-
-Links
-
-Schriftart
-
-Tippschein abgeben bei...
-
-www.lottery24.example
-
-www.tipp24.example
-
-Abbrechen
-
-Drucken
-
-&Online
-
 Welche Zahlen für die Berechnung
 
 
@@ -494,13 +494,13 @@ OK
 
 &Rechnen
 
-Positionierung des Scheindruckes
+Po³o¿enie wydruku kuponu
 
-Grundstuktur 6x2 oder 1x12
+Uk³ad 6x2 lub 1x12
 
-Tipps in Blöcken mit Aufteilung 7x7
+Zak³ady w blokach po 7x7
 
-Zahlen eines Tipps waagerechte 49x1
+Liczby zak³adu poziomo 49x1
 
 OK
 

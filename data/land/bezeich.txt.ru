@@ -4,28 +4,52 @@ Razoz-Quorex от Tallwick  6 из 49  La Dovovuduv Испания
 
 1. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 2. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 2 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 3. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 3 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 4. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 4 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 5. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 5 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 6. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 6 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 7. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 7 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 8. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 8 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 9. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 9 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 10. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 10 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 11. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 11 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 12. Ставка
 Если «Ставка» красная, этот ряд не пересчитывается!
+…
+Klicken Sie hier um Tipp 12 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
 
 Удалить все ставки
 
@@ -44,10 +68,20 @@ QS:
 Использовать данные четверговых тиражей
 &Рассчитать ставки
 Заданное число ставок рассчитывается с выбранными параметрами
+Glückszahl setzen
+Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren
+Tipp &abgeben
+Hier können Sie den Tipp Online abgeben
 
 Сохранить ставки
 
 Загрузить ставки из файла
+Tipp
+
+Tippverteilung
+
+Tipps in DB suchen
+Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
 Razoz-Quorex в Интернете
 
 Новости и обновления
@@ -55,6 +89,44 @@ Razoz-Quorex в Интернете
 Расчёт
 
 Статистика
+
+Zahlen für die Tipps über Statistik bevorzugen
+
+Zahlen die besonders oft gezogen wurden bevorzugen
+Die ersten X% der am häufigsten gezogenen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Zahlen die besonders selten gezogen wurden bevorzugen
+die ersten X% der am seltensten gezogenen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Zahlen die am längsten überfällig sind
+die ersten X% der am längsten überfälligen Zahlen bevorzugen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
+Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)
+
+Zahlen mit einer häufigen Paarebildung bevorzugen
+
+seltensten
+
+Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen
+
+seltensten
+
+Zahlen mit einer häufigen Viergruppenbildung bevorzugen
+
+seltensten
+
+benachbarte Zahlen der letzten Ziehung bevorzugen
+
+Für höherer Quoten können verschiedene Zahlen  "benachteiligt" werden
+
+vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) 
+
+Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten
+
+Unter "Allgemein" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden
 
 
 Диаграмма распределения выпавших чисел
@@ -68,25 +140,81 @@ Razoz-Quorex в Интернете
 Диаграмма четвёрок чисел
 Оптимизация билета
 
+Optimierung der einzelnen Tipps miteinander im Schein 
+
+minimale Übereinstimmungen mit anderen Tipps
+
+maximale Übereinstimmungen mit anderen Tipps
+
+Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden
+
+Optimierung der einzelnen Tipps über die vergangenen Ziehungen
+
+maximal zugelassene Anzahl von Zahlen der letzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung 
+Übereinstimmung mit Zahlen aus vorhergehender Ziehung
+Zusatzzahl in die Berechnung der Richtigen mit einbeziehen 
+
+Tipp enspricht noch keiner Ziehung der Datenbank nit 
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
+Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
+Richtigen
+
+Tipp ergibt keine
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Richtigen in den letzten
+
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Ziehungen
+
+Tipp ergibt keine 
+Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
+Richtigen in den letzten
+
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
+Ziehungen
+
 Математика
 
-Tipp &abgeben
-Hier können Sie den Tipp Online abgeben
+Diese Bedingungen werden in jeder Tippreihe berücksichtigt
+
+Quersummen von                  bis                     im Tipp zulassen
+
 
 Диаграмма распределения сумм
 Распределение сумм прошлых тиражей видно на диаграмме под кнопкой QS  
 
+Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49
+
+Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)
+
+mindest Anzahl von Primzahlen in jedem Tipp
+
 
 Диаграмма простых чисел в ставке
+mindest Anzahl von geraden Zahlen in jedem Tipp
 
-Диаграмма нечётных чисел в ставке
-Tipps in DB suchen
-Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
 
 Диаграмма чётных чисел в ставке
+mindest Anzahl ungeraden Zahlen in jedem Tipp
+
+
+Диаграмма нечётных чисел в ставке
 
 Диаграмма пар чисел
 Пары обычно возникают сами, но здесь их можно и задать принудительно.
+
+eine Paarbildung pro Tipp erzwingen
 
 
 Диаграмма троек чисел
@@ -96,7 +224,21 @@ Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
 
 четвёрки ... (3-4-5 или 28-29-30-31) выпадают довольно редко, здесь их можно исключить
 
+keine Dreier , Vierer... Paare
+
 Общее
+
+Allgemeine Berechnungsoptionen
+
+Max. Berechnungsläufe
+
+Tausend
+
+Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. 
+
+Liste für Zahlenreihengenerierung anzeigen / bearbeiten
+
+für den Tipp nur bevorzugte Zahlen verwenden!
 
 Диаграмма
 
@@ -138,6 +280,16 @@ Reintegro ждут
 Добавить в базу тиражи из списка результатов (CSV)
 
 Состояние базы: число тиражей и чего в ней не хватает
+Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet
+
+Historische Analyse der Parameter beginnenden mit oben gewähltem Datum
+Berechnung und Erfolg beginnend mit dem oben gewählten Datum
+Neuberechnung  nur wenn ein 3er erzielt wurde
+
+War eine Ziehung schon einmal ein 5er oder 6er?
+
+Historische Analyse beginnend mit dem oben gewähltem Datum
+Berechnung und Erfolg beginnend mit dem oben gewählten Datum
 Давно нет
 Строит диаграмму давно не выпадавших чисел
 Reintegro давно нет
@@ -176,6 +328,28 @@ Reintegro давно нет
 
 Включить страницу ссылок
 
+Online-Abgabe
+
+Abgabe-Service
+
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
+Tipp24-Adresse
+
+Adresse (https und Rechnername) des Portals Tipp24
+Adresse (https und Rechnername) des Portals Tipp24
+Web-Seite für Updates
+
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
+Partner-Nummer
+
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Wird bei der Abgabe als Partner-Referenz mitgeschickt
+Download Klickomat
+
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
+Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
 Ссылки
 
 http://www.tallwick.example/zahlen/
@@ -280,16 +454,6 @@ N
 
 Бавария
 
-Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet
-
-Historische Analyse der Parameter beginnenden mit oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
-Neuberechnung  nur wenn ein 3er erzielt wurde
-
-War eine Ziehung schon einmal ein 5er oder 6er?
-
-Historische Analyse beginnend mit dem oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
 Рейнланд-Пфальц
 
 Гамбург
@@ -316,170 +480,6 @@ www.tipp24.example
 
 &Online
 
-Размещение печати на билете
-
-Основа 6x2 или 1x12
-
-Ставки блоками по 7x7
-
-Числа ставки в строку 49x1
-
-OK
-
-Linkseite aktivieren
-
-Online-Abgabe
-
-Abgabe-Service
-
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Tipp24-Adresse
-
-Adresse (https und Rechnername) des Portals Tipp24
-Adresse (https und Rechnername) des Portals Tipp24
-Web-Seite für Updates
-
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Partner-Nummer
-
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Download Klickomat
-
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
-Links
-
-http://www.tallwick.example/zahlen/
-
-http://www.tallwick.example/razoz/
-
-http://www.tallwick.example/lotto-planer/
-
-http://www.tallwick.example/toto-tipp/
-
-http://www.tallwick.example/keno-rechner/
-
-http://www.tallwick.example/systemscheine/
-
-http://www.lottobay.example/
-
-http://www.tallwick.example/rubbellos/
-
-&Aktualisieren
-
-&Berechnen
-
-Ab&geben
-
-Schein &drucken
-
-Sprache/Language/Langue
-
-Deutsch
-
-Englisch
-
-Französisch
-
-Spanisch
-
-Türkisch
-
-Russisch
-
-Polnisch
-
-Tschechisch
-
-Niederländisch
-
-Export
-
-Hilfe
-
-Dokumentation anzeigen
-
-S&chließen
-
-Druckeeinstellungen für den Lottoschein
-
-Samstag
-
-Mittwoch
-
-Spiel 77
-
-Super 6
-
-Glücksspirale
-
-Schein zum Test mit anzeigen
-
-Extra
-
-Kosten:
-
-0,00 €
-
-Klicken Sie auf "Online" um  die Daten anonym an Tipp24 oder lottobay zu übergeben.  Anschließend können Sie sich  einloggen oder neu registrieren. 
-
-N
-Neu Losnummer welche noch nie gezogen wurde erzeugen
-?
-Suchen ob diese Losnr schon gezogen wurde
-Auswahl der Landeslotterie 
-
-Sachsen ... 
-
-Brandenburg 
-
-Baden-Württemberg
-
-Mecklenburg-Vorpommern
-
-Nordrhein-Westfalen
-
-Berlin
-
-Saarland
-
-Niedersachsen
-
-Hessen
-
-Sachsen-Anhalt
-
-Bayern
-
-Rheinland-Pfalz
-
-Hamburg
-
-Selbst definierte Positionierung
-
-anpassen
-
-Oben:
-
-Links
-
-Schriftart
-
-Tippschein abgeben bei...
-
-www.lottery24.example
-
-www.tipp24.example
-
-Abbrechen
-
-Drucken
-
-&Online
-
 Welche Zahlen für die Berechnung
 
 
@@ -494,13 +494,13 @@ OK
 
 &Rechnen
 
-Positionierung des Scheindruckes
+Размещение печати на билете
 
-Grundstuktur 6x2 oder 1x12
+Основа 6x2 или 1x12
 
-Tipps in Blöcken mit Aufteilung 7x7
+Ставки блоками по 7x7
 
-Zahlen eines Tipps waagerechte 49x1
+Числа ставки в строку 49x1
 
 OK
 
