@@ -97,11 +97,13 @@ TEST(AnalysisWindow, TheSearchReportsInTheBoxShowsTheDrawAndANoLeavesItThere)
 TEST(AnalysisWindow, TheParameterAnalysisWritesTestTxtOpensItAndPutsCheckBox20Back)
 {
     AnalysisWindow w;
-    w.form->session().settings().set(key::Chekcbox20, true);
+    auto* numberList = w.form->findChild<QCheckBox*>(QStringLiteral("CheckBox20"));
+    ASSERT_NE(numberList, nullptr);
+    numberList->setChecked(true);
     bool numberListOffMeanwhile = true;
     QObject::connect(&w.form->session(), &Session::statusShown, w.form.get(), [&] {
         if (w.form->analysisActions().running())
-            numberListOffMeanwhile = numberListOffMeanwhile && !w.form->session().settings().get(key::Chekcbox20);
+            numberListOffMeanwhile = numberListOffMeanwhile && !numberList->isChecked();
     });
     w.pick(54);
     w.prompt.inputAnswers = {QStringLiteral("4711")};
@@ -117,7 +119,7 @@ TEST(AnalysisWindow, TheParameterAnalysisWritesTestTxtOpensItAndPutsCheckBox20Ba
     EXPECT_EQ(lines[0], w.text(33).toUtf8() + "\r");
     EXPECT_EQ(lines[15], "4 " + w.text(1).toUtf8() + "\r") << "checked: 56, 58, 59 and 59 again";
     EXPECT_TRUE(numberListOffMeanwhile);
-    EXPECT_TRUE(w.form->session().settings().get(key::Chekcbox20));
+    EXPECT_TRUE(numberList->isChecked());
     EXPECT_EQ(w.form->session().currentDrawIndex(), 59);
     EXPECT_EQ(w.form->datenbank()->DateTimePicker1->date(), fromDays(w.records[59].date));
     EXPECT_EQ(w.form->datenbank()->BitBtn9->text(),
@@ -140,12 +142,14 @@ TEST(AnalysisWindow, AnUnwritableWorkingFolderSendsTestTxtToTheProgramFolderAndS
 TEST(AnalysisWindow, AFailedParameterAnalysisShowsText34AndStillPutsCheckBox20Back)
 {
     AnalysisWindow w(std::vector<DrawRecord>{});
-    w.form->session().settings().set(key::Chekcbox20, true);
+    auto* numberList = w.form->findChild<QCheckBox*>(QStringLiteral("CheckBox20"));
+    ASSERT_NE(numberList, nullptr);
+    numberList->setChecked(true);
     w.prompt.inputAnswers = {QStringLiteral("1")};
     QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
     EXPECT_TRUE(w.opened.isEmpty());
     EXPECT_TRUE(w.prompt.texts("information").contains(w.text(34)));
-    EXPECT_TRUE(w.form->session().settings().get(key::Chekcbox20));
+    EXPECT_TRUE(numberList->isChecked());
 
     // A seed that is no whole number is an error of its own kind, with the same text.
     AnalysisWindow v;
