@@ -1,5 +1,6 @@
 // razoz-server and razoz-cli archive update|rebuild|enter|delete|import|export|check as real binaries.
 #include "archive/draw_archive.h"
+#include "server_process.h"
 #include "test_support.h"
 
 #include <QFile>
@@ -25,51 +26,7 @@ QJsonObject json(const test::CliResult& r)
     return QJsonDocument::fromJson(r.out.toUtf8()).object();
 }
 
-// The built razoz-server on a free port of 127.0.0.1; its request lines go to a file, so a long
-// run never blocks on a full pipe.
-class Server {
-public:
-    explicit Server(const QStringList& args)
-    {
-        process_.setStandardErrorFile(logDir_.filePath("server.log"));
-        process_.start(QStringLiteral(RAZOZ_BIN_DIR "/razoz-server"), QStringList{"--port", "0"} + args);
-        EXPECT_TRUE(process_.waitForStarted());
-        for (int i = 0; i < 500 && port_ == 0; ++i) {
-            const QStringList lines = log();
-            if (!lines.isEmpty())
-                port_ = lines[0].section(':', -1).section(' ', 0, 0).toInt();
-            else
-                QThread::msleep(10);
-        }
-        EXPECT_GT(port_, 0);
-    }
-    ~Server()
-    {
-        process_.terminate();
-        process_.waitForFinished();
-    }
-    QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(port_); }
-    int port() const { return port_; }
-    QStringList requestLines()
-    {
-        QThread::msleep(200); // a request is logged just after its answer went out
-        return log().mid(1);
-    }
-
-private:
-    QStringList log()
-    {
-        QFile f(logDir_.filePath("server.log"));
-        if (!f.open(QIODevice::ReadOnly)) return {};
-        const QByteArray bytes = f.readAll();
-        QStringList lines = QString::fromUtf8(bytes).split('\n');
-        lines.removeLast(); // only complete lines
-        return lines;
-    }
-    QTemporaryDir logDir_;
-    QProcess process_;
-    int port_ = 0;
-};
+using Server = test::ServerProcess;
 
 const char* kCsv = "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\r\n"
                    "17.10.1985;3;11;13;15;34;35;27;\r\n"

@@ -36,6 +36,7 @@ public:
     ServerProcess& operator=(const ServerProcess&) = delete;
 
     QString url() const { return QStringLiteral("http://127.0.0.1:%1").arg(port_); }
+    int port() const { return port_; }
     // The request lines logged so far (a request is logged just after its answer went out).
     QStringList requestLines()
     {
