@@ -1,5 +1,6 @@
 // The number list dialog "Welche Zahlen für die Berechnung" driven through its real widgets.
 #include "app/session.h"
+#include "modal.h"
 #include "test_support.h"
 #include "ui/tform6.h"
 
@@ -21,20 +22,7 @@ using namespace razoz;
 
 namespace {
 
-// Runs `act` on the next modal dialog as soon as it shows.
-void whenModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
+using test::whenModal;
 
 struct ListFixture {
     test::ProgramDir dir;

@@ -5,6 +5,7 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "generate/tip_text.h"
+#include "modal.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
 #include "ui/page_diagramm.h"
@@ -33,19 +34,7 @@ using namespace razoz;
 
 namespace {
 
-void whenModal(std::function<void(QWidget*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        }
-    });
-    timer->start();
-}
+using test::whenModal;
 
 struct Window {
     test::ProgramDir dir;
