@@ -59,18 +59,17 @@ void killDuringRewrite(const char* action, const test::ProgramDir& dir, const QB
     };
     // One undisturbed run gives the state after and how long a run takes.
     restore();
-    const test::TimedRun whole = test::runTimed(kCli, command);
+    const test::WatchedRun whole = test::runWatched(kCli, command, {archive, scratch});
     ASSERT_EQ(whole.exitCode, 0) << whole.err.toStdString();
     const QByteArray after = dir.readFile("dovovuduv.dat");
     ASSERT_NE(after, start);
     ASSERT_FALSE(QFile::exists(scratch));
 
-    std::mt19937 random(test::killSeed());
-    std::uniform_int_distribution<long> wait(0, long(whole.took.count() * 11 / 10));
+    test::KillMoments moments(whole, test::killSeed());
     Tally t;
     for (int round = 0; round < test::killRounds(125); ++round) {
         restore();
-        const auto delay = std::chrono::microseconds(wait(random));
+        const auto delay = moments.next();
         const test::KillOutcome o = test::runAndKill(kCli, command, delay);
         ++t.rounds;
         t.killed += o.killed;
@@ -166,16 +165,15 @@ TEST(ArchiveKill, UpdateKeepsTheRecordsBeforeAndAPrefixOfTheFetchedOnes)
     test::ProgramDir dir;
     const QStringList command{"--program-folder", dir.path(), "archive", "update", "--server", server.url(), "--json"};
     dir.writeArchive(start);
-    const test::TimedRun whole = test::runTimed(kCli, command);
+    const test::WatchedRun whole = test::runWatched(kCli, command, {dir.archivePath()});
     ASSERT_EQ(whole.exitCode, 0) << whole.err.toStdString();
     ASSERT_EQ(recordsOf(dir.readFile("dovovuduv.dat")), truth);
 
-    std::mt19937 random(test::killSeed());
-    std::uniform_int_distribution<long> wait(0, long(whole.took.count() * 11 / 10));
+    test::KillMoments moments(whole, test::killSeed());
     Tally t;
     for (int round = 0; round < test::killRounds(125); ++round) {
         dir.writeArchive(start);
-        const auto delay = std::chrono::microseconds(wait(random));
+        const auto delay = moments.next();
         const test::KillOutcome o = test::runAndKill(kCli, command, delay);
         ++t.rounds;
         t.killed += o.killed;

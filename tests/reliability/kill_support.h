@@ -39,4 +39,25 @@ struct TimedRun {
 TimedRun runTimed(const QString& program, const QStringList& args,
                   const QProcessEnvironment& env = programEnvironment());
 
+// Runs to the end while watching `files` (size, time of change, existence): the stretch of the run
+// in which any of them changed, so that kills can be aimed at it.
+struct WatchedRun : TimedRun {
+    std::chrono::microseconds firstChange{-1}, lastChange{-1};
+};
+WatchedRun runWatched(const QString& program, const QStringList& args, const QStringList& files,
+                      const QProcessEnvironment& env = programEnvironment());
+
+// Waits for the kills of one action: half spread over the whole run, half over the stretch in
+// which the files changed (with a margin), so that many land amid the writing.
+class KillMoments {
+public:
+    KillMoments(const WatchedRun& run, std::uint32_t seed);
+    std::chrono::microseconds next();
+
+private:
+    std::mt19937 random_;
+    std::uniform_int_distribution<long> whole_, writing_;
+    bool aimed_ = false;
+};
+
 } // namespace razoz::test
