@@ -5,6 +5,7 @@
 #include "archive/results_answer.h"
 #include "fault_server.h"
 #include "test_support.h"
+#include "ui/datenbank_actions.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,52 @@ TEST_P(NetworkFaults, EndWithAMessageAndKeepTheGoodAnswers)
     // Neither half an answer nor the faulty answer's broken lines were taken.
     EXPECT_EQ(all, expected);
     EXPECT_EQ(QFileInfo(dir.archivePath()).size() % qint64(kRecordSize), 0);
+}
+
+// The same faults behind the "Datenbank" page's update: the page's buttons come back, a failure is
+// shown as a message, and the draws of the good days stay.
+TEST_P(NetworkFaults, TheDatenbankPageGetsItsButtonsBackAndShowsTheFailure)
+{
+    const FaultCase& c = GetParam();
+    const std::vector<DrawRecord> good{goodDraw(0, toDays({2005, 4, 2})), goodDraw(1, toDays({2005, 4, 7}))};
+    FaultServer server([&good, fault = c.fault](FaultServer::Connection& conn) {
+        if (conn.index < 2) {
+            conn.send(ok(answerLines({good[std::size_t(conn.index)]}, conn.index).toStdString()));
+            return;
+        }
+        fault(conn);
+    });
+    test::ProgramDir dir;
+    const std::vector<DrawRecord> before{firstDraw(), test::draw({2005, 3, 31}, {1, 2, 3, 4, 5, 6}, 7, 8)};
+    dir.writeArchive(before);
+    test::ScriptedPrompt prompt;
+    std::vector<bool> busy;
+    UpdateOptions o;
+    o.serverUrl = server.url();
+    o.today = toDays({2005, 4, 30});
+    o.timeoutMs = 700;
+    DatenbankActions actions{[&] { return dir.archivePath(); }, [&] { return o; }, prompt,
+                             [] {
+                                 return std::make_unique<ThrottledRunControl>(
+                                     ThrottledRunControl::Window{[](int, const QString&) {}, [] {}});
+                             },
+                             [](double) {}};
+    actions.onBusyChanged = [&](bool b) { busy.push_back(b); };
+    actions.updateArchive();
+
+    EXPECT_EQ(busy, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(actions.busy());
+    const QStringList errors = prompt.texts("error");
+    if (*c.failure && !c.mayKeepWholeLines) {
+        ASSERT_EQ(errors.size(), 1);
+        EXPECT_TRUE(errors[0].contains(QString::fromUtf8(c.failure))) << errors[0].toStdString();
+    } else if (!*c.failure) {
+        EXPECT_TRUE(errors.isEmpty());
+    }
+    const std::vector<DrawRecord> all = DrawArchive(dir.archivePath()).readAll();
+    ASSERT_GE(all.size(), before.size() + good.size());
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), all.begin()));
+    EXPECT_TRUE(std::equal(good.begin(), good.end(), all.begin() + long(before.size())));
 }
 
 INSTANTIATE_TEST_SUITE_P(
