@@ -1,5 +1,6 @@
 // razoz: the desktop program.
 #include "app/program_folder.h"
+#include "app/termination_signal.h"
 #include "app/text_files.h"
 #include "ui/language_applier.h"
 #include "ui/tform1.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     if (!exportBase.isEmpty())
         return razoz::writeUtf8Lines(exportBase, razoz::exportLanguage(razoz::applicationWindows()).baseLines()) ? 0
                                                                                                                  : 1;
+    razoz::closeOnTerminationSignal(&window, [&window] { window.close(); });
     window.show();
     return app.exec();
 }

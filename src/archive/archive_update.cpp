@@ -59,6 +59,17 @@ bool isTransportError(QNetworkReply::NetworkError e)
     return (code >= 1 && code < 200) || e == QNetworkReply::ProtocolUnknownError || e == QNetworkReply::ProtocolFailure;
 }
 
+// The start of an answer as the user may see it: its first non-blank line, shortened.
+QString firstLineOf(const QByteArray& body)
+{
+    for (const QByteArray& line : body.split('\n')) {
+        const QString text = QString::fromLatin1(line.trimmed()).simplified();
+        if (text.isEmpty()) continue;
+        return text.size() > 60 ? text.left(60) + QStringLiteral("…") : text;
+    }
+    return {};
+}
+
 } // namespace
 
 ResultsClient::ResultsClient(const UpdateOptions& options) : d_(std::make_unique<Impl>())
@@ -137,6 +148,15 @@ HttpAnswer ResultsClient::get(double date)
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (reply->error() != QNetworkReply::NoError && (!status.isValid() || isTransportError(reply->error())))
         throw TransportFailure{QStringLiteral("Keine Antwort von %1: %2").arg(where, reply->errorString())};
+    // A connection that breaks off mid-body may still end without an error: an answer shorter than
+    // its announced length is cut off, and taking it would lose the draws it lacks for good.
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (length.isValid() && (encoding.isEmpty() || encoding == "identity") && body.size() < length.toLongLong())
+        throw TransportFailure{QStringLiteral("Keine Antwort von %1: die Antwort bricht nach %2 von %3 Bytes ab")
+                                   .arg(where)
+                                   .arg(body.size())
+                                   .arg(length.toLongLong())};
     HttpAnswer answer;
     answer.status = status.toInt();
     answer.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
@@ -188,6 +208,10 @@ UpdateResult updateArchive(DrawArchive& archive, const UpdateOptions& options, R
         } else if (answer.status == 200) {
             const std::vector<DrawRecord> records = parseAnswer(answer.body, date);
             if (!records.empty()) archive.append(records);
+            // A page that is no results list (an error or maintenance page sent as 200) must not
+            // pass for a day without draws.
+            if (records.empty() && !answer.body.trimmed().isEmpty())
+                run.status(0, QStringLiteral("Keine Ziehung in der Antwort: „%1“").arg(firstLineOf(answer.body)));
             log.appended = int(records.size());
             for (const auto& r : records) {
                 result.lastFetched = CurrentDraw::from(r);
