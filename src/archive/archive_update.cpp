@@ -4,13 +4,8 @@
 #include "archive/results_answer.h"
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QTimer>
 #include <QUrlQuery>
 
 #include <algorithm>
@@ -43,20 +38,7 @@ namespace {
 
 QUrl serverBase(const QString& text)
 {
-    QString t = text.trimmed();
-    if (!t.contains(QLatin1String("://"))) t.prepend(QLatin1String("http://"));
-    QUrl url(t, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        throw TransportFailure{QStringLiteral("Ungültige Serveradresse: „%1“").arg(text)};
-    return url;
-}
-
-// Failures of the connection itself, as opposed to an HTTP answer with an error status.
-bool isTransportError(QNetworkReply::NetworkError e)
-{
-    const int code = int(e);
-    return (code >= 1 && code < 200) || e == QNetworkReply::ProtocolUnknownError || e == QNetworkReply::ProtocolFailure;
+    return webBaseAddress(text, QStringLiteral("Ungültige Serveradresse: „%1“"));
 }
 
 // The start of an answer as the user may see it: its first non-blank line, shortened.
@@ -77,17 +59,7 @@ ResultsClient::ResultsClient(const UpdateOptions& options) : d_(std::make_unique
     d_->base = serverBase(options.serverUrl);
     d_->timeoutMs = options.timeoutMs;
     d_->maxBody = options.maxBodyBytes;
-    const QString host = options.proxyHost.trimmed();
-    if (host.isEmpty()) {
-        d_->nam.setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-    } else {
-        bool ok = false;
-        const int port = options.proxyPort.trimmed().toInt(&ok);
-        if (!ok || port < 1 || port > 65535)
-            throw TransportFailure{
-                QStringLiteral("Der Proxy-Port „%1“ ist keine gültige Portnummer").arg(options.proxyPort)};
-        d_->nam.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, quint16(port)));
-    }
+    applyProxy(d_->nam, options.proxyHost, options.proxyPort);
 }
 
 ResultsClient::~ResultsClient() = default;
@@ -104,64 +76,7 @@ QString ResultsClient::urlFor(double date) const
 
 HttpAnswer ResultsClient::get(double date)
 {
-    QNetworkRequest request{QUrl(urlFor(date))};
-    request.setRawHeader("Accept", "text/html, */*");
-    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)"));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-
-    std::unique_ptr<QNetworkReply> reply(d_->nam.get(request));
-    QByteArray body;
-    bool timedOut = false, tooLarge = false;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        timedOut = true;
-        reply->abort();
-    });
-    auto refuseLarge = [&] {
-        tooLarge = true;
-        reply->abort();
-    };
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, [&] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > d_->maxBody) refuseLarge();
-    });
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, [&] {
-        body += reply->read(d_->maxBody + 1 - body.size());
-        if (body.size() > d_->maxBody) refuseLarge();
-    });
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.start(d_->timeoutMs);
-    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-    timer.stop();
-    if (!tooLarge && !timedOut && reply->isOpen()) body += reply->read(d_->maxBody + 1 - body.size());
-
-    const QString where = QUrl(urlFor(date)).toString(QUrl::RemoveQuery | QUrl::RemovePath);
-    if (tooLarge || body.size() > d_->maxBody)
-        throw TransportFailure{
-            QStringLiteral("Die Antwort von %1 ist zu groß (über %2 Bytes)").arg(where).arg(d_->maxBody)};
-    if (timedOut)
-        throw TransportFailure{QStringLiteral("Zeitüberschreitung: %1 hat nicht innerhalb von %2 s geantwortet")
-                                   .arg(where)
-                                   .arg(d_->timeoutMs / 1000.0)};
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (reply->error() != QNetworkReply::NoError && (!status.isValid() || isTransportError(reply->error())))
-        throw TransportFailure{QStringLiteral("Keine Antwort von %1: %2").arg(where, reply->errorString())};
-    // A connection that breaks off mid-body may still end without an error: an answer shorter than
-    // its announced length is cut off, and taking it would lose the draws it lacks for good.
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
-    if (length.isValid() && (encoding.isEmpty() || encoding == "identity") && body.size() < length.toLongLong())
-        throw TransportFailure{QStringLiteral("Keine Antwort von %1: die Antwort bricht nach %2 von %3 Bytes ab")
-                                   .arg(where)
-                                   .arg(body.size())
-                                   .arg(length.toLongLong())};
-    HttpAnswer answer;
-    answer.status = status.toInt();
-    answer.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    answer.body = body;
-    return answer;
+    return httpGet(d_->nam, QUrl(urlFor(date)), d_->timeoutMs, d_->maxBody);
 }
 
 UpdateResult updateArchive(DrawArchive& archive, const UpdateOptions& options, RunControl& run,

@@ -5,6 +5,7 @@
 #include "app/run_control.h"
 #include "archive/current_draw.h"
 #include "archive/draw_archive.h"
+#include "archive/http_get.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,18 +33,6 @@ struct UpdateOptions {
 // The first Thursday or Saturday after `date` (a Thursday moves 2 days, a Saturday 5, a Sunday 4;
 // any other weekday moves on to whichever of the two comes first), so every pass advances.
 double nextUpdateDay(double date);
-
-// One answer of the server.
-struct HttpAnswer {
-    int status = 0;
-    QString reason;
-    QByteArray body;
-};
-
-// A GET that could not be answered: refused, timed out, cut off, too large, bad proxy.
-struct TransportFailure {
-    QString message;
-};
 
 // The HTTP client of the update: one connection reused across requests, cookies kept, no redirects
 // followed. get() waits in a local event loop that lets no user input through.

@@ -1,7 +1,7 @@
 #pragma once
 // The program's own web service: the start of the portal order address and newer click scripts.
 // One GET at a time through an optional proxy, with the update's headers and a time-out.
-#include "archive/archive_update.h"
+#include "archive/http_get.h"
 
 #include <QByteArray>
 #include <QDateTime>
