@@ -146,7 +146,7 @@ coincidencias mínimas con otras apuestas
 
 coincidencias máximas con otras apuestas
 
-aplicar mín./máx. a la relación de cada apuesta con cada otra
+Aplicar mín./máx. entre cada apuesta y cada una de las demás
 
 Optimización de las apuestas frente a sorteos pasados
 
