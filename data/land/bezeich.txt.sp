@@ -5,51 +5,51 @@ Apuesta
 1. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 1 con el formulario o generarla al azar
 2. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 2 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 2 con el formulario o generarla al azar
 3. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 3 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 3 con el formulario o generarla al azar
 4. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 4 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 4 con el formulario o generarla al azar
 5. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 5 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 5 con el formulario o generarla al azar
 6. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 6 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 6 con el formulario o generarla al azar
 7. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 7 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 7 con el formulario o generarla al azar
 8. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 8 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 8 con el formulario o generarla al azar
 9. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 9 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 9 con el formulario o generarla al azar
 10. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 10 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 10 con el formulario o generarla al azar
 11. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 11 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 11 con el formulario o generarla al azar
 12. Apuesta
 Si "Apuesta" está en rojo, esta fila no se vuelve a calcular.
 …
-Klicken Sie hier um Tipp 12 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Pulse aquí para cambiar la apuesta 12 con el formulario o generarla al azar
 
 Borrar todas las apuestas
 
@@ -68,20 +68,20 @@ Sorteos del jueves
 Usar los datos de los sorteos del jueves
 &Calcular apuestas
 Se calcula el número elegido de apuestas con los parámetros indicados
-Glückszahl setzen
-Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren
-Tipp &abgeben
-Hier können Sie den Tipp Online abgeben
+Fijar número de la suerte
+Aquí puede ayudar un poco al azar y generar de verdad su propia apuesta
+&Enviar apuestas
+Aquí puede enviar la apuesta por Internet
 
 Guardar las apuestas
 
 Cargar apuestas de un archivo
-Tipp
+Apuesta
 
-Tippverteilung
+Distribución
 
-Tipps in DB suchen
-Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
+Buscar apuestas en la BD
+Aquí puede buscar si esta apuesta ya ha salido alguna vez
 Razoz-Quorex en Internet
 
 Noticias y actualizaciones
@@ -90,43 +90,43 @@ Cálculo
 
 Estadístico
 
-Zahlen für die Tipps über Statistik bevorzugen
+Preferir números para las apuestas según la estadística
 
-Zahlen die besonders oft gezogen wurden bevorzugen
-Die ersten X% der am häufigsten gezogenen Zahlen bevorzugen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Zahlen die besonders selten gezogen wurden bevorzugen
-die ersten X% der am seltensten gezogenen Zahlen bevorzugen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Zahlen die am längsten überfällig sind
-die ersten X% der am längsten überfälligen Zahlen bevorzugen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)
+Preferir los números que han salido con especial frecuencia
+Preferir el primer X % de los números más sorteados
+El primer X por ciento recibe una probabilidad mayor
+El primer X por ciento recibe una probabilidad mayor
+Preferir los números que han salido especialmente poco
+preferir el primer X % de los números menos sorteados
+El primer X por ciento recibe una probabilidad mayor
+El primer X por ciento recibe una probabilidad mayor
+Números pendientes desde hace más tiempo
+preferir el primer X % de los números pendientes desde hace más tiempo
+El primer X por ciento recibe una probabilidad mayor
+El primer X por ciento recibe una probabilidad mayor
+El cálculo de apuestas usa en cada caso el primer x % (p. ej. hasta el 30 % del máximo)
 
-Zahlen mit einer häufigen Paarebildung bevorzugen
+Preferir números que forman pares a menudo
 
-seltensten
+más raros
 
-Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen
+Preferir números que forman tríos a menudo
 
-seltensten
+más raros
 
-Zahlen mit einer häufigen Viergruppenbildung bevorzugen
+Preferir números que forman cuartetos a menudo
 
-seltensten
+más raros
 
-benachbarte Zahlen der letzten Ziehung bevorzugen
+preferir los vecinos de los números del último sorteo
 
-Für höherer Quoten können verschiedene Zahlen  "benachteiligt" werden
+Para premios más altos se pueden "penalizar" ciertos números
 
-vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) 
+evitar los números 1-12 (meses, muy jugados por quienes apuestan fechas) 
 
-Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten
+reducir el peso de los números 1-31 (fechas)  -  menos frecuentes en la apuesta
 
-Unter "Allgemein" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden
+En "General" puede fijar que solo se usen estos números para calcular las apuestas
 
 
 Gráfico de la distribución de los números sorteados
@@ -140,73 +140,73 @@ Gráfico de los tríos de números
 Gráfico de los cuartetos de números
 Optimización del boleto
 
-Optimierung der einzelnen Tipps miteinander im Schein 
+Optimización de las apuestas del boleto entre sí 
 
-minimale Übereinstimmungen mit anderen Tipps
+coincidencias mínimas con otras apuestas
 
-maximale Übereinstimmungen mit anderen Tipps
+coincidencias máximas con otras apuestas
 
-Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden
+Aplicar mín./máx. entre cada apuesta y cada una de las demás
 
-Optimierung der einzelnen Tipps über die vergangenen Ziehungen
+Optimización de las apuestas frente a sorteos pasados
 
-maximal zugelassene Anzahl von Zahlen der letzten Ziehung 
-Übereinstimmung mit Zahlen aus vorhergehender Ziehung
-maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung 
-Übereinstimmung mit Zahlen aus vorhergehender Ziehung
-maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung 
-Übereinstimmung mit Zahlen aus vorhergehender Ziehung
-Zusatzzahl in die Berechnung der Richtigen mit einbeziehen 
+cantidad máxima permitida de números del último sorteo 
+Coincidencia con números de un sorteo anterior
+cantidad máxima permitida de números del penúltimo sorteo 
+Coincidencia con números de un sorteo anterior
+cantidad máxima permitida de números del antepenúltimo sorteo 
+Coincidencia con números de un sorteo anterior
+contar el complementario entre los aciertos 
 
-Tipp enspricht noch keiner Ziehung der Datenbank nit 
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
-Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
-Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
-Richtigen
+La apuesta aún no coincide con ningún sorteo de la base con 
+La apuesta aún no debe haber logrado estos aciertos en la base de datos, desde la fecha de la página Gráfico
+Ponga el valor en 5 o 6 si usa toda la base de datos
+Ponga el valor en 5 o 6 si usa toda la base de datos
+aciertos
 
-Tipp ergibt keine
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Richtigen in den letzten
+La apuesta no logra
+La apuesta aún no debe haber logrado estos aciertos en la base de datos, desde la fecha de la página Gráfico
+Ponga el valor en 4 o 5 si elige un número de sorteos muy grande
+Ponga el valor en 4 o 5 si elige un número de sorteos muy grande
+aciertos en los últimos
 
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Ziehungen
+Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
+Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
+sorteos
 
-Tipp ergibt keine 
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Richtigen in den letzten
+La apuesta no logra 
+La apuesta aún no debe haber logrado estos aciertos en la base de datos, desde la fecha de la página Gráfico
+Ponga el valor en 4 o 5 si elige un número de sorteos muy grande
+Ponga el valor en 4 o 5 si elige un número de sorteos muy grande
+aciertos en los últimos
 
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Ziehungen
+Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
+Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
+sorteos
 
 Matemático
 
-Diese Bedingungen werden in jeder Tippreihe berücksichtigt
+Estas condiciones se aplican a cada apuesta
 
-Quersummen von                  bis                     im Tipp zulassen
+Permitir sumas de                  a                     en la apuesta
 
 
 Gráfico de la distribución de sumas
 La distribución de sumas de los sorteos pasados se ve en el gráfico bajo QS  
 
-Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49
+Limitando la suma puede evitar apuestas como 1-2-3-4-5-6 o 39-41-43-46-47-49
 
-Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)
+Si quiere apostar a premios más altos, elija sumas mayores de 130. (apostantes de fechas)
 
-mindest Anzahl von Primzahlen in jedem Tipp
+cantidad mínima de números primos en cada apuesta
 
 
 Gráfico de los números primos por apuesta
-mindest Anzahl von geraden Zahlen in jedem Tipp
+cantidad mínima de números pares en cada apuesta
 
 
 Gráfico de los números pares por apuesta
-mindest Anzahl ungeraden Zahlen in jedem Tipp
+cantidad mínima de números impares en cada apuesta
 
 
 Gráfico de los números impares por apuesta
@@ -214,7 +214,7 @@ Gráfico de los números impares por apuesta
 Gráfico de las parejas de números
 Los pares suelen surgir solos, pero aquí también puede forzarlos.
 
-eine Paarbildung pro Tipp erzwingen
+forzar un par por apuesta
 
 
 Gráfico de los tríos de números
@@ -224,21 +224,21 @@ Tríos,
 
 Cuartetos ... (3-4-5 o 28-29-30-31) salen pocas veces y aquí se pueden evitar del todo
 
-keine Dreier , Vierer... Paare
+sin tríos, cuartetos ... de números consecutivos
 
 General
 
-Allgemeine Berechnungsoptionen
+Opciones generales de cálculo
 
-Max. Berechnungsläufe
+Máx. pasadas de cálculo
 
-Tausend
+mil
 
-Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. 
+Puede intentar aumentar las pasadas de cálculo si con sus ajustes no se pudieron calcular todas las apuestas. 
 
-Liste für Zahlenreihengenerierung anzeigen / bearbeiten
+Mostrar / editar la lista para generar las apuestas
 
-für den Tipp nur bevorzugte Zahlen verwenden!
+¡usar solo números preferidos para la apuesta!
 
 Gráfico
 
@@ -280,16 +280,16 @@ Importar CSV
 Añadir sorteos de una lista de resultados (CSV) a la base de datos
 
 Estado de la base de datos: número de sorteos y lo que le falta
-Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet
+Se calculan apuestas con los parámetros fijados y se evalúan
 
-Historische Analyse der Parameter beginnenden mit oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
-Neuberechnung  nur wenn ein 3er erzielt wurde
+Análisis histórico de los parámetros desde la fecha elegida arriba
+Cálculo y éxito a partir de la fecha elegida arriba
+Recalcular solo tras conseguir 3 aciertos
 
-War eine Ziehung schon einmal ein 5er oder 6er?
+¿Ha tenido un sorteo alguna vez 5 o 6 aciertos?
 
-Historische Analyse beginnend mit dem oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
+Análisis histórico desde la fecha elegida arriba
+Cálculo y éxito a partir de la fecha elegida arriba
 Pendientes
 Crea el gráfico de los números pendientes
 Reintegro pendiente
@@ -328,28 +328,28 @@ Solo juego los sábados (sábado preseleccionado al enviar)
 
 Activar página de enlaces
 
-Online-Abgabe
+Envío por Internet
 
-Abgabe-Service
+Servicio de envío
 
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Tipp24-Adresse
+Dirección del servicio que da el comienzo de la dirección de envío y los nuevos scripts de clics
+Dirección del servicio que da el comienzo de la dirección de envío y los nuevos scripts de clics
+Dirección Tipp24
 
-Adresse (https und Rechnername) des Portals Tipp24
-Adresse (https und Rechnername) des Portals Tipp24
-Web-Seite für Updates
+Dirección (https y nombre de host) del portal Tipp24
+Dirección (https y nombre de host) del portal Tipp24
+Web de novedades
 
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Partner-Nummer
+Esta página se indica cuando el servicio de envío no responde
+Esta página se indica cuando el servicio de envío no responde
+N.º de socio
 
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Download Klickomat
+Se envía con la apuesta como referencia de socio
+Se envía con la apuesta como referencia de socio
+Descarga Klickomat
 
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
+Página de la que se descarga Klickomat si no está instalado
+Página de la que se descarga Klickomat si no está instalado
 Enlaces
 
 http://www.tallwick.example/zahlen/
@@ -480,19 +480,19 @@ Imprimir
 
 &Online
 
-Welche Zahlen für die Berechnung
+Qué números para el cálculo
 
 
-Speichern der Liste
+Guardar la lista
 
-Laden der Liste
-Abbruch
+Cargar la lista
+Cancelar
 
-&Zufall
+&Azar
 
-OK
+Aceptar
 
-&Rechnen
+&Calcular
 
 Posición de la impresión del boleto
 
@@ -504,21 +504,21 @@ Números de una apuesta en línea 49x1
 
 OK
 
-Script für Zahlenübergabe auswählen!
+¡Elija el script para transmitir los números!
 
-Tallwicks Click-Script File
+Archivo Click-Script de Tallwick
 
-Parameter 
+Parámetros 
 
-ZAHL1
+NÚMERO1
 
-ZAHL2
+NÚMERO2
 
-TEXT1
+TEXTO1
 
-TEXT2
+TEXTO2
 
-OK
+Aceptar
 
-Abbrechen
+Cancelar
 
