@@ -338,7 +338,7 @@ Adres Tipp24
 
 Adres portalu Tipp24 (https i nazwa hosta)
 Adres portalu Tipp24 (https i nazwa hosta)
-Strona z aktualizacjami
+Strona aktualizacji
 
 Ta strona jest podawana, gdy us³uga wysy³ania jest niedostêpna
 Ta strona jest podawana, gdy us³uga wysy³ania jest niedostêpna
