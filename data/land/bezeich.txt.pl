@@ -5,51 +5,51 @@ Zak³ady
 1. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 1 w formularzu lub utworzyæ go losowo
 2. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 2 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 2 w formularzu lub utworzyæ go losowo
 3. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 3 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 3 w formularzu lub utworzyæ go losowo
 4. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 4 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 4 w formularzu lub utworzyæ go losowo
 5. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 5 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 5 w formularzu lub utworzyæ go losowo
 6. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 6 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 6 w formularzu lub utworzyæ go losowo
 7. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 7 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 7 w formularzu lub utworzyæ go losowo
 8. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 8 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 8 w formularzu lub utworzyæ go losowo
 9. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 9 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 9 w formularzu lub utworzyæ go losowo
 10. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 10 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 10 w formularzu lub utworzyæ go losowo
 11. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 11 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 11 w formularzu lub utworzyæ go losowo
 12. zak³ad
 Jeœli „zak³ad” jest czerwony, ten rz¹d nie jest przeliczany!
 …
-Klicken Sie hier um Tipp 12 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen
+Kliknij tutaj, aby zmieniæ zak³ad 12 w formularzu lub utworzyæ go losowo
 
 Usuñ wszystkie zak³ady
 
@@ -68,20 +68,20 @@ Losowania czwartkowe
 U¿ywaj danych z losowañ czwartkowych
 &Oblicz zak³ady
 Ustawiona liczba zak³adów jest obliczana z podanymi parametrami
-Glückszahl setzen
-Hier können Sie den Zufall etwas nachhelfen und wirklich Ihren Tipp generieren
-Tipp &abgeben
-Hier können Sie den Tipp Online abgeben
+Ustaw szczêœliw¹ liczbê
+Tutaj mo¿esz trochê pomóc losowi i wygenerowaæ naprawdê w³asny zak³ad
+&Wyœlij zak³ad
+Tutaj mo¿esz wys³aæ zak³ad online
 
 Zapisz zak³ady
 
 Wczytaj zak³ady z pliku
-Tipp
+Zak³ad
 
-Tippverteilung
+Rozk³ad zak³adów
 
-Tipps in DB suchen
-Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde
+Szukaj zak³adów w bazie
+Tutaj mo¿esz sprawdziæ, czy ten zak³ad zosta³ ju¿ kiedyœ wylosowany
 Razoz-Quorex w internecie
 
 Nowoœci i aktualizacje
@@ -90,43 +90,43 @@ Obliczenia
 
 Statystyka
 
-Zahlen für die Tipps über Statistik bevorzugen
+Preferuj liczby do zak³adów wed³ug statystyki
 
-Zahlen die besonders oft gezogen wurden bevorzugen
-Die ersten X% der am häufigsten gezogenen Zahlen bevorzugen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Zahlen die besonders selten gezogen wurden bevorzugen
-die ersten X% der am seltensten gezogenen Zahlen bevorzugen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Zahlen die am längsten überfällig sind
-die ersten X% der am längsten überfälligen Zahlen bevorzugen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen
-Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)
+Preferuj liczby losowane szczególnie czêsto
+Preferuj pierwsze X% najczêœciej losowanych liczb
+Pierwsze X procent otrzymuje wy¿sze prawdopodobieñstwo
+Pierwsze X procent otrzymuje wy¿sze prawdopodobieñstwo
+Preferuj liczby losowane szczególnie rzadko
+preferuj pierwsze X% najrzadziej losowanych liczb
+Pierwsze X procent otrzymuje wy¿sze prawdopodobieñstwo
+Pierwsze X procent otrzymuje wy¿sze prawdopodobieñstwo
+Liczby najd³u¿ej niewylosowane
+preferuj pierwsze X% najd³u¿ej niewylosowanych liczb
+Pierwsze X procent otrzymuje wy¿sze prawdopodobieñstwo
+Pierwsze X procent otrzymuje wy¿sze prawdopodobieñstwo
+Do obliczania zak³adów u¿ywa siê ka¿dorazowo pierwszych x%. (np. do 30% maksimum)
 
-Zahlen mit einer häufigen Paarebildung bevorzugen
+Preferuj liczby czêsto tworz¹ce pary
 
-seltensten
+najrzadsze
 
-Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen
+Preferuj liczby czêsto tworz¹ce trójki
 
-seltensten
+najrzadsze
 
-Zahlen mit einer häufigen Viergruppenbildung bevorzugen
+Preferuj liczby czêsto tworz¹ce czwórki
 
-seltensten
+najrzadsze
 
-benachbarte Zahlen der letzten Ziehung bevorzugen
+preferuj liczby s¹siednie ostatniego losowania
 
-Für höherer Quoten können verschiedene Zahlen  "benachteiligt" werden
+Dla wy¿szych wygranych niektóre liczby mog¹ byæ „gorzej traktowane”
 
-vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) 
+unikaj liczb 1-12 (miesi¹c czêsto typuj¹ graj¹cy datami) 
 
-Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten
+zmniejsz wagê liczb 1-31 (data)  -  rzadziej w zak³adzie
 
-Unter "Allgemein" können Sie festlegen, dass nur diese Zahlen für die Tippberechnung verwendet werden
+W zak³adce „Ogólne” mo¿esz ustaliæ, ¿e do obliczania zak³adów bêd¹ u¿ywane tylko te liczby
 
 
 Wykres rozk³adu wylosowanych liczb
@@ -140,73 +140,73 @@ Wykres trójek liczb
 Wykres czwórek liczb
 Optymalizacja kuponu
 
-Optimierung der einzelnen Tipps miteinander im Schein 
+Optymalizacja zak³adów na kuponie wzglêdem siebie 
 
-minimale Übereinstimmungen mit anderen Tipps
+minimalna liczba zgodnoœci z innymi zak³adami
 
-maximale Übereinstimmungen mit anderen Tipps
+maksymalna liczba zgodnoœci z innymi zak³adami
 
-Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden
+Stosuj min/maks do relacji ka¿dego zak³adu z ka¿dym
 
-Optimierung der einzelnen Tipps über die vergangenen Ziehungen
+Optymalizacja zak³adów wed³ug poprzednich losowañ
 
-maximal zugelassene Anzahl von Zahlen der letzten Ziehung 
-Übereinstimmung mit Zahlen aus vorhergehender Ziehung
-maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung 
-Übereinstimmung mit Zahlen aus vorhergehender Ziehung
-maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung 
-Übereinstimmung mit Zahlen aus vorhergehender Ziehung
-Zusatzzahl in die Berechnung der Richtigen mit einbeziehen 
+maksymalna dozwolona liczba liczb z ostatniego losowania 
+Zgodnoœæ z liczbami z poprzedniego losowania
+maksymalna dozwolona liczba liczb z przedostatniego losowania 
+Zgodnoœæ z liczbami z poprzedniego losowania
+maksymalna dozwolona liczba liczb z trzeciego od koñca losowania 
+Zgodnoœæ z liczbami z poprzedniego losowania
+Uwzglêdniaj liczbê dodatkow¹ przy liczeniu trafieñ 
 
-Tipp enspricht noch keiner Ziehung der Datenbank nit 
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
-Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
-Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden
-Richtigen
+Zak³ad nie da³ w ¿adnym losowaniu z bazy 
+Zak³ad nie mo¿e mieæ jeszcze X trafieñ w bazie, licz¹c od daty z przegl¹du wykresów
+Ustaw wartoœæ 5 lub 6, jeœli u¿ywasz ca³ej bazy
+Ustaw wartoœæ 5 lub 6, jeœli u¿ywasz ca³ej bazy
+trafieñ
 
-Tipp ergibt keine
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Richtigen in den letzten
+Zak³ad nie daje
+Zak³ad nie mo¿e mieæ jeszcze X trafieñ w bazie, licz¹c od daty z przegl¹du wykresów
+Ustaw wartoœæ 4 lub 5, jeœli wybierasz bardzo du¿¹ liczbê losowañ
+Ustaw wartoœæ 4 lub 5, jeœli wybierasz bardzo du¿¹ liczbê losowañ
+trafieñ w ostatnich
 
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Ziehungen
+Tutaj mo¿esz dodatkowo wykluczyæ np. od 3 lub 4 trafieñ w ostatnich losowaniach
+Tutaj mo¿esz dodatkowo wykluczyæ np. od 3 lub 4 trafieñ w ostatnich losowaniach
+losowaniach
 
-Tipp ergibt keine 
-Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  aus deer Diagrammübersicht
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen
-Richtigen in den letzten
+Zak³ad nie daje 
+Zak³ad nie mo¿e mieæ jeszcze X trafieñ w bazie, licz¹c od daty z przegl¹du wykresów
+Ustaw wartoœæ 4 lub 5, jeœli wybierasz bardzo du¿¹ liczbê losowañ
+Ustaw wartoœæ 4 lub 5, jeœli wybierasz bardzo du¿¹ liczbê losowañ
+trafieñ w ostatnich
 
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen
-Ziehungen
+Tutaj mo¿esz dodatkowo wykluczyæ np. od 3 lub 4 trafieñ w ostatnich losowaniach
+Tutaj mo¿esz dodatkowo wykluczyæ np. od 3 lub 4 trafieñ w ostatnich losowaniach
+losowaniach
 
 Matematyka
 
-Diese Bedingungen werden in jeder Tippreihe berücksichtigt
+Te warunki s¹ uwzglêdniane w ka¿dym zak³adzie
 
-Quersummen von                  bis                     im Tipp zulassen
+Dopuszczaj w zak³adzie sumy od                  do
 
 
 Wykres rozk³adu sum
 Rozk³ad sum poprzednich losowañ widaæ na wykresie pod QS  
 
-Durch das Begrenzen der Quersummer können Sie Tipps wie 1-2-3-4-5-6 oder 39-41-43-46-47-49
+Ograniczaj¹c sumê, wykluczysz zak³ady typu 1-2-3-4-5-6 lub 39-41-43-46-47-49
 
-Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)
+Jeœli chcesz graæ o wy¿sze wygrane, wybierz sumê wiêksz¹ ni¿ 130. (gracze dat)
 
-mindest Anzahl von Primzahlen in jedem Tipp
+minimalna liczba liczb pierwszych w ka¿dym zak³adzie
 
 
 Wykres liczb pierwszych na zak³ad
-mindest Anzahl von geraden Zahlen in jedem Tipp
+minimalna liczba liczb parzystych w ka¿dym zak³adzie
 
 
 Wykres liczb parzystych na zak³ad
-mindest Anzahl ungeraden Zahlen in jedem Tipp
+minimalna liczba liczb nieparzystych w ka¿dym zak³adzie
 
 
 Wykres liczb nieparzystych na zak³ad
@@ -214,7 +214,7 @@ Wykres liczb nieparzystych na zak³ad
 Wykres par liczb
 Pary powstaj¹ zwykle same, ale tutaj mo¿na je te¿ wymusiæ.
 
-eine Paarbildung pro Tipp erzwingen
+wymuœ jedn¹ parê na zak³ad
 
 
 Wykres trójek liczb
@@ -224,21 +224,21 @@ Trójki,
 
 czwórki ... (3-4-5 lub 28-29-30-31) zdarzaj¹ siê doœæ rzadko i tutaj mo¿na je ca³kiem wykluczyæ
 
-keine Dreier , Vierer... Paare
+bez trójek, czwórek...
 
 Ogólne
 
-Allgemeine Berechnungsoptionen
+Ogólne opcje obliczeñ
 
-Max. Berechnungsläufe
+Maks. przebiegów obliczeñ
 
-Tausend
+tysiêcy
 
-Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen berechnet werden konnten. 
+Jeœli przy Twoich ustawieniach nie uda³o siê obliczyæ wszystkich zak³adów, spróbuj zwiêkszyæ liczbê przebiegów. 
 
-Liste für Zahlenreihengenerierung anzeigen / bearbeiten
+Poka¿ / edytuj listê do generowania ci¹gów liczb
 
-für den Tipp nur bevorzugte Zahlen verwenden!
+w zak³adzie u¿ywaj tylko preferowanych liczb!
 
 Wykres
 
@@ -280,16 +280,16 @@ Wczytaj CSV
 Dodaj do bazy losowania z listy wyników (CSV)
 
 Stan bazy danych: liczba losowañ i czego w niej brakuje
-Anhand der eingestellten Parameter werden Tipps berechnet und ausgewertet
+Na podstawie ustawionych parametrów zak³ady s¹ obliczane i oceniane
 
-Historische Analyse der Parameter beginnenden mit oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
-Neuberechnung  nur wenn ein 3er erzielt wurde
+Analiza historyczna parametrów od daty wybranej powy¿ej
+Obliczenia i skutecznoœæ od daty wybranej powy¿ej
+Przelicz ponownie tylko po trafieniu trójki
 
-War eine Ziehung schon einmal ein 5er oder 6er?
+Czy jakieœ losowanie by³o ju¿ kiedyœ pi¹tk¹ lub szóstk¹?
 
-Historische Analyse beginnend mit dem oben gewähltem Datum
-Berechnung und Erfolg beginnend mit dem oben gewählten Datum
+Analiza historyczna od daty wybranej powy¿ej
+Obliczenia i skutecznoœæ od daty wybranej powy¿ej
 Zaleg³e
 Tworzy wykres zaleg³ych liczb
 Reintegro zaleg³e
@@ -328,28 +328,28 @@ Gram tylko w soboty (sobota wybrana przy wysy³aniu)
 
 W³¹cz stronê z linkami
 
-Online-Abgabe
+Wysy³anie online
 
-Abgabe-Service
+Us³uga wysy³ania
 
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert
-Tipp24-Adresse
+Adres us³ugi, która dostarcza pocz¹tek adresu wysy³ania i nowe Click-skrypty
+Adres us³ugi, która dostarcza pocz¹tek adresu wysy³ania i nowe Click-skrypty
+Adres Tipp24
 
-Adresse (https und Rechnername) des Portals Tipp24
-Adresse (https und Rechnername) des Portals Tipp24
-Web-Seite für Updates
+Adres portalu Tipp24 (https i nazwa hosta)
+Adres portalu Tipp24 (https i nazwa hosta)
+Strona aktualizacji
 
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist
-Partner-Nummer
+Ta strona jest podawana, gdy us³uga wysy³ania jest niedostêpna
+Ta strona jest podawana, gdy us³uga wysy³ania jest niedostêpna
+Numer partnera
 
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Wird bei der Abgabe als Partner-Referenz mitgeschickt
-Download Klickomat
+Do³¹czany przy wysy³aniu jako referencja partnera
+Do³¹czany przy wysy³aniu jako referencja partnera
+Pobierz Klickomat
 
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
-Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist
+Strona, z której pobierany jest Klickomat, gdy nie jest zainstalowany
+Strona, z której pobierany jest Klickomat, gdy nie jest zainstalowany
 Linki
 
 http://www.tallwick.example/zahlen/
@@ -480,19 +480,19 @@ Drukuj
 
 &Online
 
-Welche Zahlen für die Berechnung
+Które liczby do obliczeñ
 
 
-Speichern der Liste
+Zapisz listê
 
-Laden der Liste
-Abbruch
+Wczytaj listê
+Anuluj
 
-&Zufall
+&Losowo
 
 OK
 
-&Rechnen
+&Oblicz
 
 Po³o¿enie wydruku kuponu
 
@@ -504,11 +504,11 @@ Liczby zak³adu poziomo 49x1
 
 OK
 
-Script für Zahlenübergabe auswählen!
+Wybierz skrypt do przekazania liczb!
 
-Tallwicks Click-Script File
+Plik Click-Script firmy Tallwick
 
-Parameter 
+Parametry 
 
 ZAHL1
 
@@ -520,5 +520,5 @@ TEXT2
 
 OK
 
-Abbrechen
+Anuluj
 
