@@ -270,13 +270,15 @@ void TForm6::showMarks(const NumberMarks& marks)
 
 void TForm6::BitBtn4Click()
 {
+    // The caption before the run is the one of the chosen language; it comes back afterwards.
+    if (!picker_.running()) pickerCaption_ = BitBtn4->text();
     picker_.click();
     if (picker_.running() && picker_.nextPick() == 1) {
         showMarks({});
         Timer1->start();
     } else if (!picker_.running()) {
         Timer1->stop();
-        BitBtn4->setText(QStringLiteral("Zufall"));
+        BitBtn4->setText(pickerCaption_);
     }
 }
 
@@ -291,7 +293,7 @@ void TForm6::Timer1Timer()
 void TForm6::FormClose()
 {
     Timer1->stop();
-    BitBtn4->setText(QStringLiteral("Zufall"));
+    if (picker_.running()) BitBtn4->setText(pickerCaption_);
     picker_.stop();
 }
 

@@ -105,6 +105,7 @@ private:
     Session& session_;
     RandomGenerator& random_;
     RandomPicker picker_;
+    QString pickerCaption_;
 };
 
 } // namespace razoz

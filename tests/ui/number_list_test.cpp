@@ -128,7 +128,7 @@ TEST(NumberList, TheRandomPickerFreezesOnePickPerClickAndStopsWithSixNumbers)
     const std::vector<int> last = f.checked();
     QTest::mouseClick(f.form.BitBtn4, Qt::LeftButton);
     EXPECT_FALSE(f.form.Timer1->isActive());
-    EXPECT_EQ(f.form.BitBtn4->text(), "Zufall");
+    EXPECT_EQ(f.form.BitBtn4->text(), "&Zufall") << "the caption of the chosen language comes back";
     EXPECT_EQ(f.checked(), last);
     EXPECT_EQ(f.form.checkedNumbers().count(), 6u);
 
