@@ -52,6 +52,25 @@ struct FaultCase {
     bool mayKeepWholeLines = false;
 };
 
+// The first two days asked for (Saturday 02.04.2005, Thursday 07.04.2005) and their draws.
+std::vector<DrawRecord> goodDays()
+{
+    return {goodDraw(0, toDays({2005, 4, 2})), goodDraw(1, toDays({2005, 4, 7}))};
+}
+
+// Answers the first two requests with the good draws, then misbehaves.
+FaultServer::Behaviour goodThenFault(const std::vector<DrawRecord>& good,
+                                     std::function<void(FaultServer::Connection&)> fault)
+{
+    return [&good, fault = std::move(fault)](FaultServer::Connection& conn) {
+        if (conn.index < 2) {
+            conn.send(ok(answerLines({good[std::size_t(conn.index)]}, conn.index).toStdString()));
+            return;
+        }
+        fault(conn);
+    };
+}
+
 class NetworkFaults : public ::testing::TestWithParam<FaultCase> {};
 
 } // namespace
@@ -60,15 +79,8 @@ TEST_P(NetworkFaults, EndWithAMessageAndKeepTheGoodAnswers)
 {
     const FaultCase& c = GetParam();
     const double lastKept = toDays({2005, 3, 31});
-    // The first two days asked for (Saturday 02.04., Thursday 07.04.) are answered well.
-    const std::vector<DrawRecord> good{goodDraw(0, toDays({2005, 4, 2})), goodDraw(1, toDays({2005, 4, 7}))};
-    FaultServer server([&good, fault = c.fault](FaultServer::Connection& conn) {
-        if (conn.index < 2) {
-            conn.send(ok(answerLines({good[std::size_t(conn.index)]}, conn.index).toStdString()));
-            return;
-        }
-        fault(conn);
-    });
+    const std::vector<DrawRecord> good = goodDays();
+    FaultServer server(goodThenFault(good, c.fault));
     test::ProgramDir dir;
     dir.writeArchive({firstDraw(), test::draw(fromDays(lastKept), {1, 2, 3, 4, 5, 6}, 7, 8)});
     const auto before = DrawArchive(dir.archivePath()).readAll();
@@ -117,14 +129,8 @@ TEST_P(NetworkFaults, EndWithAMessageAndKeepTheGoodAnswers)
 TEST_P(NetworkFaults, TheDatenbankPageGetsItsButtonsBackAndShowsTheFailure)
 {
     const FaultCase& c = GetParam();
-    const std::vector<DrawRecord> good{goodDraw(0, toDays({2005, 4, 2})), goodDraw(1, toDays({2005, 4, 7}))};
-    FaultServer server([&good, fault = c.fault](FaultServer::Connection& conn) {
-        if (conn.index < 2) {
-            conn.send(ok(answerLines({good[std::size_t(conn.index)]}, conn.index).toStdString()));
-            return;
-        }
-        fault(conn);
-    });
+    const std::vector<DrawRecord> good = goodDays();
+    FaultServer server(goodThenFault(good, c.fault));
     test::ProgramDir dir;
     const std::vector<DrawRecord> before{firstDraw(), test::draw({2005, 3, 31}, {1, 2, 3, 4, 5, 6}, 7, 8)};
     dir.writeArchive(before);
