@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace razoz {
 
 namespace {
@@ -75,24 +77,16 @@ TipRows readTipFile(const QString& path)
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
         throw TipFileError(QStringLiteral("Die Tippdatei kann nicht geöffnet werden: %1").arg(path));
-    // Twelve lines are all that is read; stop early instead of loading an arbitrarily large file,
-    // and give up after a bound so that a device without line ends cannot keep the reader busy.
+    // Twelve lines are all that is read; stop once they are in instead of loading an arbitrarily
+    // large file, and give up after a bound so that a device without line ends cannot keep the
+    // reader busy. The lines themselves are cut by the same rule as text that is already in memory.
     QByteArray bytes;
-    qint64 consumed = 0;
-    for (int lines = 0; lines < kTipRows && consumed < kMaxBytesRead && !file.atEnd(); ++lines) {
-        QByteArray line = file.readLine(kMaxLineKept);
-        if (line.isEmpty()) break;
-        consumed += line.size();
-        if (!line.endsWith('\n')) {
-            // An over-long line: skip the rest of it.
-            char ch;
-            while (consumed < kMaxBytesRead && file.getChar(&ch)) {
-                ++consumed;
-                if (ch == '\n') break;
-            }
-            line += '\n';
-        }
-        bytes += line;
+    qsizetype lineEnds = 0;
+    while (bytes.size() < kMaxBytesRead && lineEnds < kTipRows) {
+        const QByteArray chunk = file.read(std::min<qint64>(64 * 1024, kMaxBytesRead - bytes.size()));
+        if (chunk.isEmpty()) break;
+        lineEnds += chunk.count('\n');
+        bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError)
         throw TipFileError(

@@ -181,8 +181,19 @@ TEST(TipFile, ShortJunkAndWindowsFilesLoadWhatTheGridWouldKeep)
     const TipRows twelve = readTipFile(dir.file("c.wtp"));
     EXPECT_EQ(twelve[11][0], "12");
 
+    // A line around the kept length is cut at the same place whether it comes from a file or
+    // from memory; the sixth field's last digit sits right at the cut.
+    for (int length = 4094; length <= 4098; ++length)
+        for (const QByteArray end : {QByteArray("\n"), QByteArray("\r\n")}) {
+            const QByteArray line = ",,,,," + QByteArray(length - 6, '0') + "7" + end + "1,2,3,4,5,6" + end;
+            dir.writeFile("d.wtp", line);
+            EXPECT_EQ(normalizeTipRows(readTipFile(dir.file("d.wtp")))[0], normalizeTipRows(parseTipFile(line))[0])
+                << "line of " << length;
+            EXPECT_EQ(readTipFile(dir.file("d.wtp"))[1][5], "6") << "line of " << length;
+        }
+
     // A device that never ends a line does not keep the reader busy.
-    EXPECT_EQ(readTipFile(QStringLiteral("/dev/zero"))[0], TipRowTexts{});
+    EXPECT_EQ(normalizeTipRows(readTipFile(QStringLiteral("/dev/zero")))[0], TipRowTexts{});
     EXPECT_THROW(readTipFile(dir.file("missing.wtp")), TipFileError);
     EXPECT_THROW(readTipFile(dir.path()), TipFileError);
 }
