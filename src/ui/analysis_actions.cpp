@@ -321,14 +321,7 @@ std::unique_ptr<AnalysisActions> connectAnalysisActions(TForm1& form)
         lotto->Label35->setText(text);
         lotto->Label13->setText(formatSum(d));
     };
-    w.onBusyChanged = [&form, lotto, db](bool running) {
-        for (QWidget* c : std::initializer_list<QWidget*>{lotto->BitBtn4, lotto->SpeedButton4, lotto->SpeedButton10,
-                                                          db->BitBtn1, db->BitBtn2, db->BitBtn8, db->BitBtn6,
-                                                          db->BitBtn10, db->BitBtn9, db->BitBtn19})
-            if (c) c->setEnabled(!running);
-        for (const char* name : {"Berechnen1", "Aktualisieren1"})
-            if (auto* a = form.findChild<QAction*>(QLatin1String(name))) a->setEnabled(!running);
-    };
+    w.onBusyChanged = [&form](bool running) { form.setLongActionRunning(running); };
     auto actions = std::make_unique<AnalysisActions>(form.session(), std::move(w));
     AnalysisActions* a = actions.get();
     QObject::connect(lotto->SpeedButton4, &QToolButton::clicked, &form, [a] { a->SpeedButton4Click(); });

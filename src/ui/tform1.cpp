@@ -37,6 +37,8 @@
 #include "ui/tip_row_actions.h"
 #include "ui/windows.h"
 
+#include <algorithm>
+
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QActionGroup>
@@ -164,12 +166,7 @@ void TForm1::createArchiveActions()
         std::make_unique<DatenbankActions>([this] { return session_->archivePath(); }, options, session.prompt(),
                                            runControl, [this](double date) { archiveChanged(date); });
     archiveActions_->onBusyChanged = [this](bool running) {
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{datenbank_->BitBtn1, datenbank_->BitBtn2, datenbank_->BitBtn8,
-                                             datenbank_->BitBtn6, datenbank_->BitBtn10, lottotipp_->SpeedButton10,
-                                             datenbank_->BitBtn9, datenbank_->BitBtn19, lottotipp_->SpeedButton4})
-            w->setEnabled(!running);
-        Aktualisieren1->setEnabled(!running);
+        setLongActionRunning(running);
         datenbank_->SpeedButton8->setVisible(running);
     };
     archiveActions_->onDrawFetched = [this](const CurrentDraw& d) {
@@ -732,6 +729,21 @@ void TForm1::EditLosnummer()
     Komplettcheck();
 }
 
+void TForm1::setLongActionRunning(bool running, std::initializer_list<const QObject*> stoppers)
+{
+    const auto starts = [stoppers](const QObject* o) {
+        return std::find(stoppers.begin(), stoppers.end(), o) == stoppers.end();
+    };
+    const std::initializer_list<QWidget*> buttons{
+        lottotipp_->BitBtn4, lottotipp_->SpeedButton4, lottotipp_->SpeedButton10, datenbank_->BitBtn1,
+        datenbank_->BitBtn2, datenbank_->BitBtn8,      datenbank_->BitBtn6,       datenbank_->BitBtn10,
+        datenbank_->BitBtn9, datenbank_->BitBtn19};
+    for (QWidget* w : buttons)
+        if (w && starts(w)) w->setEnabled(!running);
+    for (QAction* a : {Berechnen1, Aktualisieren1})
+        if (starts(a)) a->setEnabled(!running);
+}
+
 void TForm1::Komplettcheck()
 {
     tipGrid()->Komplettcheck();
@@ -749,6 +761,7 @@ void TForm1::Label28Click()
     const bool loaded = session_->settingsLoaded();
     button->setText(session_->text(16));
     session_->setSettingsLoaded(false);
+    setLongActionRunning(true, {button, Berechnen1});
     ThrottledRunControl run({[this](int panel, const QString& text) { setStatus(panel, text); },
                              [] { QCoreApplication::processEvents(); }});
     calculation_ = &run;
@@ -763,6 +776,7 @@ void TForm1::Label28Click()
                      {settings.checkBox20() ? &numberList : nullptr, &observer});
     run.flush();
     calculation_ = nullptr;
+    setLongActionRunning(false);
     button->setText(caption);
     session_->setSettingsLoaded(loaded);
     if (result.rowsWritten) {

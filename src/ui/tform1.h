@@ -15,6 +15,7 @@
 #include <QRect>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QAction;
@@ -74,6 +75,10 @@ public:
     // "Ab&geben", the per-date tip file and "Tipp &abgeben".
     OnlineActions& online() { return *online_; }
     QString statusText(int panel) const;
+    // One long action at a time (the calculation, an analysis or search, an archive change): while
+    // one runs, the buttons and menu entries that start the others are disabled; `stoppers` stop
+    // the running one and stay enabled.
+    void setLongActionRunning(bool running, std::initializer_list<const QObject*> stoppers = {});
     // Shows the built slip page; unset: Qt's print preview (tests set it).
     std::function<void(const SlipPage&)> slipPreview;
 

@@ -7,6 +7,7 @@
 #include "ui/control_factory.h"
 #include "ui/page_allgemein.h"
 #include "ui/page_berechnung.h"
+#include "ui/page_datenbank.h"
 #include "ui/page_lottotipp.h"
 #include "ui/page_mathematisch.h"
 #include "ui/page_schein_optimierung.h"
@@ -17,6 +18,7 @@
 #include "ui/tip_grid.h"
 #include "ui/widget_generation_settings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -26,9 +28,11 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -372,7 +376,7 @@ TEST(CalculationSettings, LooseningShowsInTheControlsWhileTheCalculationRunsAndI
     EXPECT_EQ(form.statusText(1), form.session().text(25)) << "the budget was used up";
 }
 
-TEST(CalculationSettings, SecondClickStopsTheRunningCalculationAtTheNextCandidate)
+TEST(CalculationSettings, SecondClickStopsTheRunningCalculationWhileOtherLongActionsWait)
 {
     test::ProgramDir dir;
     dir.copyInstallData();
@@ -383,9 +387,29 @@ TEST(CalculationSettings, SecondClickStopsTheRunningCalculationAtTheNextCandidat
     QPushButton* button = form.lottotipp()->BitBtn4;
     const QString caption = button->text();
     QString captionWhileRunning;
+    // What may start another long action while this one runs; the calculation's own starters
+    // are its stop.
+    const auto others = [&form] {
+        return std::vector<QObject*>{form.lottotipp()->SpeedButton4,
+                                     form.lottotipp()->SpeedButton10,
+                                     form.datenbank()->BitBtn1,
+                                     form.datenbank()->BitBtn9,
+                                     form.datenbank()->BitBtn19,
+                                     form.datenbank()->BitBtn10,
+                                     form.findChild<QAction*>("Aktualisieren1")};
+    };
+    const auto enabled = [](QObject* o) {
+        if (auto* a = qobject_cast<QAction*>(o)) return a->isEnabled();
+        return qobject_cast<QWidget*>(o)->isEnabled();
+    };
+    QStringList enabledWhileRunning;
+    bool stopperEnabled = false;
     // Delivered while the calculation lets events through.
     QTimer::singleShot(0, &form, [&] {
         captionWhileRunning = button->text();
+        for (QObject* o : others())
+            if (enabled(o)) enabledWhileRunning << o->objectName();
+        stopperEnabled = button->isEnabled() && form.findChild<QAction*>("Berechnen1")->isEnabled();
         QTest::mouseClick(button, Qt::LeftButton);
     });
     RandomGenerator::shared().setSeed(7);
@@ -393,6 +417,10 @@ TEST(CalculationSettings, SecondClickStopsTheRunningCalculationAtTheNextCandidat
     QTest::mouseClick(button, Qt::LeftButton);
 
     EXPECT_EQ(captionWhileRunning, form.session().text(16));
+    EXPECT_TRUE(enabledWhileRunning.isEmpty())
+        << "could start meanwhile: " << enabledWhileRunning.join(QStringLiteral(", ")).toStdString();
+    EXPECT_TRUE(stopperEnabled);
+    for (QObject* o : others()) EXPECT_TRUE(enabled(o)) << o->objectName().toStdString() << " stays disabled";
     EXPECT_EQ(button->text(), caption);
     EXPECT_EQ(form.statusText(1), form.session().text(26)) << "stopped, not out of runs";
     for (int r = 0; r < kTipRows; ++r)
