@@ -184,7 +184,7 @@ TEST(TipFile, ShortJunkAndWindowsFilesLoadWhatTheGridWouldKeep)
     // A line around the kept length is cut at the same place whether it comes from a file or
     // from memory; the sixth field's last digit sits right at the cut.
     for (int length = 4094; length <= 4098; ++length)
-        for (const QByteArray &end : {QByteArray("\n"), QByteArray("\r\n")}) {
+        for (const QByteArray& end : {QByteArray("\n"), QByteArray("\r\n")}) {
             const QByteArray line = ",,,,," + QByteArray(length - 6, '0') + "7" + end + "1,2,3,4,5,6" + end;
             dir.writeFile("d.wtp", line);
             EXPECT_EQ(normalizeTipRows(readTipFile(dir.file("d.wtp")))[0], normalizeTipRows(parseTipFile(line))[0])
