@@ -66,9 +66,11 @@ public:
         ::kill(pid_t(p.processId()), SIGTERM);
         const auto asked = std::chrono::steady_clock::now();
         std::optional<std::chrono::microseconds> took;
+        endedBySigterm_ = false;
         if (closing.count() < 0) {
             if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
                 took = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - asked);
+            endedBySigterm_ = p.exitStatus() == QProcess::CrashExit && p.exitCode() == SIGTERM;
         } else {
             std::this_thread::sleep_for(closing);
             if (p.state() == QProcess::Running) p.kill();
@@ -79,8 +81,11 @@ public:
         }
         return took;
     }
+    // The last request came before the program handled SIGTERM, so the signal itself ended it.
+    bool endedBySigterm() const { return endedBySigterm_; }
 
 private:
+    bool endedBySigterm_ = false;
     test::ProgramDir dir_;
     QTemporaryDir config_;
     QProcessEnvironment env_;
@@ -105,6 +110,7 @@ TEST(SettingsKill, TheSettingsFileStaysReadableWhenTheProgramIsKilledWhileClosin
         up = std::chrono::milliseconds(ms);
         closing = program.run(up, std::chrono::microseconds(-1));
         if (closing && program.settingsBytes() != before) break;
+        ASSERT_TRUE(closing || program.endedBySigterm()) << "the program crashed or hung after SIGTERM";
     }
     ASSERT_TRUE(closing) << "the program did not end after SIGTERM";
     const QByteArray written = program.settingsBytes();
