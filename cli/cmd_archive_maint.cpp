@@ -29,10 +29,21 @@ int importCommand(CliContext& ctx)
     DrawArchive archive(archiveOf(ctx));
     const ImportReport report = importResultsCsv(archive, file);
     if (ctx.json()) {
-        ctx.printJson(QJsonObject{{"records", report.records}, {"added", report.added}, {"replaced", report.replaced}});
+        QJsonArray differing;
+        for (double d : report.differing) differing.append(formatDate(d));
+        ctx.printJson(QJsonObject{{"records", report.records},
+                                  {"added", report.added},
+                                  {"replaced", report.replaced},
+                                  {"differing", differing}});
     } else {
         ctx.out() << report.added << " added, " << report.replaced << " replaced, " << report.records
                   << " draws in the archive\n";
+        if (!report.differing.empty()) {
+            QStringList dates;
+            for (double d : report.differing) dates << formatDate(d);
+            ctx.out() << report.differing.size() << " differed from the archive: " << dates.join(QStringLiteral(", "))
+                      << '\n';
+        }
     }
     return 0;
 }

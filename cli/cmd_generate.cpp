@@ -80,6 +80,7 @@ int generateCommand(CliContext& ctx)
     if (rows)
         values.setValue(QStringLiteral("UpDown8"), int(integerOption(QStringLiteral("--rows"), *rows, 1, kTipRows)));
     if (start) values.setValue(QStringLiteral("DateTimePicker2"), parseDateOption(QStringLiteral("--start"), *start));
+    // Without --end, today: the calculation selects the latest draw for it, as the window does at start-up.
     values.setValue(QStringLiteral("DateTimePicker1"), end ? parseDateOption(QStringLiteral("--end"), *end) : today());
     if (noSaturday) values.setValue(QStringLiteral("Chekcbox16"), false);
     if (noThursday) values.setValue(QStringLiteral("Chekcbox17"), false);
@@ -111,7 +112,8 @@ int generateCommand(CliContext& ctx)
         ctx.printJson(QJsonObject{{"rows", rowsJson},
                                   {"status", result.status},
                                   {"runs", result.runCounter},
-                                  {"budget", result.iterationLimit}});
+                                  {"budget", result.iterationLimit},
+                                  {"end", formatDate(settings.dateTimePicker1())}});
         return 0;
     }
     for (int r = 0; r < kTipRows; ++r)

@@ -92,6 +92,10 @@ public:
     {
         return b_.dateTimePicker2();
     }
+    void setDateTimePicker1(double date) override
+    {
+        end = date;
+    }
     void setCheckBox8(bool checked) override
     {
         b_.setCheckBox8(checked);
@@ -138,7 +142,7 @@ QString tableLine(const QString& label, std::uint32_t weekend, std::uint32_t oth
 
 int replayStep(bool saturday, bool thursday)
 {
-    return saturday && thursday ? 3 : 6;
+    return saturday && thursday ? 1 : 6;
 }
 
 ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const QString& archivePath,

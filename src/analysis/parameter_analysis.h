@@ -67,8 +67,9 @@ ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const
 // The lines of "Test.txt".
 QStringList parameterReportLines(const ParameterAnalysisTable& table, const InterfaceTexts& texts);
 
-// The days the replay moves on between two calculations: 3 when both draw-day boxes are checked,
-// else 6.
+// The days the replay moves on between two calculations: 6 with one draw-day box checked; with
+// both 1, so that the selection lands on the first draw dated after the current one and every
+// draw of the game's week (Monday, Thursday, Saturday) is evaluated in turn.
 int replayStep(bool saturday, bool thursday);
 
 } // namespace razoz

@@ -13,20 +13,6 @@
 
 namespace razoz {
 
-double nextUpdateDay(double date)
-{
-    switch (weekdayOf(date)) {
-    case Thursday: return date + 2;
-    case Saturday: return date + 5;
-    case Sunday: return date + 4;
-    case Monday: return date + 3;
-    case Tuesday: return date + 2;
-    case Wednesday: return date + 1;
-    case Friday: return date + 1;
-    default: return date + 1; // no valid date: still advance
-    }
-}
-
 struct ResultsClient::Impl {
     QNetworkAccessManager nam;
     QUrl base;

@@ -30,10 +30,6 @@ struct UpdateOptions {
     qint64 maxBodyBytes = 1024 * 1024;
 };
 
-// The first Thursday or Saturday after `date` (a Thursday moves 2 days, a Saturday 5, a Sunday 4;
-// any other weekday moves on to whichever of the two comes first), so every pass advances.
-double nextUpdateDay(double date);
-
 // The HTTP client of the update: one connection reused across requests, cookies kept, no redirects
 // followed. get() waits in a local event loop that lets no user input through.
 class ResultsClient {

@@ -18,13 +18,17 @@ QString formatDate(double days)
     return fromDays(days).toString(QStringLiteral("dd.MM.yyyy"));
 }
 
-double nextDrawDay(double days)
+double nextUpdateDay(double date)
 {
-    switch (weekdayOf(days)) {
-    case Thursday: return days + 2;
-    case Saturday: return days + 5;
-    case Sunday: return days + 4;
-    default: return days;
+    switch (weekdayOf(date)) {
+    case Thursday: return date + 2;
+    case Saturday: return date + 2 >= kFirstMondayDraw ? date + 2 : date + 5;
+    case Sunday: return date + 1 >= kFirstMondayDraw ? date + 1 : date + 4;
+    case Monday: return date + 3;
+    case Tuesday: return date + 2;
+    case Wednesday: return date + 1;
+    case Friday: return date + 1;
+    default: return date + 1; // no valid date: still advance
     }
 }
 

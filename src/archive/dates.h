@@ -14,7 +14,14 @@ int weekdayOf(double days);
 // Strictly "dd.mm.yyyy"; independent of the user's locale. Returns an invalid date on bad text.
 QDate parseDate(const QString& text);
 QString formatDate(double days); // "dd.mm.yyyy"
-// The next draw day: Thursday +2, Saturday +5, Sunday +4; any other weekday stays.
-double nextDrawDay(double days);
+// Monday 11.07.2022, the first Monday draw: from this day on the game draws on Mondays,
+// Thursdays and Saturdays.
+inline constexpr double kFirstMondayDraw = 44753.0;
+
+// The draw day after `date` by the game's week: Thursday → Saturday; Saturday and Sunday → the
+// Monday once Mondays are drawn, else the Thursday; Monday to Wednesday → the Thursday; Friday →
+// the Saturday. Always at least one day on, also for a count that is no valid date. The update,
+// the rebuild and every "next draw" the program proposes step by this one rule.
+double nextUpdateDay(double date);
 
 } // namespace razoz

@@ -24,7 +24,11 @@ private:
 };
 
 // The draws of a results file, in file order. Dates dd.mm.yyyy, d/m/yyyy or yyyy-mm-dd; fields
-// separated by ';' or ','; a header line and blank lines are skipped; an empty Reintegro reads 0.
+// separated by ';', tab or ',' (double quotes around a field allowed); blank lines are skipped; an
+// empty Reintegro reads 0, the archive's "none". A first line that names the columns (date, fecha
+// or datum; n1..n6 or z1..z6, or one column "numbers" with all six; complementario, c, zz or
+// bonus; reintegro, r or refund — any order and letter case) maps them, and columns it names
+// otherwise are ignored; without such a line the order is date;n1..n6;C;R.
 // Every draw must be one the archive may hold (draw_rules.h), and no date may appear twice.
 // Throws CsvLineError for the first bad line; `source` names the file in the message.
 std::vector<DrawRecord> parseResultsCsv(const QByteArray& bytes, const QString& source);
@@ -32,9 +36,10 @@ std::vector<DrawRecord> parseResultsCsv(const QByteArray& bytes, const QString& 
 std::vector<DrawRecord> readResultsCsv(const QString& path);
 
 struct ImportReport {
-    qint64 records = 0;  // in the archive afterwards
-    qint64 added = 0;    // draws of dates the archive lacked
-    qint64 replaced = 0; // draws of dates the archive had; their records were replaced
+    qint64 records = 0;            // in the archive afterwards
+    qint64 added = 0;              // draws of dates the archive lacked
+    qint64 replaced = 0;           // draws of dates the archive had; their records were replaced
+    std::vector<double> differing; // of those, the dates whose draw was another than the archive's
 };
 
 // Merges draws into the archive in date order: a draw of a date the archive holds replaces every

@@ -3,10 +3,22 @@
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 
+#include <algorithm>
 #include <bit>
+#include <functional>
+#include <limits>
 #include <system_error>
 
 namespace razoz {
+
+namespace {
+// Both boxes admit every day; one box its own weekdays (the Saturday box Sundays too).
+bool dayCounts(int weekday, DrawDays days)
+{
+    return (days.saturday && days.thursday) || (days.saturday && (weekday == Saturday || weekday == Sunday)) ||
+           (days.thursday && weekday == Thursday);
+}
+} // namespace
 
 std::uint64_t numberMask(const int* values, int count)
 {
@@ -61,17 +73,35 @@ const DrawHistory::Selection& DrawHistory::select(double start, double end, Draw
     s.generation = generation_;
     s.numbers.clear();
     s.complementary.clear();
-    const bool everyDay = days.saturday && days.thursday;
     for (std::size_t i = 0; i < dates_.size(); ++i) {
         if (!(start < dates_[i] && dates_[i] <= end)) continue;
-        const int wd = weekdays_[i];
-        const bool passes =
-            everyDay || (days.saturday && (wd == Saturday || wd == Sunday)) || (days.thursday && wd == Thursday);
-        if (!passes) continue;
+        if (!dayCounts(weekdays_[i], days)) continue;
         s.numbers.push_back(numbers_[i]);
         s.complementary.push_back(complementary_[i]);
     }
     return s;
+}
+
+double DrawHistory::lastDrawsStart(double end, int draws, DrawDays days)
+{
+    validate();
+    for (const WindowStart& w : starts_)
+        if (w.generation == generation_ && w.end == end && w.draws == draws && w.days.saturday == days.saturday &&
+            w.days.thursday == days.thursday)
+            return w.start;
+    scratch_.clear();
+    for (std::size_t i = 0; i < dates_.size(); ++i)
+        if (dates_[i] <= end && dayCounts(weekdays_[i], days)) scratch_.push_back(dates_[i]);
+    double start = -std::numeric_limits<double>::infinity();
+    const std::size_t n = std::size_t(std::max(draws, 0));
+    if (scratch_.size() > n) {
+        std::nth_element(scratch_.begin(), scratch_.begin() + std::ptrdiff_t(n), scratch_.end(), std::greater<>());
+        start = scratch_[n];
+    }
+    WindowStart& w = starts_[nextStart_];
+    nextStart_ = (nextStart_ + 1) % starts_.size();
+    w = {end, draws, days, generation_, start};
+    return start;
 }
 
 bool DrawHistory::hasNoHitRecord(std::uint64_t candidate, double start, double end, int hits, DrawDays days,

@@ -27,6 +27,12 @@ public:
     // read.
     bool hasNoHitRecord(std::uint64_t candidate, double start, double end, int hits, DrawDays days, bool complementary);
 
+    // Where the window of the last `draws` draws up to `end` begins: the date of the (draws + 1)-th
+    // latest record dated on or before `end` that passes the draw-day boxes, so that the window
+    // (that date, end] holds those draws (records of that very date stay outside); minus infinity
+    // when there are `draws` or fewer. Throws ArchiveError when the archive cannot be read.
+    double lastDrawsStart(double end, int draws, DrawDays days);
+
     // How many times the records were read from the file (tests, benchmarks).
     int loads() const { return loads_; }
     // How many times hasNoHitRecord was asked.
@@ -58,6 +64,18 @@ private:
     // The windows of the three tests, each kept while its bounds stay.
     std::array<Selection, 4> selections_;
     std::size_t nextSlot_ = 0;
+
+    // The starts of the draw-counted windows, each kept while the archive and its bounds stay.
+    struct WindowStart {
+        double end = 0;
+        int draws = -1;
+        DrawDays days;
+        std::uint64_t generation = 0;
+        double start = 0;
+    };
+    std::array<WindowStart, 4> starts_;
+    std::size_t nextStart_ = 0;
+    std::vector<double> scratch_;
 };
 
 } // namespace razoz

@@ -77,6 +77,10 @@ public:
     virtual int upDown20() const = 0;    // hits of the second window (2..6)
     virtual int upDown21() const = 0;    // draws of the second window (4..500)
 
+    // The calculation moves the end date onto the draw it selects for it (the first on or after
+    // it, else the latest), as selecting that draw moves the date picker; it stays there.
+    virtual void setDateTimePicker1(double date) = 0;
+
     // The four settings the calculation loosens while it runs and restores at its end; each shows
     // at once where the user sees it.
     virtual void setCheckBox8(bool checked) = 0;

@@ -19,6 +19,7 @@ std::optional<ReferenceDraws> captureReferenceDraws(const QString& archivePath, 
     if (nav.selectByDate(archive, endDate) == DrawNavigator::Selection::MissingArchive) return std::nullopt;
     ReferenceDraws ref;
     ref.last = valuesOf(nav.current());
+    ref.lastDate = nav.current().date;
     nav.showPrevious(archive, days);
     ref.secondLast = valuesOf(nav.current());
     nav.showPrevious(archive, days);

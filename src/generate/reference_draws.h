@@ -15,6 +15,7 @@ using DrawValues = std::array<int, 8>;
 
 struct ReferenceDraws {
     DrawValues last{}, secondLast{}, thirdLast{};
+    double lastDate = 0; // the date of `last`; 0 when the archive holds no draw
     friend bool operator==(const ReferenceDraws&, const ReferenceDraws&) = default;
 };
 

@@ -63,10 +63,11 @@ bool Secheroderfuenfer(const RowValues& candidate, const GenerationSettings& s, 
 bool dreierodervierer(const RowValues& candidate, int hits, int draws, const GenerationSettings& s,
                       DrawHistory& history)
 {
-    // d draws at two a week: d / 2 weeks, in real days (101 draws are 353.5 days).
+    // The last d archived draws up to the end date, counted, whatever the game's week was then.
     const double end = s.dateTimePicker1();
-    return history.hasNoHitRecord(numberMask(candidate.data(), 6), end - draws / 2.0 * 7.0, end, hits,
-                                  {s.checkBox16(), s.checkBox17()}, s.checkBox35());
+    const DrawDays days{s.checkBox16(), s.checkBox17()};
+    return history.hasNoHitRecord(numberMask(candidate.data(), 6), history.lastDrawsStart(end, draws, days), end, hits,
+                                  days, s.checkBox35());
 }
 
 namespace {

@@ -28,7 +28,8 @@ void sortRow(RowValues& values);
 
 // Secheroderfuenfer: no draw since the start date gave the candidate the hits of upDown6.
 bool Secheroderfuenfer(const RowValues& candidate, const GenerationSettings& s, DrawHistory& history);
-// dreierodervierer: no draw within d/2 weeks back from the end date gave `hits` or more hits.
+// dreierodervierer: none of the last `draws` archived draws up to the end date (under the draw-day
+// boxes) gave `hits` or more hits.
 bool dreierodervierer(const RowValues& candidate, int hits, int draws, const GenerationSettings& s,
                       DrawHistory& history);
 

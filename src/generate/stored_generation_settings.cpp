@@ -69,6 +69,11 @@ void StoredGenerationSettings::setSpin(int n, int position)
     values_.setValue(name, spin_[std::size_t(n)]);
 }
 
+void StoredGenerationSettings::setDateTimePicker1(double date)
+{
+    setValue(kEndDate, date);
+}
+
 void StoredGenerationSettings::setCheckBox8(bool checked)
 {
     setValue(QStringLiteral("Chekcbox8"), checked);

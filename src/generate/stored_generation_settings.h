@@ -77,6 +77,7 @@ public:
     double dateTimePicker1() const override { return end_; }
     double dateTimePicker2() const override { return start_; }
 
+    void setDateTimePicker1(double date) override;
     void setCheckBox8(bool checked) override;
     void setUpDown4(int position) override;
     void setUpDown5(int position) override;

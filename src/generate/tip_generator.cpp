@@ -102,6 +102,9 @@ GenerationResult generateTips(GenerationSettings& settings, const QString& archi
                 GenerationEnd::ArchiveMissing,
                 QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(QDir::toNativeSeparators(archivePath)));
         res.reference = *ref;
+        // Statistics and history windows end at the selected draw, not at the day typed in.
+        if (ref->lastDate > 0 && ref->lastDate != settings.dateTimePicker1())
+            settings.setDateTimePicker1(ref->lastDate);
 
         const PoolBuild built =
             buildNumberPool(settings, archivePath, res.reference, texts, run, hooks.numberList, hooks.observer);

@@ -10,6 +10,8 @@ namespace razoz {
 double tipTextDrawDate(double shownDraw, DrawDays days)
 {
     if (!(days.saturday && days.thursday)) return shownDraw + 7;
+    const double next = nextUpdateDay(shownDraw);
+    if (next >= kFirstMondayDraw) return next;
     return shownDraw + (weekdayOf(shownDraw) == Thursday ? 2 : 5);
 }
 

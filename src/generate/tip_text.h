@@ -21,7 +21,8 @@ struct TipTextError : std::runtime_error {
 };
 
 // The draw the rows are meant for: a week after the shown draw, or with both draw days on the
-// next draw day (Thursday + 2, any other day + 5).
+// next draw day — by the game's week once that lands on 11.07.2022 or later (a Saturday is
+// followed by the Monday), before that Thursday + 2, any other day + 5.
 double tipTextDrawDate(double shownDraw, DrawDays days);
 
 // The lines of the file: the title with the product name and the draw ("DDDD dd.mm.yy", the

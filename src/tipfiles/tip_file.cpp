@@ -1,5 +1,7 @@
 #include "tipfiles/tip_file.h"
 
+#include "archive/dates.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -118,10 +120,12 @@ void writeTipFile(const QString& path, const TipRows& rows)
 
 QDate proposedTipDate(const QDate& currentDraw, const QDate& today)
 {
+    const double shown = toDays(currentDraw);
     switch (currentDraw.dayOfWeek()) {
-    case Qt::Thursday: return currentDraw.addDays(2);
-    case Qt::Saturday: return currentDraw.addDays(5);
-    case Qt::Sunday: return currentDraw.addDays(4);
+    case Qt::Thursday:
+    case Qt::Saturday:
+    case Qt::Sunday: return fromDays(nextUpdateDay(shown));
+    case Qt::Monday: return shown >= kFirstMondayDraw ? fromDays(nextUpdateDay(shown)) : today;
     default: return today;
     }
 }

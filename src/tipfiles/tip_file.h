@@ -58,8 +58,9 @@ void writeTipFile(const QString& path, const TipRows& rows);
 inline const QString kTipFileFilter = QStringLiteral("Tippdatei|*.wtp");
 inline const QString kTipFileExtension = QStringLiteral("wtp");
 
-// The draw a saved tip is meant for: the day after the shown draw's date that is the next draw
-// day (Sunday +4, Thursday +2, Saturday +5); a shown draw on any other weekday proposes today.
+// The draw a saved tip is meant for: after a Thursday, Saturday or Sunday (and, once Mondays are
+// drawn, a Monday) the next draw day of the game's week (Thursday → Saturday, Saturday → Monday
+// from 11.07.2022 on, else Thursday); a shown draw on any other weekday proposes today.
 QDate proposedTipDate(const QDate& currentDraw, const QDate& today);
 // "yyyymmdd.wtp" of that date: after Saturday 02.04.2005 "20050407.wtp".
 QString proposedTipFileName(const QDate& currentDraw, const QDate& today);

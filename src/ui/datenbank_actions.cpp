@@ -1,9 +1,13 @@
 #include "ui/datenbank_actions.h"
 
+#include "archive/dates.h"
 #include "archive/draw_csv.h"
 #include "archive/manual_entry.h"
 
 #include <QFileInfo>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace razoz {
 
@@ -118,10 +122,21 @@ void DatenbankActions::importCsv()
         try {
             DrawArchive archive(archivePath);
             const ImportReport report = importResultsCsv(archive, file);
-            prompt_.information(QStringLiteral("%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv.")
-                                    .arg(report.added)
-                                    .arg(report.replaced)
-                                    .arg(report.records));
+            QString text = QStringLiteral("%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv.")
+                               .arg(report.added)
+                               .arg(report.replaced)
+                               .arg(report.records);
+            if (!report.differing.empty()) {
+                // The user should see which archived draws the list corrected.
+                QStringList dates;
+                for (std::size_t i = 0; i < std::min<std::size_t>(report.differing.size(), 5); ++i)
+                    dates << formatDate(report.differing[i]);
+                if (report.differing.size() > 5) dates << QStringLiteral("…");
+                text += QStringLiteral("\n%1 Ziehungen wichen vom Archiv ab: %2")
+                            .arg(report.differing.size())
+                            .arg(dates.join(QStringLiteral(", ")));
+            }
+            prompt_.information(text);
             done = true;
         } catch (const ArchiveError& e) {
             prompt_.error(e.message());

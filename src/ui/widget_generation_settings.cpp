@@ -114,6 +114,14 @@ double WidgetGenerationSettings::dateTimePicker2() const
     return startPicker_ ? toDays(startPicker_->date()) : stored_.dateTimePicker2();
 }
 
+void WidgetGenerationSettings::setDateTimePicker1(double date)
+{
+    if (endPicker_)
+        endPicker_->setDate(fromDays(date));
+    else
+        stored_.setDateTimePicker1(date);
+}
+
 void WidgetGenerationSettings::setCheckBox8(bool checked)
 {
     if (QCheckBox* box = checkBoxes_[8])

@@ -81,6 +81,7 @@ public:
 
     double dateTimePicker1() const override;
     double dateTimePicker2() const override;
+    void setDateTimePicker1(double date) override;
 
     void setCheckBox8(bool checked) override;
     void setUpDown4(int position) override;

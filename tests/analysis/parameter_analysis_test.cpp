@@ -79,16 +79,36 @@ TEST_F(ParameterReplay, OnlySaturdaysStepsSixDaysFromSaturdayToSaturdayAndChecks
     EXPECT_EQ(r.drawIndex, 59);
 }
 
-TEST_F(ParameterReplay, BothDrawDaysStepThreeDaysSoEveryThursdayIsFollowedByTheNextThursday)
+TEST_F(ParameterReplay, BothDrawDaysEvaluateEveryLaterDrawInTurn)
 {
     replay.lockOnly(textsOf(records[0]));
     const ParameterAnalysisResult r = replay.run(dir.archivePath(), dateAt(50));
     ASSERT_EQ(r.end, AnalysisEnd::Finished);
-    // Thursday + 3 is a Sunday: the next draw on or after it is the next Thursday.
-    EXPECT_EQ(checkedDates(r), (std::vector<double>{at(52), at(54), at(56), at(58), at(59), at(59)}));
-    EXPECT_EQ(replayStep(true, true), 3);
+    EXPECT_EQ(checkedDates(r),
+              (std::vector<double>{at(51), at(52), at(53), at(54), at(55), at(56), at(57), at(58), at(59), at(59)}));
     EXPECT_EQ(replayStep(true, false), 6);
     EXPECT_EQ(replayStep(false, true), 6);
+}
+
+// Since 11.07.2022 a Saturday is followed by a Monday draw: it is evaluated too, in the columns of
+// the other days.
+TEST(ParameterAnalysis, MondayDrawsAreEvaluatedInTheOtherDaysColumns)
+{
+    test::ProgramDir dir;
+    std::vector<DrawRecord> records;
+    for (const QDate& d :
+         {QDate(2026, 9, 5), QDate(2026, 9, 7), QDate(2026, 9, 10), QDate(2026, 9, 12), QDate(2026, 9, 14)})
+        records.push_back(draw(d, {1, 2, 3, 4, 5, 6}, 7));
+    dir.writeArchive(records);
+    Replay replay;
+    replay.lockOnly({"1", "2", "3", "4", "5", "6"});
+    const ParameterAnalysisResult r = replay.run(dir.archivePath(), QDate(2026, 9, 5));
+    ASSERT_EQ(r.end, AnalysisEnd::Finished) << r.message.toStdString();
+    EXPECT_EQ(checkedDates(r), (std::vector<double>{records[1].date, records[2].date, records[3].date, records[4].date,
+                                                    records[4].date}));
+    using T = ParameterAnalysisTable;
+    EXPECT_EQ(r.table.counts[6][T::WeekendPlain], 1u);
+    EXPECT_EQ(r.table.counts[6][T::OtherPlain], 4u);
 }
 
 TEST_F(ParameterReplay, CheckBox31RecomputesOnlyAfterACheckWithThreeHits)

@@ -1,5 +1,6 @@
 // The archive update against real HTTP servers on 127.0.0.1: answers, failures, stop, rebuild, proxy.
 #include "archive/archive_update.h"
+#include "archive/dates.h"
 #include "archive/results_answer.h"
 #include "http_server.h"
 #include "test_support.h"
@@ -126,19 +127,41 @@ INSTANTIATE_TEST_SUITE_P(Table, AnswerLines,
                                            LineCase{"a,1,1,3,4,5,6,7,1;", false, {}, 0, 0},
                                            LineCase{"a,-1,2,3,4,5,6,7,1;", false, {}, 0, 0}));
 
-TEST(UpdateDays, EveryPassAdvancesToTheNextThursdayOrSaturday)
+// The game's week as the update steps through it: Mondays count from 11.07.2022 on.
+TEST(UpdateDays, EveryWeekdayStepsToTheNextDrawDayOfItsEra)
 {
-    const QDate monday(2026, 9, 7);
-    for (int i = 0; i < 7; ++i) {
-        const QDate d = monday.addDays(i);
-        const QDate next = fromDays(nextUpdateDay(toDays(d)));
-        EXPECT_GT(next, d);
-        EXPECT_TRUE(next.dayOfWeek() == Qt::Thursday || next.dayOfWeek() == Qt::Saturday);
-        EXPECT_LE(d.daysTo(next), 5);
-        if (d.dayOfWeek() == Qt::Sunday) {
-            EXPECT_EQ(d.daysTo(next), 4);
-        }
-    }
+    struct Step {
+        QDate from, to;
+    };
+    const Step steps[] = {
+        // Two draws a week (the week of 04.07.2022).
+        {{2022, 7, 4}, {2022, 7, 7}},
+        {{2022, 7, 5}, {2022, 7, 7}},
+        {{2022, 7, 6}, {2022, 7, 7}},
+        {{2022, 7, 7}, {2022, 7, 9}},
+        {{2022, 7, 8}, {2022, 7, 9}},
+        // Saturday 09.07. and Sunday 10.07.2022: the Monday after is the first Monday draw.
+        {{2022, 7, 9}, {2022, 7, 11}},
+        {{2022, 7, 10}, {2022, 7, 11}},
+        // A week before that, the Thursday still follows.
+        {{2022, 7, 2}, {2022, 7, 7}},
+        {{2022, 7, 3}, {2022, 7, 7}},
+        // Three draws a week.
+        {{2026, 9, 7}, {2026, 9, 10}},
+        {{2026, 9, 8}, {2026, 9, 10}},
+        {{2026, 9, 9}, {2026, 9, 10}},
+        {{2026, 9, 10}, {2026, 9, 12}},
+        {{2026, 9, 11}, {2026, 9, 12}},
+        {{2026, 9, 12}, {2026, 9, 14}},
+        {{2026, 9, 13}, {2026, 9, 14}},
+        // Thursdays only.
+        {{1985, 10, 17}, {1985, 10, 19}},
+        {{1985, 10, 19}, {1985, 10, 24}},
+        {{1985, 10, 20}, {1985, 10, 24}},
+    };
+    for (const Step& s : steps)
+        EXPECT_EQ(fromDays(nextUpdateDay(toDays(s.from))), s.to) << s.from.toString("ddd dd.MM.yyyy").toStdString();
+    EXPECT_GT(nextUpdateDay(-1e9), -1e9); // no date at all still moves on
 }
 
 TEST(Update, OneRequestFor2April2005WithTheFixedQueryHeadersAndTexts)

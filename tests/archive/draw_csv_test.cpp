@@ -82,16 +82,24 @@ TEST_P(CsvFormats, ReadTheSameDraw)
     EXPECT_EQ(draws[0], draw({2005, 4, 2}, {4, 9, 17, 22, 38, 41}, 12, 7));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, CsvFormats,
-                         ::testing::Values(CsvFormatCase{"dotted", "02.04.2005;4;9;17;22;38;41;12;7\r\n"},
-                                           CsvFormatCase{"short_dotted", "2.4.2005;4;9;17;22;38;41;12;7"},
-                                           CsvFormatCase{"slashes_commas", "2/4/2005,4,9,17,22,38,41,12,7\n"},
-                                           CsvFormatCase{"iso", "2005-04-02;4;9;17;22;38;41;12;7;"},
-                                           CsvFormatCase{"header_blank_lines_blanks",
-                                                         "\xEF\xBB\xBF"
-                                                         "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\r\n\r\n  "
-                                                         "02.04.2005 ; 4;9;17;22;38;41;12; 7 \r\n\n"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, CsvFormats,
+    ::testing::Values(CsvFormatCase{"dotted", "02.04.2005;4;9;17;22;38;41;12;7\r\n"},
+                      CsvFormatCase{"short_dotted", "2.4.2005;4;9;17;22;38;41;12;7"},
+                      CsvFormatCase{"slashes_commas", "2/4/2005,4,9,17,22,38,41,12,7\n"},
+                      CsvFormatCase{"iso", "2005-04-02;4;9;17;22;38;41;12;7;"},
+                      CsvFormatCase{"header_any_order_extra_column",
+                                    "Fecha,Reintegro,Joker,N6,N5,N4,N3,N2,N1,Complementario\n"
+                                    "02/04/2005,7,1234567,41,38,22,17,9,4,12\n"},
+                      CsvFormatCase{"header_tabs_zero_padded", "date\tn1\tn2\tn3\tn4\tn5\tn6\tbonus\trefund\n"
+                                                               "2005-04-02\t04\t09\t17\t22\t38\t41\t12\t07\n"},
+                      CsvFormatCase{"header_one_numbers_column_quoted",
+                                    "\xEF\xBB\xBF"
+                                    "DATE,NUMBERS,ZZ,R\r\n2005-04-02,\"4,9,17,22,38,41\",12,7\r\n"},
+                      CsvFormatCase{"header_blank_lines_blanks", "\xEF\xBB\xBF"
+                                                                 "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\r\n\r\n  "
+                                                                 "02.04.2005 ; 4;9;17;22;38;41;12; 7 \r\n\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CsvRead, EmptyReintegroReadsZeroAndFileOrderIsKept)
 {
@@ -163,12 +171,14 @@ TEST(CsvMerge, AddsInDateOrderReplacesSameDateAndKeepsEveryOtherRecord)
     const DrawRecord late = draw({1985, 11, 14}, {19, 22, 34, 36, 37, 43}, 38);
     dir.writeArchive({firstDraw(), kept, old, twin, late});
     DrawArchive archive(dir.archivePath());
-    const auto report = mergeDraws(archive, {draw({1985, 11, 21}, {6, 15, 35, 44, 46, 48}, 38),
+    const auto report = mergeDraws(archive, {draw({1985, 11, 21}, {6, 15, 35, 44, 46, 48}, 38), kept,
                                              draw({1985, 10, 31}, {10, 14, 29, 33, 46, 48}, 30, 1),
                                              draw({1985, 11, 7}, {2, 9, 14, 19, 34, 43}, 49)});
     EXPECT_EQ(report.added, 2);
-    EXPECT_EQ(report.replaced, 1);
+    EXPECT_EQ(report.replaced, 2);
     EXPECT_EQ(report.records, 6);
+    // The same draw again is no correction; another draw of a known date is.
+    EXPECT_EQ(report.differing, (std::vector<double>{toDays(QDate(1985, 10, 31))}));
     DrawRecord replaced = draw({1985, 10, 31}, {10, 14, 29, 33, 46, 48}, 30, 1);
     replaced.spiel77 = old.spiel77; // the results file has no digits: the old ones stay
     replaced.super6 = old.super6;

@@ -122,11 +122,12 @@ TEST(CliArchiveMaint, ImportExportEnterDeleteCheck)
     dir.writeFile("in.csv", kCsv);
     auto r = runCli({"--program-folder", dir.path(), "archive", "import", dir.file("in.csv"), "--json"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(json(r), (QJsonObject{{"records", 2}, {"added", 2}, {"replaced", 0}}));
+    EXPECT_EQ(json(r), (QJsonObject{{"records", 2}, {"added", 2}, {"replaced", 0}, {"differing", QJsonArray{}}}));
 
     dir.writeFile("more.csv", "2005-04-02,1,2,3,4,5,6,7,\n31/3/2005,11,12,13,14,15,16,17,1\n");
     r = runCli({"--program-folder", dir.path(), "archive", "import", dir.file("more.csv"), "--json"});
-    EXPECT_EQ(json(r), (QJsonObject{{"records", 3}, {"added", 1}, {"replaced", 1}}));
+    EXPECT_EQ(json(r),
+              (QJsonObject{{"records", 3}, {"added", 1}, {"replaced", 1}, {"differing", QJsonArray{"02.04.2005"}}}));
 
     const QByteArray before = dir.readFile("dovovuduv.dat");
     dir.writeFile("bad.csv", "07.04.2005;1;2;3;4;5;6;7;8\n09.04.2005;1;2;3;4;5;66;7;8\n");
@@ -169,4 +170,36 @@ TEST(CliArchiveMaint, ImportExportEnterDeleteCheck)
     EXPECT_EQ(json(r)["records"].toInt(), 3);
     EXPECT_FALSE(QFile::exists(dir.file("Zahlen.da~")));
     EXPECT_FALSE(QFile::exists(dir.file("dovovuduv.dat~")));
+}
+
+// The shipped archive cut at 30.06.2026 and updated from razoz-server serving the shipped list: the
+// update asks for Mondays too, so every later draw comes back and only the day the lists lack stays.
+TEST(CliArchiveMaint, AnUpdateFetchesEveryLaterDrawMondaysIncluded)
+{
+    test::ProgramDir dir;
+    std::vector<DrawRecord> shipped = DrawArchive(QStringLiteral(RAZOZ_SHIPPED_DIR "/dovovuduv.dat")).readAll();
+    const double cut = toDays(QDate(2026, 6, 30));
+    std::vector<DrawRecord> early;
+    for (const DrawRecord& r : shipped)
+        if (r.date <= cut) early.push_back(r);
+    ASSERT_EQ(shipped.size() - early.size(), 29u);
+    dir.writeArchive(early);
+    Server server({"--csv", QStringLiteral(RAZOZ_SOURCE_DIR "/data/draws.csv")});
+    auto r = runCli({"--program-folder", dir.path(), "archive", "update", "--server", server.url(), "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    int appended = 0, mondays = 0;
+    for (const QJsonValue& v : json(r)["requests"].toArray()) {
+        const QJsonObject o = v.toObject();
+        appended += o["appended"].toInt();
+        if (o["appended"].toInt() > 0 &&
+            QDate::fromString(o["date"].toString(), "dd.MM.yyyy").dayOfWeek() == Qt::Monday)
+            ++mondays;
+    }
+    EXPECT_EQ(appended, 29);
+    EXPECT_EQ(mondays, 10);
+    EXPECT_EQ(DrawArchive(dir.archivePath()).readAll(), shipped);
+
+    r = runCli({"--program-folder", dir.path(), "archive", "check", "--json"});
+    EXPECT_EQ(json(r)["problems"].toArray(),
+              (QJsonArray{QJsonObject{{"kind", "missing-draw-day"}, {"date", "11.07.2026"}}}));
 }

@@ -65,6 +65,26 @@ TEST_F(GenerateCli, SameSeedSameRowsAsTheCore)
     EXPECT_EQ(out[QStringLiteral("status")].toString(), core.status);
 }
 
+// The calculation ends at the draw selected for the end date: a Sunday without a draw gives the
+// rows of the Monday draw after it, and no end date those of the latest draw.
+TEST_F(GenerateCli, TheEndDateMovesOntoTheSelectedDraw)
+{
+    auto generate = [&](QStringList args) {
+        const CliResult r = runCli(QStringList{"--program-folder", dir.path(), "--settings", dir.file("settings.ini"),
+                                               "generate", "--seed", "12345", "--json"} +
+                                   args);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QJsonDocument::fromJson(r.out.toUtf8()).object();
+    };
+    const QJsonObject sunday = generate({"--end", "30.08.2026"}), monday = generate({"--end", "31.08.2026"});
+    EXPECT_EQ(sunday["end"].toString(), "31.08.2026");
+    EXPECT_EQ(sunday, monday);
+    const QJsonObject latest = generate({});
+    EXPECT_EQ(latest["end"].toString(), "07.09.2026");
+    EXPECT_EQ(latest, generate({"--end", "07.09.2026"}));
+    EXPECT_NE(latest["rows"], monday["rows"]);
+}
+
 TEST_F(GenerateCli, RowCountAndLockedRow)
 {
     const QJsonObject out = json({QStringLiteral("--seed"), QStringLiteral("7"), QStringLiteral("--rows"),

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 using namespace razoz;
@@ -141,24 +143,78 @@ TEST_F(RowRulesTest, SixHitsWithAndWithoutTheComplementary)
     EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::None);
 }
 
-TEST_F(RowRulesTest, RecentWindowAndDrawDays)
+TEST_F(RowRulesTest, RecentWindowsCountArchivedDrawsNotDays)
 {
-    // End 31.12.2020 (a Thursday); 4 draws are 14 days: 17.12. is outside, 19.12. inside.
-    const double end = toDays(QDate(2020, 12, 31));
-    values.setValue(QStringLiteral("DateTimePicker1"), end);
+    // Thursdays of December 2020 and one Saturday; only 03.12. gives the row three hits. The start
+    // date lies after it and still does not bound the window.
+    values.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2020, 12, 31)));
+    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(2020, 12, 31)));
+    std::vector<DrawRecord> records{draw(QDate(2020, 12, 3), {1, 2, 3, 40, 41, 42}, 7)};
+    for (const QDate& d : {QDate(2020, 12, 10), QDate(2020, 12, 17), QDate(2020, 12, 19), QDate(2020, 12, 24),
+                           QDate(2020, 12, 31), QDate(2021, 1, 7)})
+        records.push_back(draw(d, {11, 12, 13, 14, 15, 16}, 17));
+    dir.writeArchive(records);
+    const RowValues row{1, 2, 3, 10, 20, 30};
     setBoxes(values, {28}, true);
     setSpin(values, 17, 3);
-    setSpin(values, 18, 4);
-    dir.writeArchive({draw(QDate(2020, 12, 17), {1, 2, 3, 40, 41, 42}, 7)});
-    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::None);
-    dir.writeArchive({draw(QDate(2020, 12, 19), {1, 2, 3, 40, 41, 42}, 7)});
-    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::RecentFirst);
-    // A Saturday draw does not count for Thursdays only, nor with both boxes off.
+    setSpin(values, 18, 5); // 31., 24., 19., 17., 10.
+    EXPECT_EQ(check(row), RowTest::None);
+    setSpin(values, 18, 6);
+    EXPECT_EQ(check(row), RowTest::RecentFirst);
+    // Thursdays only: the Saturday does not count, so five draws reach back to 03.12.
+    setSpin(values, 18, 5);
     setBoxes(values, {16}, false);
-    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::None);
-    setBoxes(values, {17}, false);
-    EXPECT_EQ(check({1, 2, 3, 10, 20, 30}), RowTest::None);
+    EXPECT_EQ(check(row), RowTest::RecentFirst);
+    // The second window follows the same count.
+    setBoxes(values, {28}, false);
+    setBoxes(values, {34}, true);
+    setSpin(values, 20, 3);
+    setSpin(values, 21, 4);
+    EXPECT_EQ(check(row), RowTest::None);
+    setSpin(values, 21, 5);
+    EXPECT_EQ(check(row), RowTest::RecentSecond);
 }
+
+struct WindowCase {
+    QDate end;
+    int draws;
+    DrawDays days;
+    QDate start; // invalid: no bound
+};
+class LastDrawsWindow : public ::testing::TestWithParam<WindowCase> {};
+
+// Saturday 05.09. to Saturday 19.09.2026 at three draws a week, two records dated Thursday 03.09.
+TEST_P(LastDrawsWindow, BeginsAtTheDrawBeforeTheLastNUpToTheEndDate)
+{
+    ProgramDir dir;
+    std::vector<DrawRecord> records;
+    for (const QDate& d :
+         {QDate(2026, 9, 3), QDate(2026, 9, 3), QDate(2026, 9, 5), QDate(2026, 9, 7), QDate(2026, 9, 10),
+          QDate(2026, 9, 12), QDate(2026, 9, 14), QDate(2026, 9, 17), QDate(2026, 9, 19)})
+        records.push_back(draw(d, {1, 2, 3, 4, 5, 6}, 7));
+    dir.writeArchive(records);
+    DrawHistory history(dir.archivePath());
+    const WindowCase& c = GetParam();
+    const double start = history.lastDrawsStart(toDays(c.end), c.draws, c.days);
+    if (c.start.isValid())
+        EXPECT_EQ(fromDays(start), c.start);
+    else
+        EXPECT_TRUE(std::isinf(start) && start < 0) << fromDays(start).toString().toStdString();
+    EXPECT_EQ(history.lastDrawsStart(toDays(c.end), c.draws, c.days), start) << "asked again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, LastDrawsWindow,
+    ::testing::Values(WindowCase{{2026, 9, 17}, 4, {true, true}, {2026, 9, 7}},
+                      WindowCase{{2026, 9, 18}, 4, {true, true}, {2026, 9, 7}}, // a day without a draw
+                      WindowCase{{2026, 9, 17}, 1, {true, true}, {2026, 9, 14}},
+                      WindowCase{{2026, 9, 17}, 7, {true, true}, {2026, 9, 3}},
+                      WindowCase{{2026, 9, 17}, 8, {true, true}, {}},
+                      WindowCase{{2026, 9, 17}, 2, {false, true}, {2026, 9, 3}},
+                      WindowCase{{2026, 9, 17}, 3, {false, true}, {2026, 9, 3}}, // its twin stays outside
+                      WindowCase{{2026, 9, 17}, 4, {false, true}, {}},
+                      WindowCase{{2026, 9, 17}, 1, {true, false}, {2026, 9, 5}},
+                      WindowCase{{2026, 9, 17}, 2, {true, false}, {}}));
 
 TEST_F(RowRulesTest, HistorySeesAnArchiveChangedMeanwhile)
 {

@@ -96,19 +96,19 @@ TEST_F(GeneratorTest, DefaultsGiveTheRequestedRowsReproducibly)
     // The rows of seed 42 over the real archive: one more or one less random draw anywhere
     // changes them.
     const SlipRows expected{{{9, 10, 30, 32, 39, 41},
+                             {8, 9, 14, 31, 32, 39},
                              {1, 10, 22, 25, 42, 44},
                              {4, 9, 16, 25, 35, 47},
                              {10, 26, 30, 35, 43, 47},
                              {7, 9, 13, 25, 32, 47},
                              {9, 10, 15, 31, 35, 39},
-                             {9, 14, 24, 32, 42, 47},
-                             {4, 7, 13, 25, 32, 41},
+                             {4, 9, 10, 25, 34, 43},
                              {},
                              {},
                              {},
                              {}}};
     EXPECT_EQ(a.rows, expected);
-    EXPECT_EQ(a.runCounter, 26);
+    EXPECT_EQ(a.runCounter, 17);
     for (int r = 0; r < 8; ++r) {
         EXPECT_TRUE(std::is_sorted(a.rows[r].begin(), a.rows[r].end()));
         EXPECT_EQ(a.sums[r], rowSum(a.rows[r]));

@@ -62,9 +62,13 @@ TEST_P(TipTextTitle, NamesTheNextDrawForEachDrawDayChoice)
                             c.expected.toString("dd.MM.yy"));
 }
 
-// 03.12.2026 is a Thursday, 05.12.2026 a Saturday.
+// 03.12.2026 is a Thursday, 05.12.2026 a Saturday, 07.12.2026 a Monday; 02.04.2005 a Saturday.
 INSTANTIATE_TEST_SUITE_P(DrawDays, TipTextTitle,
-                         ::testing::Values(TitleCase{QDate(2026, 12, 5), {true, true}, QDate(2026, 12, 10)},
+                         ::testing::Values(TitleCase{QDate(2026, 12, 5), {true, true}, QDate(2026, 12, 7)},
+                                           TitleCase{QDate(2026, 12, 7), {true, true}, QDate(2026, 12, 10)},
+                                           TitleCase{QDate(2022, 7, 9), {true, true}, QDate(2022, 7, 11)},
+                                           TitleCase{QDate(2005, 4, 2), {true, true}, QDate(2005, 4, 7)},
+                                           TitleCase{QDate(2005, 4, 4), {true, true}, QDate(2005, 4, 9)},
                                            TitleCase{QDate(2026, 12, 3), {true, true}, QDate(2026, 12, 5)},
                                            TitleCase{QDate(2026, 12, 5), {true, false}, QDate(2026, 12, 12)},
                                            TitleCase{QDate(2026, 12, 3), {false, true}, QDate(2026, 12, 10)},

@@ -97,6 +97,9 @@ INSTANTIATE_TEST_SUITE_P(PerDateTipFile, PerDateTipName,
                                            TargetCase{QDate(2009, 1, 3), "20090108.wtp"},  // Saturday
                                            TargetCase{QDate(2009, 1, 4), "20090108.wtp"},  // Sunday
                                            TargetCase{QDate(2009, 1, 5), "20261209.wtp"},  // Monday: today
+                                           TargetCase{QDate(2026, 12, 5), "20261207.wtp"}, // Saturday
+                                           TargetCase{QDate(2026, 12, 6), "20261207.wtp"}, // Sunday
+                                           TargetCase{QDate(2026, 12, 7), "20261210.wtp"}, // Monday
                                            TargetCase{QDate(2008, 12, 31), "20261209.wtp"} // Wednesday
                                            ));
 

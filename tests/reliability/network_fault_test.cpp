@@ -2,6 +2,7 @@
 // with a message the user sees, nothing hangs, and the archive holds the records before plus
 // exactly the draws of the good answers. Only 127.0.0.1.
 #include "archive/archive_update.h"
+#include "archive/dates.h"
 #include "archive/results_answer.h"
 #include "fault_server.h"
 #include "test_support.h"

@@ -117,7 +117,7 @@ TEST(AnalysisWindow, TheParameterAnalysisWritesTestTxtOpensItAndPutsCheckBox20Ba
     const QList<QByteArray> lines = f.readAll().split('\n');
     ASSERT_EQ(lines.size(), 17); // 16 lines, each ended by CR LF
     EXPECT_EQ(lines[0], w.text(33).toUtf8() + "\r");
-    EXPECT_EQ(lines[15], "4 " + w.text(1).toUtf8() + "\r") << "checked: 56, 58, 59 and 59 again";
+    EXPECT_EQ(lines[15], "6 " + w.text(1).toUtf8() + "\r") << "checked: 55 to 59, and 59 again";
     EXPECT_TRUE(numberListOffMeanwhile);
     EXPECT_TRUE(numberList->isChecked());
     EXPECT_EQ(w.form->session().currentDrawIndex(), 59);

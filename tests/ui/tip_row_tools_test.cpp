@@ -16,7 +16,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -197,6 +201,32 @@ TEST(TipRowTools, TheSameLuckyNumberTwiceGivesTheSameRows)
     EXPECT_EQ(w.prompt.shown.back().caption, "Glückszahl eingeben (1-99999999)?");
 }
 
+// After start-up the window ends its calculation at the latest draw; razoz-cli without --end does
+// the same, so one lucky number gives the same rows in both, and the picker ends on that draw.
+TEST(TipRowTools, TheWindowAndRazozCliGiveTheSameRowsForOneLuckyNumber)
+{
+    Window w;
+    const QDate latest = w.form->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date();
+    w.dir.writeFile("cli.ini", "[General]\n");
+    w.prompt.inputAnswers.push_back(QStringLiteral("12345"));
+    QTest::mouseClick(w.form->lottotipp()->SpeedButton13, Qt::LeftButton);
+    QTest::mouseClick(w.form->lottotipp()->BitBtn4, Qt::LeftButton);
+    const TipRows window = w.grid().texts();
+    const test::CliResult cli = test::runCli({"--program-folder", w.dir.path(), "--settings", w.dir.file("cli.ini"),
+                                              "generate", "--seed", "12345", "--json"});
+    ASSERT_EQ(cli.exitCode, 0) << cli.err.toStdString();
+    const QJsonObject out = QJsonDocument::fromJson(cli.out.toUtf8()).object();
+    const QJsonArray rows = out["rows"].toArray();
+    ASSERT_EQ(rows.size(), kTipRows);
+    for (int r = 0; r < kTipRows; ++r) {
+        QStringList texts;
+        for (const QJsonValue& v : rows[r].toArray()) texts << QString::number(v.toInt());
+        if (texts.isEmpty()) texts = QStringList(kTipColumns, QString());
+        EXPECT_EQ(texts, QStringList(window[std::size_t(r)].begin(), window[std::size_t(r)].end())) << "row " << r + 1;
+    }
+    EXPECT_EQ(out["end"].toString(), latest.toString("dd.MM.yyyy"));
+}
+
 TEST(TipRowTools, TippWritesTheRowsAndOpensTheFile)
 {
     Window w;
@@ -207,8 +237,9 @@ TEST(TipRowTools, TippWritesTheRowsAndOpensTheFile)
     QTest::mouseClick(w.form->lottotipp()->BitBtn7, Qt::LeftButton);
     ASSERT_EQ(w.opened.size(), 1);
     EXPECT_EQ(w.opened[0], QUrl::fromLocalFile(w.dir.file("Tipp.txt")));
-    const double shown = w.form->session().currentDraw().date;
-    const QDate next = fromDays(shown + (weekdayOf(shown) == Thursday ? 2 : 5));
+    // The shipped archive ends with Monday 07.09.2026: the next draw is the Thursday.
+    ASSERT_EQ(fromDays(w.form->session().currentDraw().date), QDate(2026, 9, 7));
+    const QDate next(2026, 9, 10);
     const QStringList lines = QString::fromUtf8(w.dir.readFile("Tipp.txt")).split('\n');
     EXPECT_TRUE(lines[0].startsWith("Razoz-Quorex Tipp für "));
     EXPECT_TRUE(lines[0].endsWith(" " + next.toString("dd.MM.yy"))) << lines[0].toStdString();
@@ -219,7 +250,7 @@ TEST(TipRowTools, TippWritesTheRowsAndOpensTheFile)
     w.form->lottotipp()->CheckBox17->setChecked(false);
     QTest::mouseClick(w.form->lottotipp()->BitBtn7, Qt::LeftButton);
     const QStringList weekly = QString::fromUtf8(w.dir.readFile("Tipp.txt")).split('\n');
-    EXPECT_TRUE(weekly[0].endsWith(" " + fromDays(shown + 7).toString("dd.MM.yy")));
+    EXPECT_TRUE(weekly[0].endsWith(" 14.09.26")) << weekly[0].toStdString();
     EXPECT_TRUE(w.prompt.texts("error").isEmpty());
 }
 
