@@ -149,6 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLineCase{"repeated", "07.11.1985;2;9;14;19;34;34;49;\n", 3, "34 kommt"},
                       BadLineCase{"complementary_among_six", "07.11.1985;2;9;14;19;34;43;9;\n", 3, "9 kommt"},
                       BadLineCase{"not_a_number", "07.11.1985;2;x;14;19;34;43;49;\n", 3, "Z2"},
+                      BadLineCase{"reintegro_not_a_number", "07.11.1985;2;9;14;19;34;43;49;x\n", 3, "R ist"},
                       BadLineCase{"negative", "07.11.1985;2;-9;14;19;34;43;49;\n", 3, "Z2"},
                       BadLineCase{"too_few_fields", "07.11.1985;2;9;14;19;34;43\n", 3, "7 Felder"},
                       BadLineCase{"too_many_fields", "07.11.1985;2;9;14;19;34;43;1;2;3\n", 3, "10 Felder"},

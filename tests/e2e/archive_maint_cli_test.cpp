@@ -202,4 +202,10 @@ TEST(CliArchiveMaint, AnUpdateFetchesEveryLaterDrawMondaysIncluded)
     r = runCli({"--program-folder", dir.path(), "archive", "check", "--json"});
     EXPECT_EQ(json(r)["problems"].toArray(),
               (QJsonArray{QJsonObject{{"kind", "missing-draw-day"}, {"date", "11.07.2026"}}}));
+
+    // A rebuild from the first draw gets every served draw back as well.
+    r = runCli({"--program-folder", dir.path(), "archive", "rebuild", "--from", "17.10.1985", "--yes", "--server",
+                server.url()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(DrawArchive(dir.archivePath()).readAll(), shipped);
 }
