@@ -78,8 +78,11 @@ int slipCommand(CliContext& ctx)
             throw UsageError(QStringLiteral("--layout 49x1 applies to presets 1 and 13 only"));
         req.positioning.layout = *layout == QLatin1String("49x1") ? 1 : 0;
     }
-    req.tippTop = intOption(ctx, QStringLiteral("--top"), ctx.settingOr(key::TippTop, 39), 0, 200);
-    req.tippLeft = intOption(ctx, QStringLiteral("--left"), ctx.settingOr(key::TippLeft, 47), 0, 200);
+    // Without stored offsets, those of the chosen preset, as choosing it in the dialog gives.
+    // The user-defined positioning keeps the defaults' offsets, as the dialog leaves them.
+    const SlipPreset& chosen = slipPresets()[std::size_t(req.preset < kSlipPresetCount ? req.preset : 0)];
+    req.tippTop = intOption(ctx, QStringLiteral("--top"), ctx.settingOr(key::TippTop, chosen.tippTop), 0, 200);
+    req.tippLeft = intOption(ctx, QStringLiteral("--left"), ctx.settingOr(key::TippLeft, chosen.tippLeft), 0, 200);
     const bool saturday = ctx.takeFlag(QStringLiteral("--saturday"));
     const bool wednesday = ctx.takeFlag(QStringLiteral("--wednesday"));
     if (saturday || wednesday) {

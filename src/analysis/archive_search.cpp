@@ -67,9 +67,15 @@ SearchResult searchTips(const QString& archivePath, const TipRows& rows, const S
     return result;
 }
 
+QString matchLeadIn(const InterfaceTexts& texts)
+{
+    const QString lead = texts.text(6);
+    return lead.isEmpty() || lead.endsWith(QLatin1Char(' ')) ? lead : lead + QLatin1Char(' ');
+}
+
 QString searchReportText(const InterfaceTexts& texts, double date)
 {
-    return texts.text(6) + formatDate(date) + QStringLiteral("   ") + texts.text(7);
+    return matchLeadIn(texts) + formatDate(date) + QStringLiteral("   ") + texts.text(7);
 }
 
 } // namespace razoz

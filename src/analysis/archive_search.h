@@ -66,4 +66,7 @@ SearchResult searchTips(const QString& archivePath, const TipRows& rows, const S
 // Text 6, the date, three blanks, text 7.
 QString searchReportText(const InterfaceTexts& texts, double date);
 
+// Text 6 ("… vom") ended by a blank, so the date that follows stands apart.
+QString matchLeadIn(const InterfaceTexts& texts);
+
 } // namespace razoz

@@ -1,5 +1,7 @@
 #include "analysis/repeat_analysis.h"
 
+#include "analysis/archive_search.h"
+
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "check/tip_check.h"
@@ -163,7 +165,7 @@ QStringList repeatReportLines(const RepeatAnalysisTable& table, const InterfaceT
 
 QString repeatMatchText(const InterfaceTexts& texts, double date)
 {
-    return texts.text(6) + formatDate(date) + QStringLiteral("  ") + texts.text(7);
+    return matchLeadIn(texts) + formatDate(date) + QStringLiteral("  ") + texts.text(7);
 }
 
 } // namespace razoz

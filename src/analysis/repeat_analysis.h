@@ -64,7 +64,7 @@ int sharedNumbers(const TipRowTexts& row, const DrawRecord& draw);
 
 // The report lines of "Test.rtf".
 QStringList repeatReportLines(const RepeatAnalysisTable& table, const InterfaceTexts& texts);
-// Text 6, the date, two blanks, text 7.
+// Text 6 and its blank, the date, two blanks, text 7.
 QString repeatMatchText(const InterfaceTexts& texts, double date);
 
 } // namespace razoz

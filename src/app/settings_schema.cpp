@@ -1,6 +1,7 @@
 #include "app/settings_schema.h"
 
 #include "app/day_count.h"
+#include "print/slip.h"
 
 #include <QDate>
 #include <QHash>
@@ -71,8 +72,9 @@ QList<SettingDef> buildSchema()
               kForm1, QString(), QVariant()});
     s.append({QStringLiteral("width"), SettingType::Int, SettingGroup::CheckBoxes, SettingBinding::WindowWidth, kForm1,
               QString(), QVariant()});
-    field(QStringLiteral("TippTop"), SettingType::Int, SettingGroup::CheckBoxes, 39);
-    field(QStringLiteral("TippLeft"), SettingType::Int, SettingGroup::CheckBoxes, 47);
+    // The offsets of the preset a fresh settings file selects, so a first print lands on its boxes.
+    field(QStringLiteral("TippTop"), SettingType::Int, SettingGroup::CheckBoxes, slipPresets()[0].tippTop);
+    field(QStringLiteral("TippLeft"), SettingType::Int, SettingGroup::CheckBoxes, slipPresets()[0].tippLeft);
     // Written at every close; read too, last in its group, so the chosen slip preset survives a
     // restart and a damaged value of it cannot cost the window size or the print offsets.
     field(QStringLiteral("NeuerSchein"), SettingType::Int, SettingGroup::CheckBoxes, 0);

@@ -6,7 +6,9 @@
 #include "app/day_count.h"
 #include "app/run_control.h"
 #include "app/session.h"
+#include "archive/current_draw.h"
 #include "archive/dates.h"
+#include "archive/draw_archive.h"
 #include "ui/page_datenbank.h"
 #include "ui/page_lottotipp.h"
 #include "ui/settings_binder.h"
@@ -245,6 +247,22 @@ void AnalysisActions::BitBtn9Click()
     }
 }
 
+// The question about a match is asked over the draw it concerns: row 1 holds its numbers and the
+// draw panel shows it, as the analysis left them before the history pass.
+void AnalysisActions::showAnalysedDraw(double date)
+{
+    DrawArchive archive(session_.archivePath());
+    DrawNavigator nav;
+    if (nav.selectByDate(archive, date) != DrawNavigator::Selection::Selected) return;
+    const CurrentDraw& d = nav.current();
+    TipRowTexts row;
+    for (std::size_t i = 0; i < row.size(); ++i) row[i] = QString::number(d.numbers[i]);
+    w_.grid->SpeedButton11Click();
+    w_.grid->setRowTexts(0, row);
+    if (w_.showDraw) w_.showDraw(d);
+    if (w_.mainWindow) w_.mainWindow->repaint();
+}
+
 void AnalysisActions::BitBtn19Click()
 {
     if (stopIfRunning(Kind::Repeat)) return;
@@ -267,6 +285,7 @@ void AnalysisActions::BitBtn19Click()
         QApplication::setOverrideCursor(Qt::WaitCursor);
         result = runRepeatAnalysis(session_.archivePath(), options, busy.run(), [this](const RepeatMatch& m) {
             QApplication::restoreOverrideCursor();
+            showAnalysedDraw(m.draw);
             const bool yes = session_.prompt().question(session_.text(8), repeatMatchText(session_.texts(), m.earlier));
             QApplication::setOverrideCursor(Qt::WaitCursor);
             return yes;

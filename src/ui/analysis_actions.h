@@ -49,6 +49,7 @@ public:
     bool running() const { return running_ != nullptr; }
 
 private:
+    void showAnalysedDraw(double date);
     class Busy;
     enum class Kind { None, Parameters, Repeat };
     // A click on the button of the running analysis stops it; true when the click was taken.

@@ -24,6 +24,12 @@ StatusHints::~StatusHints()
     qApp->removeEventFilter(this);
 }
 
+void StatusHints::setStatus(const QString& text)
+{
+    status_ = text;
+    panel_->setText(text);
+}
+
 bool StatusHints::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() != QEvent::Enter && e->type() != QEvent::Leave) return false;
@@ -32,7 +38,8 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* e)
     // Qt sends no Enter to a container when the mouse moves from a child back onto it: leaving a
     // control shows the hint of the one around it, entering a control then shows its own.
     QWidget* under = e->type() == QEvent::Enter ? w : (w->isWindow() ? nullptr : w->parentWidget());
-    if (under) panel_->setText(hintOf(under));
+    const QString hint = under ? hintOf(under) : QString();
+    panel_->setText(hint.isEmpty() ? status_ : hint);
     return false;
 }
 

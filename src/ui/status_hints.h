@@ -1,6 +1,7 @@
 #pragma once
-// Status panel 1 of the main window shows the hint of the control under the mouse, and nothing
-// over a control without one: a hint never stays behind when the mouse moves on.
+// Status panel 1 of the main window shows the hint of the control under the mouse; over a control
+// without one it shows the last status written there (the end of a calculation, the lucky number),
+// so a hint never stays behind and a status is not lost to a passing mouse.
 #include <QObject>
 
 class QLabel;
@@ -19,12 +20,16 @@ public:
     StatusHints(QWidget* window, QLabel* panel);
     ~StatusHints() override;
 
+    // A status for the panel: shown now, and again whenever the mouse leaves the hints behind.
+    void setStatus(const QString& text);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     QWidget* window_;
     QLabel* panel_;
+    QString status_;
 };
 
 } // namespace razoz

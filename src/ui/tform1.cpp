@@ -140,7 +140,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     createOnlineActions();
 
     // Hints go to status panel 1 when the mouse enters a control.
-    new StatusHints(this, statusPanel1);
+    statusHints_ = new StatusHints(this, statusPanel1);
     qApp->installEventFilter(this);
 }
 
@@ -318,7 +318,12 @@ QString TForm1::statusText(int panel) const
 
 void TForm1::setStatus(int panel, const QString& text)
 {
-    (panel == 0 ? statusPanel0 : statusPanel1)->setText(text);
+    if (panel == 0)
+        statusPanel0->setText(text);
+    else if (statusHints_)
+        statusHints_->setStatus(text);
+    else
+        statusPanel1->setText(text);
 }
 
 void TForm1::showEvent(QShowEvent* e)

@@ -24,6 +24,7 @@ class QMenu;
 class QTabWidget;
 
 namespace razoz {
+class StatusHints;
 
 class AnalysisActions;
 class BerechnungPage;
@@ -172,6 +173,7 @@ private:
     InternetPage* internet_;
     QLabel* statusPanel0;
     QLabel* statusPanel1;
+    StatusHints* statusHints_ = nullptr; // panel 1: hints over the last status
     QMenu* MainMenu1Sprache;
     QAction* Aktualisieren1;
     QAction* Berechnen1;

@@ -351,6 +351,10 @@ void TForm5::setOnlineLook(bool online)
         SpeedButton3->setVisible(false);
         BitBtn3->setDefault(false);
     }
+    // The lower buttons follow the height, so "&Online" and "Abbrechen" stay inside the short look.
+    const int buttonsTop = online ? 220 : 376;
+    for (QWidget* b : {static_cast<QWidget*>(BitBtn1), static_cast<QWidget*>(BitBtn2), static_cast<QWidget*>(BitBtn3)})
+        b->move(b->x(), buttonsTop);
     setFixedHeight(online ? 260 : 408);
     if (!texts_.text(37).isEmpty()) setWindowTitle(texts_.text(37));
 }

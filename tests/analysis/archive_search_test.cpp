@@ -154,5 +154,8 @@ TEST(ArchiveSearch, AMissingArchiveIsAnErrorAndTheReportNamesTheDate)
     EXPECT_THROW(searchTips(dir.archivePath(), rowsWith(kRow), wholeRange(6), Asked().reply()), ArchiveError);
     InterfaceTexts texts({"0", "1", "2", "3", "4", "5", "Treffer vom", "- weiter?"});
     EXPECT_EQ(searchReportText(texts, toDays(QDate(1985, 10, 19))),
-              QStringLiteral("Treffer vom19.10.1985   - weiter?"));
+              QStringLiteral("Treffer vom 19.10.1985   - weiter?"));
+    InterfaceTexts spaced({"0", "1", "2", "3", "4", "5", "Treffer vom ", "- weiter?"});
+    EXPECT_EQ(searchReportText(spaced, toDays(QDate(1985, 10, 19))),
+              QStringLiteral("Treffer vom 19.10.1985   - weiter?"));
 }

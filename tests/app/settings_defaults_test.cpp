@@ -37,8 +37,8 @@ std::vector<Expected> expectedTable()
         {"Land", T::Int, 1},
         {"height", T::Int, kDesign},
         {"width", T::Int, kDesign},
-        {"TippTop", T::Int, 39},
-        {"TippLeft", T::Int, 47},
+        {"TippTop", T::Int, 50}, // the offsets of the preset a fresh file selects
+        {"TippLeft", T::Int, 52},
         {"NeuerSchein", T::Int, 0},
         {"Spiel77Ja", T::Int, 0},
         {"Super6Ja", T::Int, 0},

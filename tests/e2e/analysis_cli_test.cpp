@@ -81,7 +81,7 @@ TEST(AnalysisCli, SearchReportsTheDatesTheWindowAsksAbout)
     c.prompt.inputAnswers = {QStringLiteral("5")};
     QTest::mouseClick(c.form->lottotipp()->SpeedButton4, Qt::LeftButton);
     QStringList asked;
-    for (const QString& q : c.prompt.texts("question")) asked << q.mid(c.form->session().text(6).size(), 10);
+    for (const QString& q : c.prompt.texts("question")) asked << q.mid(c.form->session().text(6).size() + 1, 10);
 
     const QJsonObject out =
         json(test::runCli(c.cli({"search", "--row", QStringList(row.begin(), row.end()).join(QLatin1Char(',')),

@@ -1,3 +1,4 @@
+#include "print/slip.h"
 #include "test_support.h"
 
 #include <QFile>
@@ -91,4 +92,26 @@ TEST(CliSlip, JsonAndThePdfPutTheMarksWhereTheFormulasDo)
     EXPECT_FALSE(QFile::exists(bad));
     r = runCli(common(dir) + QStringList{"slip", "--row", "7,,,,,", "--preset", "0", "--layout", "49x1"});
     EXPECT_EQ(r.exitCode, 2);
+}
+
+// Without stored offsets and without --top/--left, a preset prints at its own offsets, as choosing
+// it in the dialog gives; stored offsets still win.
+TEST(CliSlip, APresetWithoutStoredOffsetsUsesItsOwn)
+{
+    test::ProgramDir dir;
+    dir.writeFile("settings.ini", "[General]\n");
+    auto marks = [&](QStringList args) {
+        const auto r = runCli(common(dir) + QStringList{"slip", "--row", "7,,,,,", "--json"} + args);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QJsonDocument::fromJson(r.out.toUtf8()).object()["marks"].toArray();
+    };
+    for (int k = 0; k < kSlipPresetCount; ++k) {
+        const SlipPreset& p = slipPresets()[std::size_t(k)];
+        const QString preset = QString::number(k);
+        EXPECT_EQ(marks({"--preset", preset}), marks({"--preset", preset, "--top", QString::number(p.tippTop), "--left",
+                                                      QString::number(p.tippLeft)}))
+            << "preset " << k;
+    }
+    dir.writeFile("settings.ini", "[General]\nTippTop=39\nTippLeft=47\n");
+    EXPECT_EQ(marks({"--preset", "3"}), marks({"--preset", "3", "--top", "39", "--left", "47"}));
 }

@@ -77,7 +77,7 @@ TEST(AnalysisWindow, TheSearchReportsInTheBoxShowsTheDrawAndANoLeavesItThere)
 
     ASSERT_EQ(w.prompt.texts("question").size(), 1);
     EXPECT_EQ(w.prompt.shown.back().caption, w.text(8));
-    EXPECT_EQ(w.prompt.shown.back().text, w.text(6) + formatDate(w.records[5].date) + "   " + w.text(7));
+    EXPECT_EQ(w.prompt.shown.back().text, w.text(6) + " " + formatDate(w.records[5].date) + "   " + w.text(7));
     EXPECT_EQ(w.prompt.shown.front().caption, w.text(4));
     EXPECT_EQ(w.form->session().currentDraw(), CurrentDraw::from(w.records[5]));
     EXPECT_EQ(w.form->session().currentDrawIndex(), index) << "the position stays";
@@ -186,6 +186,30 @@ TEST(AnalysisWindow, TheRepeatAnalysisWritesTestRtfAndLeavesTheLastDrawInRowOne)
     std::sort(row1.begin(), row1.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
     EXPECT_EQ(w.form->tipGrid()->rowTexts(0), row1);
     EXPECT_EQ(w.form->datenbank()->DateTimePicker1->date(), fromDays(w.records[59].date));
+}
+
+// A match is asked about over the draw being analysed, and "vom" stands apart from the date.
+TEST(AnalysisWindow, TheRepeatAnalysisAsksOverTheAnalysedDraw)
+{
+    std::vector<DrawRecord> records = test::syntheticArchive(60);
+    records[58].numbers = records[10].numbers;
+    records[58].complementary = records[10].complementary;
+    AnalysisWindow w(records);
+    w.pick(57);
+    w.prompt.inputAnswers = {QStringLiteral("6")};
+    w.prompt.questionAnswers = {false};
+    TipRowTexts row1;
+    QString panel;
+    w.prompt.onQuestion = [&] {
+        row1 = w.form->tipGrid()->rowTexts(0);
+        panel = w.form->lottotipp()->Label35->text();
+    };
+    QTest::mouseClick(w.form->datenbank()->BitBtn19, Qt::LeftButton);
+
+    ASSERT_EQ(w.prompt.texts("question").size(), 1);
+    EXPECT_EQ(w.prompt.shown.back().text, w.text(6) + " " + formatDate(records[10].date) + "  " + w.text(7));
+    EXPECT_EQ(row1, textsOf(records[58]));
+    EXPECT_TRUE(panel.contains(fromDays(records[58].date).toString("dd.MM.yy"))) << panel.toStdString();
 }
 
 TEST(AnalysisWindow, ASecondClickStopsTheRunningAnalysisWithoutReport)

@@ -64,6 +64,13 @@ TEST(MainWindow, HasEveryPageMenuAndStatusPanel)
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(w.form.lottotipp()->SpeedButton6, &enter);
     EXPECT_EQ(w.form.statusText(1), "vorhergehende Ziehung anzeigen");
+    // A status written there comes back when the mouse leaves the hints behind.
+    w.form.setStatus(1, "Berechnung der Tipps beendet");
+    QApplication::sendEvent(w.form.lottotipp()->SpeedButton6, &enter);
+    EXPECT_EQ(w.form.statusText(1), "vorhergehende Ziehung anzeigen");
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w.form.lottotipp()->SpeedButton6, &leave);
+    EXPECT_EQ(w.form.statusText(1), "Berechnung der Tipps beendet");
 }
 
 TEST(MainWindow, MissingArchiveAsksToReadInAndCreatesAnEmptyOne)

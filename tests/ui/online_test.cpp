@@ -102,6 +102,9 @@ TEST(OnlineWiring, AbgebenShowsTheOnlineLookAndOpensTheOrderAddress)
     bool onlineLook = false;
     inNextModal([&](QWidget* dialog) {
         onlineLook = dialog == &f5 && !f5.BitBtn3->isHidden() && f5.BitBtn2->isHidden() && !f5.RadioGroup2->isHidden();
+        // "&Online" and "Abbrechen" lie inside the short dialog, where a click reaches them.
+        for (QWidget* b : {static_cast<QWidget*>(f5.BitBtn3), static_cast<QWidget*>(f5.BitBtn1)})
+            onlineLook = onlineLook && f5.rect().contains(b->geometry());
         f5.CheckBox1->setChecked(true);
         f5.CheckBox2->setChecked(true);
         QTest::mouseClick(f5.BitBtn3, Qt::LeftButton);
@@ -122,6 +125,7 @@ TEST(OnlineWiring, AbgebenShowsTheOnlineLookAndOpensTheOrderAddress)
     // Afterwards the print look again, the number stored at once, the Lottotipp page in front.
     EXPECT_TRUE(f5.BitBtn3->isHidden());
     EXPECT_FALSE(f5.BitBtn2->isHidden());
+    EXPECT_EQ(f5.BitBtn2->y(), 376);
     EXPECT_EQ(QSettings(dir.file("settings.ini"), QSettings::IniFormat).value("Losnummer").toString(), number);
     EXPECT_EQ(w.form.pages()->currentWidget(), w.form.lottotipp());
 }

@@ -99,7 +99,7 @@ TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose
     EXPECT_EQ(s.value("height").toString(), "580");
     EXPECT_EQ(s.value("ProxyPortEdit").toString(), "80");
     EXPECT_EQ(s.value("Land").toString(), "1");
-    EXPECT_EQ(s.value("TippTop").toString(), "39");
+    EXPECT_EQ(s.value("TippTop").toString(), "50");
     EXPECT_EQ(s.value("Losnummer").toString(), "");
     EXPECT_EQ(s.value("DateTimePicker2").toByteArray().size(), 8);
 }

@@ -79,6 +79,7 @@ void ScriptedPrompt::error(const QString& text)
 bool ScriptedPrompt::question(const QString& caption, const QString& text)
 {
     shown.push_back({QStringLiteral("question"), caption, text});
+    if (onQuestion) onQuestion();
     if (questionAnswers.empty()) return true;
     const bool a = questionAnswers.front();
     questionAnswers.pop_front();

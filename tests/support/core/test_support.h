@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -45,6 +46,7 @@ public:
     std::deque<bool> questionAnswers;                // default: Yes
     std::deque<std::optional<QString>> inputAnswers; // default: cancel
     std::deque<QString> fileAnswers;                 // default: cancel
+    std::function<void()> onQuestion;                // runs while a question is on screen
 
     void information(const QString& text, const QString& caption = {}) override;
     void error(const QString& text) override;
