@@ -60,3 +60,13 @@ Wpisz poprawn¹ datê od 17.10.1985
 W archiwum nie ma jeszcze losowañ
 Wczytaæ teraz losowania z listy wyników (CSV)?
 Pobraæ teraz losowania z serwera losowañ?
+Wpisz liczbê ca³kowit¹ od 1 do 99999999
+Aktualizacja zatrzymana: pobrano losowañ: %1
+Losowañ: %1
+1 losowanie
+nic nietypowego
+brakuje: %1
+dni losowañ: %1 (od %2)
+b³êdnych rekordów: %1 (razoz-cli archive check)
+ostatnie losowanie %1 - proszê zaktualizowaæ
+&Zatrzymaj analizê

@@ -60,3 +60,13 @@ Introduzca una fecha válida a partir del 17.10.1985
 Todavía no hay sorteos en el archivo
 ¿Leer ahora los sorteos de una lista de resultados (CSV)?
 ¿Cargar ahora los sorteos desde el servidor de resultados?
+Introduzca un número entero de 1 a 99999999
+Actualización detenida: %1 sorteos obtenidos
+%1 sorteos
+1 sorteo
+nada anormal
+falta: %1
+%1 días de sorteo (desde el %2)
+%1 registros erróneos (razoz-cli archive check)
+último sorteo el %1 - actualice, por favor
+&Detener el análisis

@@ -232,6 +232,16 @@ const QStringList& germanInterfaceTexts()
         QStringLiteral("Noch keine Ziehungen im Archiv"),                                             // 59
         QStringLiteral("Ziehungen jetzt aus einer Ergebnisliste (CSV) einlesen?"),                    // 60
         QStringLiteral("Ziehungen jetzt vom Server der Ziehungen laden?"),                            // 61
+        QStringLiteral("Bitte eine ganze Zahl von 1 bis 99999999 eingeben"),                          // 62
+        QStringLiteral("Aktualisierung gestoppt: %1 Ziehungen geholt"),                               // 63
+        QStringLiteral("%1 Ziehungen"),                                                               // 64
+        QStringLiteral("1 Ziehung"),                                                                  // 65
+        QStringLiteral("keine Auffälligkeiten"),                                                      // 66
+        QStringLiteral("es fehlt: %1"),                                                               // 67
+        QStringLiteral("%1 Ziehungstage (ab %2)"),                                                    // 68
+        QStringLiteral("%1 fehlerhafte Datensätze (razoz-cli archive check)"),                        // 69
+        QStringLiteral("letzte Ziehung am %1 – bitte aktualisieren"),                                 // 70
+        QStringLiteral("Analyse &stoppen"),                                                           // 71
     };
     return texts;
 }

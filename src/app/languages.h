@@ -124,7 +124,7 @@ private:
 // message file lacks.
 const QStringList& germanInterfaceTexts();
 // Number of numbered texts the program uses (0 … count − 1).
-constexpr int kInterfaceTextCount = 62;
+constexpr int kInterfaceTextCount = 72;
 
 // Loads "meldungen.txt.<code>" into texts; a missing file keeps the texts as they are (false).
 // Numbers the file lacks take the German design texts.

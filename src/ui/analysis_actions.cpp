@@ -32,7 +32,10 @@ namespace razoz {
 
 namespace {
 
-const QString kStopCaption = QStringLiteral("Analyse &stoppen");
+// The range the seed box names.
+constexpr std::uint32_t kMaxSeed = 99999999;
+constexpr int kSeedRangeText = 62;
+constexpr int kStopCaptionText = 71; // "Analyse &stoppen"
 
 // "Liste für Zahlenreihengenerierung anzeigen / bearbeiten" is off while an analysis computes
 // tips and comes back however the analysis ends.
@@ -105,7 +108,7 @@ public:
     {
         if (button_) {
             caption_ = button_->text();
-            button_->setText(kStopCaption);
+            button_->setText(a.session_.text(kStopCaptionText));
         }
         a_.running_ = &run_;
         a_.runningKind_ = kind;
@@ -193,14 +196,18 @@ void AnalysisActions::BitBtn9Click()
     if (w_.selectDrawByDate) w_.selectDrawByDate();
 
     RandomGenerator& random = RandomGenerator::shared();
-    const QString preset = QString::number(random.seed());
-    const QString answer =
-        session_.prompt()
-            .inputText(session_.text(30) + QStringLiteral(" (1-99999999)?"), session_.text(31), preset)
-            .value_or(preset);
-    const auto seed = readWholeNumber(answer);
-    if (!seed || *seed < INT_MIN || *seed > UINT_MAX) {
+    // The proposal lies within the range the caption names; "Abbrechen" runs nothing.
+    const QString preset = QString::number(random.seed() % kMaxSeed + 1);
+    const auto answer =
+        session_.prompt().inputText(session_.text(30) + QStringLiteral(" (1-99999999)?"), session_.text(31), preset);
+    if (!answer) return;
+    const auto seed = readWholeNumber(*answer);
+    if (!seed) {
         session_.prompt().information(session_.text(34));
+        return;
+    }
+    if (*seed < 1 || *seed > kMaxSeed) {
+        session_.prompt().information(session_.text(kSeedRangeText));
         return;
     }
     session_.showStatus(1, session_.text(31) + QLatin1Char(' ') + QString::number(*seed));

@@ -11,6 +11,10 @@
 
 namespace razoz {
 
+namespace {
+constexpr int kUpdateStoppedText = 63; // "Aktualisierung gestoppt: %1 Ziehungen geholt"
+}
+
 DatenbankActions::DatenbankActions(ArchivePath archivePath, OptionsSource options, Prompt& prompt,
                                    RunControlFactory runControl, DrawChanged drawChanged)
     : archivePath_(std::move(archivePath)), options_(std::move(options)), prompt_(prompt),
@@ -66,6 +70,14 @@ void DatenbankActions::runUpdate(bool rebuild)
             result = razoz::updateArchive(archive, options, *run, fetched);
     } catch (const ArchiveError& e) {
         failure = e.message();
+    }
+    if (result && result->stopped) {
+        // Say what the stopped run got, so a stop is not taken for an archive up to date.
+        int fetched = 0;
+        for (const UpdateRequestLog& r : result->requests) fetched += r.appended;
+        QString text = interfaceText ? interfaceText(kUpdateStoppedText) : QString();
+        if (text.isEmpty()) text = QStringLiteral("Aktualisierung gestoppt: %1 Ziehungen geholt");
+        run->status(0, text.arg(fetched));
     }
     run->flush();
     running_ = nullptr;

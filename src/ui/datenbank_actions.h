@@ -28,6 +28,7 @@ public:
     std::function<void(bool running)> onBusyChanged;       // disable the archive buttons, show SpeedButton8
     std::function<void(const CurrentDraw&)> onDrawFetched; // Label29, Label13, Label35 during the update
     std::function<std::optional<DrawRecord>(const DrawRecord& reference)> editDraw; // TForm3; nullopt: cancelled
+    std::function<QString(int n)> interfaceText; // numbered texts of the current language
 
     bool busy() const { return busy_; }
 

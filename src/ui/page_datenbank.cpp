@@ -77,7 +77,7 @@ DatenbankPage::DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* 
                    analysisHint, {16, 378, 470, 30});
 
     charts = new DatenbankStatsButtons(&diagramm, this);
-    charts->setGeometry(260, 96, 400, 140);
+    charts->setGeometry(276, 96, 384, 140); // right of the update's stop button
 
     session_.setEndDate(toDays(DateTimePicker1->date()));
     connect(DateTimePicker1, &QDateEdit::dateChanged, this, [this](QDate d) { session_.setEndDate(toDays(d)); });

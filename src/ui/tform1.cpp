@@ -176,6 +176,7 @@ void TForm1::createArchiveActions()
         lottotipp_->Label13->setText(formatSum(d));
     };
     archiveActions_->editDraw = [this](const DrawRecord& reference) { return enterDrawDialog(reference, this); };
+    archiveActions_->interfaceText = [this](int n) { return session_->text(n); };
 
     DatenbankActions& a = *archiveActions_;
     connect(datenbank_->BitBtn1, &QPushButton::clicked, this, [&a] { a.updateArchive(); });

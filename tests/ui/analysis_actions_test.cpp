@@ -3,6 +3,7 @@
 #include "analysis/analysis_reports.h"
 #include "analysis/repeat_analysis.h"
 #include "app/session.h"
+#include "generate/random_generator.h"
 #include "rtf_text.h"
 #include "synthetic_archive.h"
 #include "test_support.h"
@@ -157,6 +158,31 @@ TEST(AnalysisWindow, AFailedParameterAnalysisShowsText34AndStillPutsCheckBox20Ba
     QTest::mouseClick(v.form->datenbank()->BitBtn9, Qt::LeftButton);
     EXPECT_TRUE(v.prompt.texts("information").contains(v.text(34)));
     EXPECT_TRUE(v.opened.isEmpty());
+}
+
+// The seed box proposes a seed within its range; "Abbrechen" and a seed outside 1..99999999 run
+// nothing, the latter with a message.
+TEST(AnalysisWindow, TheSeedBoxCancelsAndRefusesSeedsOutsideItsRange)
+{
+    AnalysisWindow w;
+    struct Case {
+        std::optional<QString> answer;
+        bool refused;
+    };
+    for (const Case& c : {Case{std::nullopt, false}, Case{QStringLiteral("0"), true},
+                          Case{QStringLiteral("100000000"), true}, Case{QStringLiteral("-5"), true}}) {
+        RandomGenerator::shared().setSeed(199999999u);
+        w.prompt.shown.clear();
+        w.prompt.inputAnswers = {c.answer};
+        QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+        const std::string what = c.answer.value_or("Abbrechen").toStdString();
+        EXPECT_EQ(w.prompt.shown.front().text, w.text(31) + "|2") << what;
+        EXPECT_EQ(w.prompt.texts("information"), c.refused ? QStringList{w.text(62)} : QStringList{}) << what;
+        EXPECT_TRUE(w.opened.isEmpty()) << what;
+    }
+    w.prompt.inputAnswers = {QStringLiteral("99999999")};
+    QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_EQ(w.opened.size(), 1);
 }
 
 TEST(AnalysisWindow, TheRepeatAnalysisWritesTestRtfAndLeavesTheLastDrawInRowOne)

@@ -17,10 +17,14 @@ struct Fixture {
     std::vector<double> selected;
     std::vector<bool> busy;
     UpdateOptions options;
+    std::vector<QString> status0;
     DatenbankActions actions{[this] { return dir.archivePath(); }, [this] { return options; }, prompt,
-                             [] {
+                             [this] {
                                  return std::make_unique<ThrottledRunControl>(
-                                     ThrottledRunControl::Window{[](int, const QString&) {}, [] {}});
+                                     ThrottledRunControl::Window{[this](int panel, const QString& text) {
+                                                                     if (panel == 0) status0.push_back(text);
+                                                                 },
+                                                                 [] {}});
                              },
                              [this](double d) { selected.push_back(d); }};
     Fixture()
@@ -65,7 +69,8 @@ TEST(DatenbankActions, ImportReportsWhatWasAddedAndABadFileChangesNothing)
     Fixture f;
     f.dir.writeFile("new.csv", "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\n31.10.1985;10;14;29;33;46;48;30;\n");
     f.dir.writeFile("bad.csv", "31.10.1985;10;14;29;33;46;48;30;\n02.11.1985;1;2;3\n");
-    f.prompt.fileAnswers = {f.dir.file("new.csv"), f.dir.file("bad.csv"), {}};
+    f.dir.writeFile("fix.csv", "31.10.1985;10;14;29;33;46;49;30;\n");
+    f.prompt.fileAnswers = {f.dir.file("new.csv"), f.dir.file("bad.csv"), {}, f.dir.file("fix.csv")};
     f.actions.importCsv();
     EXPECT_EQ(f.prompt.texts("information"), QStringList{"1 Ziehungen hinzugefügt, 0 ersetzt; 5 Ziehungen im Archiv."});
     const QByteArray after = f.dir.readFile("dovovuduv.dat");
@@ -75,6 +80,11 @@ TEST(DatenbankActions, ImportReportsWhatWasAddedAndABadFileChangesNothing)
     EXPECT_EQ(f.dir.readFile("dovovuduv.dat"), after);
     f.actions.importCsv(); // cancelled
     EXPECT_EQ(f.selected.size(), 1u);
+    // A draw that differs from the archive's is named.
+    f.actions.importCsv();
+    EXPECT_EQ(
+        f.prompt.texts("information").back(),
+        "0 Ziehungen hinzugefügt, 1 ersetzt; 5 Ziehungen im Archiv.\n1 Ziehungen wichen vom Archiv ab: 31.10.1985");
 }
 
 TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)
@@ -102,6 +112,8 @@ TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)
     EXPECT_EQ(f.busy, (std::vector<bool>{true, false}));
     ASSERT_EQ(f.selected.size(), 1u);
     EXPECT_EQ(fromDays(f.selected[0]), QDate(1985, 11, 7)); // the first day not asked for
+    ASSERT_FALSE(f.status0.empty());
+    EXPECT_EQ(f.status0.back(), "Aktualisierung gestoppt: 2 Ziehungen geholt");
 
     server.reset(); // the server is gone: the next update fails
     f.actions.onDrawFetched = {};

@@ -9,10 +9,12 @@
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
+
 #include "ui/tform3.h"
 #include "ui/tform5.h"
 #include "ui/tform8.h"
 #include "ui/tip_grid.h"
+#include <QTabWidget>
 
 #include <QApplication>
 #include <QDateEdit>
@@ -86,6 +88,17 @@ TEST(ArchiveWiring, UpdateFromTheServerOfTheInternetPageShowsTheNewestDraw)
     std::vector<bool> stopVisible;
     QObject::connect(&w.form.session(), &Session::drawChanged,
                      [&] { stopVisible.push_back(db->SpeedButton8->isVisible()); });
+    // While it runs the stop button shows, and nothing on the page lies over it.
+    bool stopReachable = false;
+    QObject::connect(&w.form.session(), &Session::statusShown, [&] {
+        if (!db->SpeedButton8->isVisible()) return;
+        stopReachable = true;
+        for (QWidget* other : db->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (other != db->SpeedButton8 && other->isVisible() &&
+                other->geometry().intersects(db->SpeedButton8->geometry()))
+                stopReachable = false;
+    });
+    w.form.pages()->setCurrentWidget(db);
     QTest::mouseClick(db->BitBtn1, Qt::LeftButton);
     EXPECT_FALSE(server.targets().empty());
     EXPECT_TRUE(w.prompt.texts("error").isEmpty()) << w.prompt.texts("error").join("|").toStdString();
@@ -99,6 +112,7 @@ TEST(ArchiveWiring, UpdateFromTheServerOfTheInternetPageShowsTheNewestDraw)
     EXPECT_TRUE(db->BitBtn1->isEnabled());
     EXPECT_TRUE(w.form.lottotipp()->SpeedButton10->isEnabled());
     EXPECT_EQ(stopVisible, std::vector<bool>{false}); // one selection, after the buttons came back
+    EXPECT_TRUE(stopReachable);
 
     // "Löschen" removes the draw on display; the last one gone, the new last one shows.
     QTest::mouseClick(db->BitBtn6, Qt::LeftButton);
