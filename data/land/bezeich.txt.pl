@@ -502,6 +502,38 @@ Zak³ady w blokach po 7x7
 
 Liczby zak³adu poziomo 49x1
 
+Wysokoœæ pola:
+
+Szerokoœæ pola:
+
+Korekta w lewo:
+
+Korekta 2. rzêdu:
+
+Góra:
+
+Lewo:
+
+Spiel 77 tak:
+
+Spiel 77 nie:
+
+Super 6 tak:
+
+Super 6 nie:
+
+Glücksspirale tak:
+
+Glücksspirale nie:
+
+Œroda:
+
+Sobota:
+
+Sob/Œr:
+
+Plik obrazu kuponu (jpg)
+
 OK
 
 Wybierz skrypt do przekazania liczb!

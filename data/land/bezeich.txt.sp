@@ -502,6 +502,38 @@ Apuestas en bloques de 7x7
 
 Números de una apuesta en línea 49x1
 
+Altura de casilla:
+
+Anchura de casilla:
+
+Corrección izquierda:
+
+Corrección 2.ª fila:
+
+Arriba:
+
+Izquierda:
+
+Spiel 77 sí:
+
+Spiel 77 no:
+
+Super 6 sí:
+
+Super 6 no:
+
+Glücksspirale sí:
+
+Glücksspirale no:
+
+Miércoles:
+
+Sábado:
+
+Sáb/Mié:
+
+Archivo de imagen del boleto (jpg)
+
 OK
 
 ¡Elija el script para transmitir los números!

@@ -1,5 +1,7 @@
 #include "app/languages.h"
 
+#include <QHash>
+
 #include "app/text_files.h"
 
 #include <QDir>
@@ -166,6 +168,18 @@ bool LanguageExport::write(const QString& path) const
 }
 
 // ---- numbered texts -------------------------------------------------------------------------
+
+QLocale languageLocale(int index)
+{
+    static const QHash<QString, QLocale::Language> byCode = {
+        {QStringLiteral("de"), QLocale::German},  {QStringLiteral("en"), QLocale::English},
+        {QStringLiteral("fr"), QLocale::French},  {QStringLiteral("sp"), QLocale::Spanish},
+        {QStringLiteral("nl"), QLocale::Dutch},   {QStringLiteral("tr"), QLocale::Turkish},
+        {QStringLiteral("ru"), QLocale::Russian}, {QStringLiteral("cz"), QLocale::Czech},
+        {QStringLiteral("pl"), QLocale::Polish},
+    };
+    return QLocale(byCode.value(languageAt(index).code, QLocale::German));
+}
 
 const QStringList& germanInterfaceTexts()
 {

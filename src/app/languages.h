@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <QLocale>
+
 #include <optional>
 
 namespace razoz {
@@ -31,6 +33,8 @@ const QList<int>& languageMenuOrder();
 const Language& languageAt(int index);
 // -1 for an unknown code.
 int languageIndexOf(const QString& code);
+// The locale whose day and month names go with the language's texts.
+QLocale languageLocale(int index);
 
 // Paths inside the program folder (which ends with a separator).
 QString languageFolder(const QString& programFolder);

@@ -98,6 +98,7 @@ HealthReport checkArchiveHealth(DrawArchive& archive)
     });
     const qint64 tail = QFileInfo(archive.path()).size() % qint64(kRecordSize);
     if (tail) report.problems.push_back({Kind::PartialRecord, report.records, 0, QString::number(tail)});
+    report.lastDate = any ? last : 0;
     if (any) {
         for (double d = first; d <= last; ++d)
             if (isRealDrawDay(d) && !dates.count(d)) report.problems.push_back({Kind::MissingDrawDay, -1, d, {}});
@@ -105,28 +106,36 @@ HealthReport checkArchiveHealth(DrawArchive& archive)
     return report;
 }
 
-QString healthSummary(const HealthReport& report)
+double lastRealDrawDayBefore(double today)
+{
+    for (double d = std::floor(today) - 1; d >= kEarliestDrawDay; --d)
+        if (isRealDrawDay(d)) return d;
+    return 0;
+}
+
+QString healthSummary(const HealthReport& report, const InterfaceTexts& texts, double today, const QLocale& locale)
 {
     using Kind = HealthProblem::Kind;
-    QString text = QStringLiteral("%1 Ziehungen").arg(report.records);
-    if (report.problems.empty()) return text + QStringLiteral(", keine Auffälligkeiten");
+    QString text = report.records == 1 ? texts.text(65) : texts.text(64).arg(report.records);
     QStringList missing;
     int other = 0;
     for (const auto& p : report.problems) {
         if (p.kind == Kind::MissingDrawDay)
-            missing << QLocale(QLocale::German).dayName(fromDays(p.date).dayOfWeek(), QLocale::ShortFormat) +
-                           QLatin1Char(' ') + formatDate(p.date);
+            missing << locale.dayName(fromDays(p.date).dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                           formatDate(p.date);
         else
             ++other;
     }
-    if (!missing.isEmpty()) {
-        text += QStringLiteral("; es fehlt: ");
-        if (missing.size() <= 3)
-            text += missing.join(QStringLiteral(", "));
-        else
-            text += QStringLiteral("%1 Ziehungstage (ab %2)").arg(missing.size()).arg(missing.first());
-    }
-    if (other) text += QStringLiteral("; %1 fehlerhafte Datensätze (razoz-cli archive check)").arg(other);
+    if (!missing.isEmpty())
+        text += QStringLiteral("; ") +
+                texts.text(67).arg(missing.size() <= 3 ? missing.join(QStringLiteral(", "))
+                                                       : texts.text(68).arg(missing.size()).arg(missing.first()));
+    if (other) text += QStringLiteral("; ") + texts.text(69).arg(other);
+    // Reads as a whole archive only when it is also up to date.
+    const double due = lastRealDrawDayBefore(today);
+    const bool stale = report.records > 0 && report.lastDate > 0 && report.lastDate < due;
+    if (report.problems.empty() && !stale) text += QStringLiteral(", ") + texts.text(66);
+    if (stale) text += QStringLiteral("; ") + texts.text(70).arg(formatDate(report.lastDate));
     return text;
 }
 

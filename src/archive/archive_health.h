@@ -1,6 +1,9 @@
 #pragma once
 // The archive's health: what a reader would stumble over, and the real draw days it lacks.
+#include "app/interface_texts.h"
 #include "archive/draw_archive.h"
+
+#include <QLocale>
 
 #include <QString>
 
@@ -22,6 +25,7 @@ struct HealthProblem {
 
 struct HealthReport {
     qint64 records = 0;
+    double lastDate = 0; // the latest valid draw date; 0 without one
     std::vector<HealthProblem> problems;
 };
 
@@ -31,7 +35,12 @@ QString kindName(HealthProblem::Kind kind);
 // Reads the whole archive once. ArchiveError when it cannot be read.
 HealthReport checkArchiveHealth(DrawArchive& archive);
 
-// One line for the "Datenbank" page, e.g. "4185 Ziehungen; es fehlt: Sa 11.07.2026".
-QString healthSummary(const HealthReport& report);
+// The last day before `today` on which a draw took place; 0 when there is none.
+double lastRealDrawDayBefore(double today);
+
+// One line for the "Datenbank" page in the interface language (texts 64 to 70, day names of
+// `locale`), e.g. "4185 Ziehungen; es fehlt: Sa 11.07.2026; letzte Ziehung am 07.09.2026 – bitte
+// aktualisieren": the warning when the last draw is older than the last real draw day before today.
+QString healthSummary(const HealthReport& report, const InterfaceTexts& texts, double today, const QLocale& locale);
 
 } // namespace razoz

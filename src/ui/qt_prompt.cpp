@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace razoz {
 
@@ -34,10 +37,16 @@ bool QtPrompt::question(const QString& caption, const QString& text)
 
 std::optional<QString> QtPrompt::inputText(const QString& caption, const QString& prompt, const QString& value)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, value, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    // Wide enough for the whole title ("Glückszahl eingeben (1-99999999)?"), which the window
+    // manager would otherwise cut off.
+    const int titleWidth = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(caption);
+    dialog.setMinimumWidth(std::max(dialog.minimumSizeHint().width(), titleWidth + 120));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue();
 }
 
 QString QtPrompt::openFileName(const QString& caption, const QString& filter, const QString& folder)

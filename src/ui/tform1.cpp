@@ -242,7 +242,9 @@ void TForm1::showArchiveHealth()
     QString line;
     try {
         DrawArchive archive(session_->archivePath());
-        if (archive.exists()) line = healthSummary(checkArchiveHealth(archive));
+        if (archive.exists())
+            line = healthSummary(checkArchiveHealth(archive), session_->texts(), today(),
+                                 languageLocale(session_->language()));
     } catch (const ArchiveError& e) {
         line = e.message();
     }

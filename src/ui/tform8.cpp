@@ -30,23 +30,24 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent)
     auto edit = [&](int n, QRect geometry) {
         edits[n] = makeControl<QLineEdit>(this, QStringLiteral("Edit%1").arg(n).toLatin1().constData(), geometry);
     };
-    auto label = [&](const char* text, int top) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
-        l->setGeometry(10, top, 150, 20);
+    // Labels are numbered in reading order, so the language files can name them.
+    int labels = 0;
+    auto label = [&](const char* text, QRect geometry) {
+        auto* l = makeControl<QLabel>(this, QStringLiteral("Label%1").arg(++labels).toLatin1().constData(), geometry);
+        l->setText(QString::fromUtf8(text));
+        return l;
     };
     // Single values.
     const std::pair<int, const char*> singles[] = {
         {1, "Feldhöhe:"}, {2, "Feldweite:"}, {3, "Links-Korrektur:"}, {4, "Korrektur 2.Reihe:"}};
     int top = 80;
     for (const auto& [n, text] : singles) {
-        label(text, top);
+        label(text, {10, top, 155, 20});
         edit(n, {170, top, 60, 20});
         top += 24;
     }
-    auto* oben = new QLabel(QStringLiteral("Oben:"), this);
-    oben->setGeometry(170, top, 60, 18);
-    auto* links = new QLabel(QStringLiteral("Links:"), this);
-    links->setGeometry(240, top, 60, 18);
+    label("Oben:", {170, top, 66, 18});
+    label("Links:", {240, top, 66, 18});
     top += 20;
     // Box labels: caption, top edit, left edit.
     const std::tuple<const char*, int, int> boxes[] = {
@@ -54,12 +55,12 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent)
         {"Super 6  Nein:", 12, 11}, {"Glücksspirale Ja:", 16, 18}, {"Glücksspirale Nein:", 22, 20},
         {"Mittwoch:", 13, 15},      {"Samstag:", 17, 19},          {"Sa/Mi:", 21, 23}};
     for (const auto& [text, topEdit, leftEdit] : boxes) {
-        label(text, top);
+        label(text, {10, top, 155, 20});
         edit(topEdit, {170, top, 60, 20});
         edit(leftEdit, {240, top, 60, 20});
         top += 24;
     }
-    label("Bilddatei des Scheines (jpg)", top);
+    label("Bilddatei des Scheines (jpg)", {10, top, 410, 20});
     top += 20;
     edit(14, {10, top, 290, 20});
     top += 30;

@@ -1,4 +1,6 @@
 // Typing in and deleting draws, and the archive's health check.
+#include "app/languages.h"
+#include "app/text_files.h"
 #include "archive/archive_health.h"
 #include "archive/draw_archive.h"
 #include "archive/manual_entry.h"
@@ -140,7 +142,39 @@ TEST(ArchiveHealth, TheShippedArchiveLacksOnlySaturday11July2026)
     ASSERT_EQ(report.problems.size(), 1u);
     EXPECT_EQ(report.problems[0].kind, HealthProblem::Kind::MissingDrawDay);
     EXPECT_EQ(formatDate(report.problems[0].date), "11.07.2026");
-    EXPECT_TRUE(healthSummary(report).contains("11.07.2026"));
+}
+
+// The health line in the interface language, with the warning once a later real draw is due.
+TEST(ArchiveHealth, TheSummarySpeaksTheLanguageAndWarnsWhenADrawIsDue)
+{
+    DrawArchive shipped(QStringLiteral(RAZOZ_SHIPPED_DIR "/dovovuduv.dat"));
+    const HealthReport report = checkArchiveHealth(shipped);
+    EXPECT_EQ(report.lastDate, toDays(QDate(2026, 9, 7)));
+    const InterfaceTexts german(germanInterfaceTexts());
+    QStringList english;
+    ASSERT_TRUE(readTextLines(QStringLiteral(RAZOZ_SOURCE_DIR "/data/land/meldungen.txt.en"), english));
+    struct Case {
+        QDate today;
+        bool english;
+        const char* line;
+    };
+    for (const Case& c : {
+             Case{{2026, 9, 10}, false, "4185 Ziehungen; es fehlt: Sa. 11.07.2026"}, // Thursday's draw not yet due
+             Case{{2026, 9, 11},
+                  false,
+                  "4185 Ziehungen; es fehlt: Sa. 11.07.2026; letzte Ziehung am 07.09.2026 – bitte aktualisieren"},
+             Case{{2026, 12, 10}, true, "4185 draws; missing: Sat 11.07.2026; last draw on 07.09.2026 - please update"},
+         })
+        EXPECT_EQ(healthSummary(report, c.english ? InterfaceTexts(english) : german, toDays(c.today),
+                                QLocale(c.english ? QLocale::English : QLocale::German))
+                      .toStdString(),
+                  c.line);
+
+    test::ProgramDir dir;
+    dir.writeArchive({firstDraw()});
+    DrawArchive one(dir.archivePath());
+    EXPECT_EQ(healthSummary(checkArchiveHealth(one), german, toDays(QDate(1985, 10, 18)), QLocale(QLocale::German)),
+              "1 Ziehung, keine Auffälligkeiten");
 }
 
 struct CalendarCase {

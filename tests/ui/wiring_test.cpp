@@ -141,8 +141,9 @@ TEST(ArchiveWiring, CsvImportFromTheDatenbankPageSelectsTheImportedDraw)
     EXPECT_EQ(DrawArchive(dir.archivePath()).recordCount(), 5);
     EXPECT_EQ(fromDays(w.form.session().currentDraw().date), QDate(1985, 10, 31));
     EXPECT_TRUE(w.form.datenbank()->Label99->text().startsWith("5 Ziehungen"));
-    w.form.LanguageClick(1); // the language files leave the line as it was
-    EXPECT_TRUE(w.form.datenbank()->Label99->text().startsWith("5 Ziehungen"));
+    w.form.LanguageClick(1); // the line speaks the new language
+    EXPECT_TRUE(w.form.datenbank()->Label99->text().startsWith("5 draws"))
+        << w.form.datenbank()->Label99->text().toStdString();
 }
 
 TEST(PrintWiring, MenuEntryPrintsTheGridAndTheDialogValuesSurviveARestart)
