@@ -14,10 +14,13 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <regex>
+#include <system_error>
 
 using namespace razoz;
 
@@ -32,7 +35,10 @@ struct UsageError {
 };
 
 // The draws the service answers from. A results file is read again when it changes on disk, so
-// newer results are served without a restart.
+// newer results are served without a restart — but only a finished file: one that has been quiet
+// for a moment, keeps its size and time across the read, parses completely and still holds draws.
+// Anything else (a file being rewritten in place) leaves the last good table in service, and a
+// later request tries again; a draw once served is never answered as "not published" meanwhile.
 class ResultsTable {
 public:
     ResultsTable(QString path, bool csv) : path_(std::move(path)), csv_(csv) { reloadIfChanged(); }
@@ -53,16 +59,41 @@ public:
     std::size_t draws() const { return count_; }
 
 private:
+    struct Stamp {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type modified{};
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp stamp() const
+    {
+        const std::filesystem::path p(path_.toStdU16String());
+        std::error_code ec;
+        Stamp s;
+        s.size = std::filesystem::file_size(p, ec);
+        if (!ec) s.modified = std::filesystem::last_write_time(p, ec);
+        if (ec) throw ArchiveError(QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(path_));
+        return s;
+    }
+
     void reloadIfChanged()
     {
-        const QDateTime modified = QFileInfo(path_).lastModified();
-        if (loaded_ && modified == modified_) return;
+        const Stamp before = stamp();
+        if (loaded_ && before == stamp_) return;
+        // A file written to just now may still be in the middle of its rewrite.
+        if (loaded_ && std::filesystem::file_time_type::clock::now() - before.modified < kQuietTime) return;
         std::vector<DrawRecord> records;
         if (csv_) {
             records = readResultsCsv(path_);
         } else {
             DrawArchive archive(path_);
             records = archive.readAll();
+        }
+        if (stamp() != before) return; // changed while it was read
+        if (loaded_ && records.empty() && count_ > 0) {
+            std::fprintf(stderr, "razoz-server: %s holds no draw (answering from the data read before)\n",
+                         qPrintable(path_));
+            stamp_ = before;
+            return;
         }
         std::map<double, Day> byDate;
         int number = 1;
@@ -74,7 +105,7 @@ private:
         }
         byDate_ = std::move(byDate);
         count_ = records.size();
-        modified_ = modified;
+        stamp_ = before;
         loaded_ = true;
     }
 
@@ -87,8 +118,9 @@ private:
     std::mutex mutex_;
     std::map<double, Day> byDate_;
     std::size_t count_ = 0;
-    QDateTime modified_;
+    Stamp stamp_;
     bool loaded_ = false;
+    static constexpr std::chrono::milliseconds kQuietTime{250};
 };
 
 QString httpDate(const QDateTime& t)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringEncoder>
 
@@ -135,6 +136,17 @@ QString filledScriptPath(const QString& programFolder, const QDate& today)
     return QDir(programFolder)
         .filePath(kTipsFolderName + QLatin1Char('/') + today.toString(QStringLiteral("yyyyMMdd")) +
                   QStringLiteral(".zorb"));
+}
+
+QByteArray sandboxedMessagePage(const QByteArray& page)
+{
+    static const QRegularExpression refresh(QStringLiteral(R"(<meta\b[^>]*http-equiv\s*=\s*["']?\s*refresh[^>]*>)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QString text = QString::fromLatin1(page); // byte for byte: the page keeps its own encoding
+    text.remove(refresh);
+    return QByteArrayLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+                             "style-src 'unsafe-inline'; img-src data:\">\r\n") +
+           text.toLatin1();
 }
 
 } // namespace razoz

@@ -27,6 +27,11 @@ QString javaScriptStringEscaped(const QString& text);
 // browser to `url` at once and shows a link to it.
 QByteArray linkPageText(const QString& url, const QString& portalDomain);
 
+// The service's message page as it is saved: a Content-Security-Policy meta element first, so
+// the page can neither run script nor load anything, and none of its own meta refreshes, so it
+// cannot send the browser elsewhere.
+QByteArray sandboxedMessagePage(const QByteArray& page);
+
 // Writes through a scratch file and a rename; OnlineError naming the file on failure.
 void writeFileReplacing(const QString& path, const QByteArray& bytes);
 

@@ -45,7 +45,7 @@ SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, 
         if (body.contains(QLatin1String("Mitteilung"))) {
             const QString page = QDir(session.programFolder()).filePath(kMessagePageName);
             try {
-                writeFileReplacing(page, answer.body);
+                writeFileReplacing(page, sandboxedMessagePage(answer.body));
             } catch (const OnlineError& e) {
                 prompt.error(e.message);
                 return SubmissionResult::Failed;

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <atomic>
+#include <thread>
+
 #include <httplib.h>
 
 #include <gtest/gtest.h>
@@ -27,6 +30,11 @@ QJsonObject json(const test::CliResult& r)
 }
 
 using Server = test::ServerProcess;
+
+QByteArray resultsLine(const QDate& date, int n)
+{
+    return date.toString("dd.MM.yyyy").toLatin1() + ";1;2;3;4;5;6;7;" + QByteArray::number(n % 10);
+}
 
 const char* kCsv = "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\r\n"
                    "17.10.1985;3;11;13;15;34;35;27;\r\n"
@@ -208,4 +216,56 @@ TEST(CliArchiveMaint, AnUpdateFetchesEveryLaterDrawMondaysIncluded)
                 server.url()});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(DrawArchive(dir.archivePath()).readAll(), shipped);
+}
+
+// While its results file is rewritten in place (emptied, then written in two parts), razoz-server
+// keeps answering a draw it has served from the table it read before; once the file is quiet it
+// serves the new one.
+TEST(RazozServer, ADrawOnceServedStaysServedWhileTheFileIsRewritten)
+{
+    test::ProgramDir dir;
+    QByteArray csv = "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\r\n";
+    for (int i = 0; i < 200; ++i) csv += resultsLine(QDate(2005, 1, 6).addDays(7 * i), i) + "\r\n";
+    dir.writeFile("draws.csv", csv);
+    Server server({"--csv", dir.file("draws.csv")});
+    httplib::Client client("127.0.0.1", server.port());
+    const std::string last = "/zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=" +
+                             QDate(2005, 1, 6).addDays(7 * 199).toString("yyyyMMdd").toStdString();
+    ASSERT_EQ(client.Get(last)->status, 200);
+
+    std::atomic<bool> done = false;
+    std::thread writer([&] {
+        for (int round = 0; round < 20; ++round) {
+            QFile f(dir.file("draws.csv"));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.flush();
+            QThread::msleep(5);
+            f.write(csv.left(csv.size() / 2 - csv.size() / 2 % 64)); // whole lines only at times
+            f.flush();
+            QThread::msleep(5);
+            f.write(csv.mid(csv.size() / 2 - csv.size() / 2 % 64));
+            f.close();
+        }
+        done = true;
+    });
+    int notPublished = 0, asked = 0;
+    while (!done) {
+        const auto res = client.Get(last);
+        ++asked;
+        if (res && res->status == 500) ++notPublished;
+    }
+    writer.join();
+    EXPECT_EQ(notPublished, 0) << "of " << asked;
+
+    // A finished change is taken once the file has been quiet for a moment.
+    QByteArray more = csv + resultsLine(QDate(2005, 1, 6).addDays(7 * 200), 7) + "\r\n";
+    dir.writeFile("draws.csv", more);
+    const std::string added = "/zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=" +
+                              QDate(2005, 1, 6).addDays(7 * 200).toString("yyyyMMdd").toStdString();
+    int status = 0;
+    for (int i = 0; i < 50 && status != 200; ++i) {
+        QThread::msleep(50);
+        status = client.Get(added)->status;
+    }
+    EXPECT_EQ(status, 200);
 }

@@ -107,13 +107,19 @@ TEST(Tipp24Submission, TheLinkPageCarriesTheAddressEscaped)
 TEST(Tipp24Submission, AnErrorWithAMessagePageShowsThatPageOnly)
 {
     Fixture f;
-    const std::string body = "<html>Mitteilung: Wartung bis 12 Uhr</html>";
+    const std::string body = "<html><head><META HTTP-EQUIV='Refresh' CONTENT='0; url=https://evil.example/'>"
+                             "<meta http-equiv=\"refresh\" content=\"5\"></head><body>Mitteilung: Wartung bis 12 "
+                             "Uhr<script>alert(1)</script></body></html>";
     test::HttpServer server([&](const httplib::Request&, httplib::Response& res) {
         res.status = 503;
         res.set_content(body, "text/html");
     });
     EXPECT_EQ(submitToTipp24(f.session, f.options(server.url()), f.rows, 8, f.choices), SubmissionResult::MessageShown);
-    EXPECT_EQ(f.dir.readFile("Meldung.htm"), QByteArray::fromStdString(body));
+    // Saved with a policy that blocks script and loads first, and without the page's refreshes.
+    EXPECT_EQ(f.dir.readFile("Meldung.htm"),
+              "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
+              "img-src data:\">\r\n<html><head></head><body>Mitteilung: Wartung bis 12 "
+              "Uhr<script>alert(1)</script></body></html>");
     ASSERT_EQ(f.opened.size(), 1u);
     EXPECT_EQ(f.opened[0], QUrl::fromLocalFile(f.dir.file("Meldung.htm")));
     EXPECT_TRUE(f.prompt.shown.empty());
