@@ -1,6 +1,9 @@
 #include "app/settings_store.h"
 
 #include "app/day_count.h"
+#include "archive/archive_rewrite.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -164,6 +167,8 @@ bool SettingsStore::writeAll(const SettingsValues& values, bool normalWindow)
         if (settings_->status() != QSettings::NoError) return false;
     }
     settings_->sync();
+    // The store replaces its file by a rename; the folder entry goes to the disk too.
+    syncFolderToDisk(QFileInfo(settings_->fileName()).absolutePath());
     return settings_->status() == QSettings::NoError;
 }
 

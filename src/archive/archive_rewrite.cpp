@@ -8,6 +8,11 @@
 
 #include <filesystem>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace razoz {
 
 QString insertScratchName(const QString& archivePath)
@@ -24,9 +29,10 @@ void replaceArchive(const QString& archivePath, const QString& scratchName, std:
         if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw ArchiveError(QStringLiteral("Die Datei kann nicht angelegt werden: %1").arg(shown));
         const qint64 bytes = qint64(records.size_bytes());
+        // On the disk before the rename, so a power loss cannot leave the new name without its data.
         const bool written =
             (bytes == 0 || scratch.write(reinterpret_cast<const char*>(records.data()), bytes) == bytes) &&
-            scratch.flush();
+            scratch.flush() && syncFileToDisk(scratch.handle());
         scratch.close();
         if (!written || scratch.error() != QFileDevice::NoError) {
             QFile::remove(scratchPath);
@@ -41,6 +47,29 @@ void replaceArchive(const QString& archivePath, const QString& scratchName, std:
         throw ArchiveError(
             QStringLiteral("Die Datei kann nicht ersetzt werden: %1").arg(QDir::toNativeSeparators(archivePath)));
     }
+    syncFolderToDisk(QFileInfo(archivePath).absolutePath());
+}
+
+bool syncFileToDisk(int handle)
+{
+#ifdef Q_OS_UNIX
+    return handle < 0 || ::fsync(handle) == 0;
+#else
+    Q_UNUSED(handle);
+    return true;
+#endif
+}
+
+void syncFolderToDisk(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd); // the rename itself; a folder that cannot be synced loses nothing written
+    ::close(fd);
+#else
+    Q_UNUSED(folder);
+#endif
 }
 
 } // namespace razoz

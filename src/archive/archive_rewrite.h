@@ -15,4 +15,8 @@ QString insertScratchName(const QString& archivePath);
 // need not exist). On any failure the archive is as before and the scratch file is gone.
 void replaceArchive(const QString& archivePath, const QString& scratchName, std::span<const DrawRecord> records);
 
+// fsync of an open file (true when it reached the disk) and of a folder after a rename in it.
+bool syncFileToDisk(int handle);
+void syncFolderToDisk(const QString& folder);
+
 } // namespace razoz

@@ -127,14 +127,33 @@ UpdateResult updateArchive(DrawArchive& archive, const UpdateOptions& options, R
     return result;
 }
 
+QString backupPathFor(const QString& archivePath)
+{
+    const QDir folder = QFileInfo(archivePath).dir();
+    const QString backup = folder.filePath(kBackupFileName);
+    const QFileInfo old(backup);
+    // A backup holding more draws than the archive may be the only full copy: it stays.
+    if (!old.exists() || old.size() <= QFileInfo(archivePath).size()) return backup;
+    for (int n = 1;; ++n) {
+        const QString next = backup + QStringLiteral(".%1").arg(n);
+        const QFileInfo other(next);
+        if (!other.exists() || other.size() <= QFileInfo(archivePath).size()) return next;
+    }
+}
+
 std::optional<UpdateResult> rebuildArchive(DrawArchive& archive, const UpdateOptions& options, Prompt& prompt,
                                            RunControl& run, const DrawFetched& fetched)
 {
-    const QString text = QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem ") +
-                         formatDate(options.pickerDate) + QStringLiteral(" aus dem Internet neu aufbauen??");
+    archive.close();
+    const QString backup = backupPathFor(archive.path());
+    QString text = QStringLiteral("Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem ") +
+                   formatDate(options.pickerDate) + QStringLiteral(" aus dem Internet neu aufbauen??");
+    if (archive.exists())
+        text += QStringLiteral("\n\nDas bisherige Archiv (%1 Ziehungen) wird als %2 gesichert.")
+                    .arg(archive.recordCount())
+                    .arg(QFileInfo(backup).fileName());
     if (!prompt.question(QStringLiteral("Ziehungsdaten löschen?"), text)) return std::nullopt;
     archive.close();
-    const QString backup = QFileInfo(archive.path()).dir().filePath(kBackupFileName);
     if (archive.exists()) {
         std::error_code ec;
         std::filesystem::rename(std::filesystem::path(archive.path().toStdU16String()),
@@ -145,7 +164,8 @@ std::optional<UpdateResult> rebuildArchive(DrawArchive& archive, const UpdateOpt
     }
     UpdateResult result = updateArchive(archive, options, run, fetched);
     if (!result.failure.isEmpty() && QFileInfo::exists(backup))
-        result.failure += QStringLiteral(". Das bisherige Archiv ist als %1 erhalten.").arg(kBackupFileName);
+        result.failure +=
+            QStringLiteral(". Das bisherige Archiv ist als %1 erhalten.").arg(QFileInfo(backup).fileName());
     return result;
 }
 

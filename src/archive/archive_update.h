@@ -73,6 +73,10 @@ using DrawFetched = std::function<void(const CurrentDraw&)>;
 UpdateResult updateArchive(DrawArchive& archive, const UpdateOptions& options, RunControl& run,
                            const DrawFetched& fetched = {});
 
+// Where a rebuild keeps the archive: "dovovuduv.dat.bak", unless that holds more draws than the
+// archive — then the first of "dovovuduv.dat.bak.1", ".2", … that is free or holds no more.
+QString backupPathFor(const QString& archivePath);
+
 // Asks first; on Yes keeps the archive as "dovovuduv.dat.bak" and rebuilds from the draw day after
 // options.pickerDate. nullopt when the user said No (nothing changed).
 std::optional<UpdateResult> rebuildArchive(DrawArchive& archive, const UpdateOptions& options, Prompt& prompt,

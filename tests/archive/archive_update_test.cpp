@@ -359,7 +359,8 @@ TEST(Rebuild, NoLeavesTheArchiveYesKeepsABackupAndStartsAfterThePickerDate)
     EXPECT_EQ(prompt.shown[0].caption, "Ziehungsdaten löschen?");
     EXPECT_EQ(
         prompt.shown[0].text,
-        "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem 31.03.2005 aus dem Internet neu aufbauen??");
+        "Wollen Sie wirklich alle Ziehungsdaten löschen und dies ab dem 31.03.2005 aus dem Internet neu aufbauen??"
+        "\n\nDas bisherige Archiv (2 Ziehungen) wird als dovovuduv.dat.bak gesichert.");
 
     const auto result = rebuildArchive(archive, options(server.url(), {2005, 4, 3}, {2005, 3, 31}), prompt, run);
     ASSERT_TRUE(result);
@@ -372,6 +373,33 @@ TEST(Rebuild, NoLeavesTheArchiveYesKeepsABackupAndStartsAfterThePickerDate)
         rebuildArchive(archive, options("http://127.0.0.1:9", {2005, 4, 3}, {2005, 3, 31}), prompt, run);
     EXPECT_TRUE(failed->failure.contains("dovovuduv.dat.bak"));
     EXPECT_EQ(dir.readFile("dovovuduv.dat.bak"), before);
+}
+
+// A rebuild that got less than before never replaces the fuller backup: the smaller archive is
+// kept beside it, and the question names where.
+TEST(Rebuild, ASecondRebuildKeepsTheOnlyFullCopy)
+{
+    test::ProgramDir dir;
+    const std::vector<DrawRecord> full = test::syntheticArchive(30);
+    dir.writeArchive(full);
+    const QByteArray fullBytes = dir.readFile("dovovuduv.dat");
+    DrawArchive archive(dir.archivePath());
+    Recorded run;
+    test::ScriptedPrompt prompt;
+    // The first rebuild cannot reach the server: only the made-up first draw is left.
+    ASSERT_TRUE(rebuildArchive(archive, options("http://127.0.0.1:9", {2005, 4, 3}, {2005, 3, 31}), prompt, run));
+    EXPECT_EQ(dir.readFile("dovovuduv.dat.bak"), fullBytes);
+    const QByteArray small = dir.readFile("dovovuduv.dat");
+    ASSERT_LT(small.size(), fullBytes.size());
+    // The second one keeps the full backup and puts the small archive beside it.
+    ASSERT_TRUE(rebuildArchive(archive, options("http://127.0.0.1:9", {2005, 4, 3}, {2005, 3, 31}), prompt, run));
+    EXPECT_TRUE(prompt.shown.back().text.endsWith("wird als dovovuduv.dat.bak.1 gesichert."))
+        << prompt.shown.back().text.toStdString();
+    EXPECT_EQ(dir.readFile("dovovuduv.dat.bak"), fullBytes);
+    EXPECT_EQ(dir.readFile("dovovuduv.dat.bak.1"), small);
+    // An archive as full as the backup replaces it again.
+    dir.writeArchive(full);
+    EXPECT_EQ(backupPathFor(dir.archivePath()), dir.file("dovovuduv.dat.bak"));
 }
 
 // Through Debian's tinyproxy, when it is installed (scripts/install-deps installs it).
