@@ -70,3 +70,4 @@ dni losowañ: %1 (od %2)
 b³êdnych rekordów: %1 (razoz-cli archive check)
 ostatnie losowanie %1 - proszê zaktualizowaæ
 &Zatrzymaj analizê
+Nie wczytano ¿adnych losowañ. Wczytaj listê wyników (CSV, strona Datenbank) lub podaj inny serwer na stronie Internet-Optionen.

@@ -70,3 +70,4 @@ falta: %1
 %1 registros erróneos (razoz-cli archive check)
 último sorteo el %1 - actualice, por favor
 &Detener el análisis
+No se cargó ningún sorteo. Importe una lista de resultados (CSV, página Datenbank) o indique otro servidor en la página Internet-Optionen.

@@ -256,6 +256,9 @@ const QStringList& germanInterfaceTexts()
         QStringLiteral("%1 fehlerhafte Datensätze (razoz-cli archive check)"),                        // 69
         QStringLiteral("letzte Ziehung am %1 – bitte aktualisieren"),                                 // 70
         QStringLiteral("Analyse &stoppen"),                                                           // 71
+        QStringLiteral(
+            "Es wurden keine Ziehungen geladen. Lesen Sie eine Ergebnisliste über „CSV einlesen“ (Seite Datenbank) ein "
+            "oder tragen Sie auf der Seite Internet-Optionen einen anderen Server ein."), // 72
     };
     return texts;
 }

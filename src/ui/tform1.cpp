@@ -488,7 +488,9 @@ void TForm1::selectTodaysDraw()
                              datenbank_->DateTimePicker1->setDate(fromDays(fromDay));
                              archiveActions_->updateArchive();
                          },
-                         internet_->ServerURLEdit->text().trimmed()});
+                         internet_->ServerURLEdit->text().trimmed(),
+                         [this](const QString& url) { internet_->ServerURLEdit->setText(url); },
+                         [this](int panel, const QString& text) { setStatus(panel, text); }});
     showArchiveHealth();
 }
 

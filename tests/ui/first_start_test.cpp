@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace razoz;
@@ -22,12 +24,20 @@ struct Offer {
     test::ScriptedPrompt prompt;
     int imports = 0;
     std::vector<double> updates;
+    QStringList addresses, status;
+    std::function<void()> onUpdate; // what the update leaves in the archive
     bool asked = false;
     void run(const QString& archivePath)
     {
-        asked = offerFirstDraws(archivePath, prompt, InterfaceTexts(germanInterfaceTexts()),
-                                {[this] { ++imports; }, [this](double from) { updates.push_back(from); },
-                                 QStringLiteral("http://127.0.0.1:8049")});
+        asked =
+            offerFirstDraws(archivePath, prompt, InterfaceTexts(germanInterfaceTexts()),
+                            {[this] { ++imports; },
+                             [this](double from) {
+                                 updates.push_back(from);
+                                 if (onUpdate) onUpdate();
+                             },
+                             QStringLiteral("http://127.0.0.1:8049"), [this](const QString& url) { addresses << url; },
+                             [this](int, const QString& text) { status << text; }});
     }
 };
 
@@ -61,27 +71,47 @@ TEST(FirstStart, YesReadsAResultsListAndAsksNothingMore)
     EXPECT_EQ(offer.prompt.shown[0].text, "Ziehungen jetzt aus einer Ergebnisliste (CSV) einlesen?");
 }
 
-TEST(FirstStart, NoThenYesLoadsEveryDrawFromTheServer)
+TEST(FirstStart, NoThenTheServerLoadsEveryDrawFromTheAddressTheUserGives)
 {
     test::ProgramDir dir;
     dir.writeFile("dovovuduv.dat", "");
     Offer offer;
-    offer.prompt.questionAnswers = {false, true};
+    offer.prompt.questionAnswers = {false};
+    offer.prompt.inputAnswers = {QStringLiteral(" http://results.example:8049 ")};
+    offer.onUpdate = [&] { dir.writeArchive(test::syntheticArchive(3)); };
     offer.run(dir.archivePath());
     EXPECT_EQ(offer.imports, 0);
     ASSERT_EQ(offer.updates, std::vector<double>{kEarliestDrawDay});
     ASSERT_EQ(offer.prompt.shown.size(), 2u);
-    EXPECT_EQ(offer.prompt.shown[1].text, "Ziehungen jetzt vom Server der Ziehungen laden?\nhttp://127.0.0.1:8049");
-    // Without the empty file the update begins with the first draw of the game.
-    EXPECT_FALSE(QFile::exists(dir.archivePath()));
+    EXPECT_EQ(offer.prompt.shown[1].text, "Ziehungen jetzt vom Server der Ziehungen laden?|http://127.0.0.1:8049");
+    EXPECT_EQ(offer.addresses, QStringList{"http://results.example:8049"});
+    EXPECT_EQ(DrawArchive(dir.archivePath()).recordCount(), 3);
 
+    // Cancelling the address declines the server: nothing changes.
     Offer declined;
-    declined.prompt.questionAnswers = {false, false};
+    declined.prompt.questionAnswers = {false};
     dir.writeFile("dovovuduv.dat", "");
     declined.run(dir.archivePath());
-    EXPECT_EQ(declined.imports, 0);
     EXPECT_TRUE(declined.updates.empty());
-    EXPECT_TRUE(QFile::exists(dir.archivePath())) << "nothing changes when both are declined";
+    EXPECT_TRUE(QFile::exists(dir.archivePath()));
+    EXPECT_TRUE(declined.addresses.isEmpty());
+}
+
+// A server that cannot be reached leaves the update only the game's first draw: the archive goes
+// back to empty, the status bar is cleared and the user is told what to do next.
+TEST(FirstStart, AServerWithoutDrawsLeavesTheArchiveEmptyAndSaysWhatNext)
+{
+    test::ProgramDir dir;
+    dir.writeFile("dovovuduv.dat", "");
+    Offer offer;
+    offer.prompt.questionAnswers = {false};
+    offer.prompt.inputAnswers = {QStringLiteral("http://127.0.0.1:8049")};
+    offer.onUpdate = [&] { dir.writeArchive({firstDraw()}); };
+    offer.run(dir.archivePath());
+    EXPECT_EQ(dir.readFile("dovovuduv.dat"), QByteArray());
+    EXPECT_EQ(offer.status, QStringList{QString()});
+    EXPECT_EQ(offer.prompt.texts("information"), QStringList{germanInterfaceTexts()[72]});
+    EXPECT_TRUE(offer.addresses.isEmpty()) << "the proposed address was kept";
 }
 
 TEST(FirstStart, WindowImportsTheChosenListAfterTheMessageAndShowsTheLatestDraw)
