@@ -38,13 +38,16 @@ void WindowGenerationObserver::rowFinished(int row, const RowValues& values, std
     grid_.sumLabel(row)->setText(QString::number(*sum));
 }
 
-WindowNumberList::WindowNumberList(Session& session, QWidget& lottotippPage, TForm6& dialog)
-    : session_(session), lottotipp_(lottotippPage), dialog_(dialog)
+WindowNumberList::WindowNumberList(Session& session, QWidget& lottotippPage, TForm6& dialog,
+                                   std::function<void()> clearRows)
+    : session_(session), lottotipp_(lottotippPage), dialog_(dialog), clearRows_(std::move(clearRows))
 {
 }
 
 NumberListOutcome WindowNumberList::edit(NumberListEntries& entries)
 {
+    // The rows being recomputed are emptied first, so the list is not read against old rows.
+    if (clearRows_) clearRows_();
     session_.showPage(&lottotipp_);
     return dialog_.edit(entries);
 }

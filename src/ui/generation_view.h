@@ -7,6 +7,8 @@
 
 class QWidget;
 
+#include <functional>
+
 namespace razoz {
 
 class DiagrammPage;
@@ -31,13 +33,15 @@ private:
 
 class WindowNumberList : public NumberList {
 public:
-    WindowNumberList(Session& session, QWidget& lottotippPage, TForm6& dialog);
+    // `clearRows` empties the unlocked rows before the list shows.
+    WindowNumberList(Session& session, QWidget& lottotippPage, TForm6& dialog, std::function<void()> clearRows = {});
     NumberListOutcome edit(NumberListEntries& entries) override;
 
 private:
     Session& session_;
     QWidget& lottotipp_;
     TForm6& dialog_;
+    std::function<void()> clearRows_;
 };
 
 } // namespace razoz

@@ -222,6 +222,7 @@ void TForm1::createOnlineActions()
     w.setLosnummer = [this](const QString& number) {
         session_->setTicketNumber(number);
         showLosnummer();
+        Komplettcheck(); // the "+ S" labels follow the new last digit
     };
     w.showLottotipp = [this] { PageControl1->setCurrentWidget(lottotipp_); };
     online_ = std::make_unique<OnlineActions>(*session_, *form5_, std::move(w), this);
@@ -535,6 +536,7 @@ int TForm1::SpeedButton12Click()
     ctx.setLosnummer = [this](const QString& number) {
         session_->setTicketNumber(number);
         showLosnummer();
+        Komplettcheck(); // the "+ S" labels follow the new last digit
     };
     if (slipPreview) ctx.preview = slipPreview;
     ctx.online = [this] { online_->SpeedButton17Click(); };
@@ -780,7 +782,7 @@ void TForm1::Label28Click()
         if (tipGrid()->rowLocked(r)) locked[static_cast<std::size_t>(r)] = tipGrid()->rowTexts(r);
     WidgetGenerationSettings settings(this, *session_);
     WindowGenerationObserver observer(*session_, *tipGrid(), *lottotipp_, *diagramm_);
-    WindowNumberList numberList(*session_, *lottotipp_, *form6_);
+    WindowNumberList numberList(*session_, *lottotipp_, *form6_, [this] { tipGrid()->emptyUnlockedRows(); });
     const GenerationResult result =
         generateTips(settings, session_->archivePath(), locked, run, RandomGenerator::shared(), session_->texts(),
                      {settings.checkBox20() ? &numberList : nullptr, &observer});

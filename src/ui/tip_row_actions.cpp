@@ -51,6 +51,7 @@ void TipRowActions::TippEdit(int first, int last)
         const TipRowTexts edited = rowFromMarks(texts, numberList_.checkedNumbers());
         for (std::size_t c = 0; c < boxes.size(); ++c)
             if (boxes[c]->text() != edited[c]) boxes[c]->setText(edited[c]);
+        page_.tipGrid->Komplettcheck(); // sum label and hits of the edited row at once
     }
     numberList_.endRowEdit();
 }

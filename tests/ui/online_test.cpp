@@ -20,8 +20,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -107,9 +109,14 @@ TEST(OnlineWiring, AbgebenShowsTheOnlineLookAndOpensTheOrderAddress)
             onlineLook = onlineLook && f5.rect().contains(b->geometry());
         f5.CheckBox1->setChecked(true);
         f5.CheckBox2->setChecked(true);
+        // A ticket number ending in the shown draw's Reintegro.
+        f5.UpDown[9]->setValue(w.form.session().currentDraw().reintegro);
         QTest::mouseClick(f5.BitBtn3, Qt::LeftButton);
     });
     menuEntry(w.form, "Abgeben1")->trigger();
+    // The hit labels follow the new ticket number at once.
+    EXPECT_TRUE(w.form.tipGrid()->hitLabel(0)->text().contains("S"))
+        << w.form.tipGrid()->hitLabel(0)->text().toStdString();
     EXPECT_TRUE(onlineLook);
     EXPECT_EQ(service.targets(), std::vector<std::string>{"/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=8"});
     ASSERT_EQ(w.opened.size(), 1u);

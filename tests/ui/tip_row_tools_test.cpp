@@ -104,7 +104,9 @@ TEST(TipRowTools, EditingARowWithFiveNumbersCheckedKeepsItsSixthBox)
         QTest::mouseClick(w.list().BitBtn1, Qt::LeftButton);
     });
     QTest::mouseClick(w.grid().editButton(1), Qt::LeftButton);
-    EXPECT_EQ(w.grid().rowTexts(1), (TipRowTexts{"2", "9", "17", "33", "40", "35"}));
+    // Checked at once: sorted, summed.
+    EXPECT_EQ(w.grid().rowTexts(1), (TipRowTexts{"2", "9", "17", "33", "35", "40"}));
+    EXPECT_TRUE(w.grid().sumLabel(1)->text().contains("136")) << w.grid().sumLabel(1)->text().toStdString();
     // The list is back in the calculation's look.
     EXPECT_EQ(w.list().windowTitle(), "Welche Zahlen für die Berechnung");
     EXPECT_TRUE(w.list().BitBtn3->isVisibleTo(&w.list()));
@@ -117,7 +119,7 @@ TEST(TipRowTools, EditingARowWithFiveNumbersCheckedKeepsItsSixthBox)
         QTest::mouseClick(w.list().BitBtn2, Qt::LeftButton);
     });
     QTest::mouseClick(w.grid().editButton(1), Qt::LeftButton);
-    EXPECT_EQ(w.grid().rowTexts(1), (TipRowTexts{"2", "9", "17", "33", "40", "35"}));
+    EXPECT_EQ(w.grid().rowTexts(1), (TipRowTexts{"2", "9", "17", "33", "35", "40"}));
     whenModal([&](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "12. Tipp");
         for (int k : {44, 45, 46, 47, 48, 49}) w.click(k);
@@ -138,9 +140,11 @@ TEST(TipRowTools, TheNumberListInTheCalculationKeepsRebuildsOrCancels)
     w.showNumberList(true);
     w.grid().SpeedButton11Click();
     std::vector<int> offered;
+    w.grid().setTexts(plain);
     whenModal([&](QWidget* dialog) {
         EXPECT_EQ(w.form->pages()->currentWidget(), w.form->lottotipp());
         EXPECT_TRUE(w.list().BitBtn3->isVisible());
+        EXPECT_EQ(w.grid().texts(), TipRows{}) << "the rows are emptied before the list shows";
         offered = w.checked();
         QTest::keyClick(dialog, Qt::Key_Return);
     });
@@ -149,14 +153,19 @@ TEST(TipRowTools, TheNumberListInTheCalculationKeepsRebuildsOrCancels)
     EXPECT_LT(offered.size(), 49u) << "the last draw's numbers have no entry";
     EXPECT_EQ(w.form->statusText(1), w.form->session().text(26));
 
-    // "Abbruch" ends the calculation at once: the grid stays as it was.
+    // "Abbruch" ends the calculation at once: no row is computed, the unlocked rows stay as the
+    // list found them (emptied), a locked row as it was.
     TipRows before = plain;
     before[0] = {"1", "2", "3", "4", "5", "6"};
     w.grid().setTexts(before);
+    w.grid().setRowLocked(0, true);
     const QString caption = w.form->lottotipp()->BitBtn4->text();
     whenModal([&](QWidget*) { QTest::mouseClick(w.list().BitBtn2, Qt::LeftButton); });
     w.calculate(42);
-    EXPECT_EQ(w.grid().texts(), before);
+    TipRows emptied{};
+    emptied[0] = before[0];
+    EXPECT_EQ(w.grid().texts(), emptied);
+    w.grid().setRowLocked(0, false);
     EXPECT_EQ(w.form->lottotipp()->BitBtn4->text(), caption);
     EXPECT_TRUE(w.form->session().settingsLoaded());
 
