@@ -1,14 +1,17 @@
 // razoz-manual GUIDE.md FILE.pdf: turns the user guide (German Markdown, docs/handbuch.md, with its
 // pictures beside it) into "Razoz-Quorex.pdf" (A4). The build renders it beside the binaries;
 // scripts/make-manual renews the copy in data/.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHashSeed>
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -58,13 +61,10 @@ bool writeGuide(const QString& source, const QString& path, QString& error)
         return false;
     }
     const QString markdown = QString::fromUtf8(in.readAll());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setTitle(QStringLiteral("Razoz-Quorex – Handbuch"));
         pdf.setCreator(QStringLiteral("Tallwick"));
@@ -78,7 +78,15 @@ bool writeGuide(const QString& source, const QString& path, QString& error)
         if (!fitImages(doc, QFileInfo(source).absoluteDir(), page.width() * 0.95, error)) return false;
         doc.print(&pdf);
     }
-    if (!file.commit()) {
+    // The same guide gives the same file: a fixed creation date of the same length, so the
+    // offsets of the cross-reference table stay right.
+    QByteArray bytes = buffer.data();
+    static const QRegularExpression stamp(QStringLiteral(R"(/CreationDate \(D:\d{14}Z\))"));
+    const QString text = QString::fromLatin1(bytes);
+    const QRegularExpressionMatch m = stamp.match(text);
+    if (m.hasMatch()) bytes.replace(m.capturedStart(), m.capturedLength(), "/CreationDate (D:20260101000000Z)");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         error = file.errorString();
         return false;
     }
@@ -91,6 +99,8 @@ int main(int argc, char** argv)
 {
     // Text layout needs the font database of a GUI application, not a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The order of the file's objects must not depend on a random hash seed.
+    QHashSeed::setDeterministicGlobalSeed();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {

@@ -47,6 +47,10 @@ TEST(UserGuide, ManualToolWritesTheGuideAndTheInstalledCopyIsCurrent)
     const ProcessRun r = manual({kGuide, fresh});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(dir.readFile("Razoz-Quorex.pdf").startsWith("%PDF-"));
+    // The same guide gives the same bytes, whenever it is written.
+    const QString again = dir.file("again.pdf");
+    ASSERT_EQ(manual({kGuide, again}).exitCode, 0);
+    EXPECT_EQ(dir.readFile("again.pdf"), dir.readFile("Razoz-Quorex.pdf"));
 
     const QString text = pdfText(fresh);
     for (const char* part : {"Razoz-Quorex 6 aus 49 – Handbuch", "Erste Schritte", "Die Seite „Lottotipp“",
