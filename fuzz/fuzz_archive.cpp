@@ -1,5 +1,6 @@
 // An archive file of any length and content: every reader takes only whole records, the health
 // check names a partial tail, stepping never leaves the file, and an append keeps every record.
+#include "app/languages.h"
 #include "archive/archive_health.h"
 #include "archive/current_draw.h"
 #include "archive/draw_archive.h"
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bool partial = false;
         for (const auto& p : health.problems) partial |= p.kind == HealthProblem::Kind::PartialRecord;
         if (partial != (size % kRecordSize != 0)) fuzz::violated("partial tail misreported");
-        (void)healthSummary(health);
+        (void)healthSummary(health, InterfaceTexts(germanInterfaceTexts()), today(), QLocale(QLocale::German));
 
         // The stepping of the draw panel from a target date taken from the data.
         DrawNavigator nav;
