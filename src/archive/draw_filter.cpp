@@ -6,7 +6,11 @@ namespace razoz {
 
 bool dayPasses(DayRule rule, DrawDays days, double date)
 {
-    const int wd = weekdayOf(date);
+    return weekdayPasses(rule, days, weekdayOf(date));
+}
+
+bool weekdayPasses(DayRule rule, DrawDays days, int wd)
+{
     switch (rule) {
     case DayRule::Standard:
         if (days.saturday && days.thursday) return true;

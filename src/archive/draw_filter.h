@@ -22,6 +22,8 @@ inline DrawDays atLeastOneDrawDay(DrawDays days)
 }
 
 bool dayPasses(DayRule rule, DrawDays days, double date);
+// The same for a weekday already known (Sunday 1 … Saturday 7), for readers that keep it.
+bool weekdayPasses(DayRule rule, DrawDays days, int weekday);
 
 // Stepping through the archive only skips what a cleared box deselects; other weekdays always show.
 bool navigationAccepts(DrawDays days, double date);

@@ -11,15 +11,6 @@
 
 namespace razoz {
 
-namespace {
-// Both boxes admit every day; one box its own weekdays (the Saturday box Sundays too).
-bool dayCounts(int weekday, DrawDays days)
-{
-    return (days.saturday && days.thursday) || (days.saturday && (weekday == Saturday || weekday == Sunday)) ||
-           (days.thursday && weekday == Thursday);
-}
-} // namespace
-
 std::uint64_t numberMask(const int* values, int count)
 {
     std::uint64_t mask = 0;
@@ -75,7 +66,7 @@ const DrawHistory::Selection& DrawHistory::select(double start, double end, Draw
     s.complementary.clear();
     for (std::size_t i = 0; i < dates_.size(); ++i) {
         if (!(start < dates_[i] && dates_[i] <= end)) continue;
-        if (!dayCounts(weekdays_[i], days)) continue;
+        if (!weekdayPasses(DayRule::Standard, days, weekdays_[i])) continue;
         s.numbers.push_back(numbers_[i]);
         s.complementary.push_back(complementary_[i]);
     }
@@ -91,7 +82,7 @@ double DrawHistory::lastDrawsStart(double end, int draws, DrawDays days)
             return w.start;
     scratch_.clear();
     for (std::size_t i = 0; i < dates_.size(); ++i)
-        if (dates_[i] <= end && dayCounts(weekdays_[i], days)) scratch_.push_back(dates_[i]);
+        if (dates_[i] <= end && weekdayPasses(DayRule::Standard, days, weekdays_[i])) scratch_.push_back(dates_[i]);
     double start = -std::numeric_limits<double>::infinity();
     const std::size_t n = std::size_t(std::max(draws, 0));
     if (scratch_.size() > n) {
