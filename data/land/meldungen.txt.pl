@@ -71,3 +71,7 @@ b³êdnych rekordów: %1 (razoz-cli archive check)
 ostatnie losowanie %1 - proszê zaktualizowaæ
 &Zatrzymaj analizê
 Nie wczytano ¿adnych losowañ. Wczytaj listê wyników (CSV, strona Datenbank) lub podaj inny serwer na stronie Internet-Optionen.
+Wczytaj losowania z pliku CSV
+Lista wyników (*.csv)|*.csv
+Dodano losowañ: %1, zast¹piono: %2; losowañ w archiwum: %3.
+Losowania ró¿ni¹ce siê od archiwum (%1): %2

@@ -71,3 +71,7 @@ falta: %1
 último sorteo el %1 - actualice, por favor
 &Detener el análisis
 No se cargó ningún sorteo. Importe una lista de resultados (CSV, página Datenbank) o indique otro servidor en la página Internet-Optionen.
+Importar sorteos de un archivo CSV
+Lista de resultados (*.csv)|*.csv
+%1 sorteos añadidos, %2 sustituidos; %3 sorteos en el archivo.
+%1 sorteos diferían del archivo: %2

@@ -259,6 +259,10 @@ const QStringList& germanInterfaceTexts()
         QStringLiteral(
             "Es wurden keine Ziehungen geladen. Lesen Sie eine Ergebnisliste über „CSV einlesen“ (Seite Datenbank) ein "
             "oder tragen Sie auf der Seite Internet-Optionen einen anderen Server ein."), // 72
+        QStringLiteral("Ziehungen aus einer CSV-Datei einlesen"),                         // 73
+        QStringLiteral("Ergebnisliste (*.csv)|*.csv"),                                    // 74
+        QStringLiteral("%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv."),  // 75
+        QStringLiteral("%1 Ziehungen wichen vom Archiv ab: %2"),                          // 76
     };
     return texts;
 }

@@ -128,7 +128,7 @@ private:
 // message file lacks.
 const QStringList& germanInterfaceTexts();
 // Number of numbered texts the program uses (0 … count − 1).
-constexpr int kInterfaceTextCount = 73;
+constexpr int kInterfaceTextCount = 77;
 
 // Loads "meldungen.txt.<code>" into texts; a missing file keeps the texts as they are (false).
 // Numbers the file lacks take the German design texts.

@@ -12,8 +12,12 @@
 namespace razoz {
 
 namespace {
-constexpr int kUpdateStoppedText = 63; // "Aktualisierung gestoppt: %1 Ziehungen geholt"
-}
+constexpr int kUpdateStoppedText = 63;   // "Aktualisierung gestoppt: %1 Ziehungen geholt"
+constexpr int kImportTitleText = 73;     // "Ziehungen aus einer CSV-Datei einlesen"
+constexpr int kImportFilterText = 74;    // "Ergebnisliste (*.csv)|*.csv"
+constexpr int kImportReportText = 75;    // "%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv."
+constexpr int kImportDifferingText = 76; // "%1 Ziehungen wichen vom Archiv ab: %2"
+} // namespace
 
 DatenbankActions::DatenbankActions(ArchivePath archivePath, OptionsSource options, Prompt& prompt,
                                    RunControlFactory runControl, DrawChanged drawChanged)
@@ -75,9 +79,8 @@ void DatenbankActions::runUpdate(bool rebuild)
         // Say what the stopped run got, so a stop is not taken for an archive up to date.
         int fetched = 0;
         for (const UpdateRequestLog& r : result->requests) fetched += r.appended;
-        QString text = interfaceText ? interfaceText(kUpdateStoppedText) : QString();
-        if (text.isEmpty()) text = QStringLiteral("Aktualisierung gestoppt: %1 Ziehungen geholt");
-        run->status(0, text.arg(fetched));
+        run->status(
+            0, textOr(kUpdateStoppedText, QStringLiteral("Aktualisierung gestoppt: %1 Ziehungen geholt")).arg(fetched));
     }
     run->flush();
     running_ = nullptr;
@@ -122,19 +125,27 @@ void DatenbankActions::deleteShownDraw(double shownDate)
     if (done) drawChanged_(shownDate);
 }
 
+QString DatenbankActions::textOr(int n, const QString& german) const
+{
+    const QString text = interfaceText ? interfaceText(n) : QString();
+    return text.isEmpty() ? german : text;
+}
+
 void DatenbankActions::importCsv()
 {
     if (!begin()) return;
     const QString archivePath = archivePath_();
     const QString file =
-        prompt_.openFileName(QStringLiteral("Ziehungen aus einer CSV-Datei einlesen"),
-                             QStringLiteral("Ergebnisliste (*.csv)|*.csv"), QFileInfo(archivePath).absolutePath());
+        prompt_.openFileName(textOr(kImportTitleText, QStringLiteral("Ziehungen aus einer CSV-Datei einlesen")),
+                             textOr(kImportFilterText, QStringLiteral("Ergebnisliste (*.csv)|*.csv")),
+                             QFileInfo(archivePath).absolutePath());
     bool done = false;
     if (!file.isEmpty()) {
         try {
             DrawArchive archive(archivePath);
             const ImportReport report = importResultsCsv(archive, file);
-            QString text = QStringLiteral("%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv.")
+            QString text = textOr(kImportReportText,
+                                  QStringLiteral("%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv."))
                                .arg(report.added)
                                .arg(report.replaced)
                                .arg(report.records);
@@ -144,7 +155,8 @@ void DatenbankActions::importCsv()
                 for (std::size_t i = 0; i < std::min<std::size_t>(report.differing.size(), 5); ++i)
                     dates << formatDate(report.differing[i]);
                 if (report.differing.size() > 5) dates << QStringLiteral("…");
-                text += QStringLiteral("\n%1 Ziehungen wichen vom Archiv ab: %2")
+                text += QLatin1Char('\n') +
+                        textOr(kImportDifferingText, QStringLiteral("%1 Ziehungen wichen vom Archiv ab: %2"))
                             .arg(report.differing.size())
                             .arg(dates.join(QStringLiteral(", ")));
             }

@@ -41,6 +41,8 @@ public:
 
 private:
     void runUpdate(bool rebuild);
+    // Text n of the current language; the German text when no language is wired or the file is short.
+    QString textOr(int n, const QString& german) const;
     bool begin();
     void end();
 

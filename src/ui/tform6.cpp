@@ -22,7 +22,7 @@ const QString kPickerCaption = QStringLiteral("&Zufall");
 
 constexpr int kBoxLeft = 12;
 constexpr int kBoxTop = 10;
-constexpr int kBoxStepX = 50;
+constexpr int kBoxStepX = 55; // wide enough for the longest weight message below the boxes
 constexpr int kBoxStepY = 28;
 constexpr int kPanelTop = kBoxTop + 7 * kBoxStepY + 4;
 constexpr int kWidth = kBoxLeft + 7 * kBoxStepX + 4;

@@ -112,6 +112,8 @@ TEST_P(ShippedLanguage, HasEveryNumberedText)
         EXPECT_EQ(lines[n].endsWith(' '), german[n].endsWith(' ')) << n;
         EXPECT_EQ(lines[n].startsWith(QLatin1String("- ")), german[n].startsWith(QLatin1String("- "))) << n;
         EXPECT_EQ(lines[n].count('&'), german[n].count('&')) << n;
+        for (const char* arg : {"%1", "%2", "%3"})
+            EXPECT_EQ(lines[n].contains(QLatin1String(arg)), german[n].contains(QLatin1String(arg))) << n << arg;
         if (lines[n] == german[n]) ++same;
     }
     EXPECT_LE(same, 1) << "the numbered texts are translated";

@@ -136,6 +136,38 @@ TEST_F(PoolTest, RunStepsLeaveOutTheLastBars)
     EXPECT_TRUE(counts(build()).empty());
 }
 
+// A frequent run takes the counts above its low threshold, a rarest run the counts above 0: a run
+// exactly at the threshold and a run never drawn get nothing.
+TEST_F(PoolTest, RunStepsTakeCountsStrictlyAboveTheirLowerBound)
+{
+    std::vector<DrawRecord> draws;
+    QDate d(2000, 1, 6);
+    // 44..47 ten times: the largest count of every chart is 10, the frequent threshold 7 and the
+    // rarest one 3. 29-30-31 seven times sits at the frequent threshold; 1-2-3-4 once is rare.
+    for (int i = 0; i < 10; ++i, d = d.addDays(7)) draws.push_back(draw(d, {2, 10, 44, 45, 46, 47}, 20));
+    for (int i = 0; i < 7; ++i, d = d.addDays(7)) draws.push_back(draw(d, {5, 12, 29, 30, 31, 40}, 20));
+    draws.push_back(draw(d, {1, 2, 3, 4, 20, 35}, 40));
+    dir.writeArchive(draws);
+    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1999, 1, 1)));
+    noPoolPreferences(values);
+    setBoxes(values, {4, 5, 23}, false);
+    setBoxes(values, {15}, true);
+    const std::map<int, int> frequent{{44, 1}, {45, 2}, {46, 2}, {47, 1}}, rare{{1, 1}, {2, 2}, {3, 2}, {4, 1}};
+    const struct {
+        int box;
+        std::map<int, int> expected;
+    } steps[] = {{1, frequent},                           // pairs
+                 {6, frequent},                           // triples
+                 {11, rare},                              // rarest pairs
+                 {12, rare},                              // rarest triples
+                 {13, {{1, 1}, {2, 1}, {3, 1}, {4, 1}}}}; // rarest quads
+    for (const auto& step : steps) {
+        setBoxes(values, {step.box}, true);
+        EXPECT_EQ(counts(build()), step.expected) << "CheckBox" << step.box;
+        setBoxes(values, {step.box}, false);
+    }
+}
+
 // Thresholds are rounded half to even: 5 − 10 % of 5 = 4.5 gives 4, so a count of 4 is preferred.
 TEST_F(PoolTest, ShareThresholdsRoundHalfToEven)
 {

@@ -180,6 +180,42 @@ TEST(SlipPage, PaperAndPictureNamesWithoutRegardToCase)
     EXPECT_TRUE(buildSlipPage(req).picturePath.isEmpty());
 }
 
+// Each state lottery's slip, as the print dialog and the page builder take it.
+TEST(SlipPresets, MatchTheTableOfSlips)
+{
+    struct Row {
+        const char* caption;
+        int top, left, a, b, r, s;
+        const char* picture;
+    };
+    const Row table[] = {{"Sachsen ... ", 50, 52, 14, 14, 2, 0, "schein.jpg"},
+                         {"Brandenburg ", 47, 21, 15, 18, 5, -7, "schein1.jpg"},
+                         {"Baden-Württemberg", 38, 71, 14, 16, -1, 7, "schein2.jpg"},
+                         {"Mecklenburg-Vorpommern", 46, 81, 15, 17, 4, -7, "schein3.jpg"},
+                         {"Nordrhein-Westfalen", 69, 25, 16, 17, 6, -5, "schein4.jpg"},
+                         {"Berlin", 60, 21, 15, 15, 4, -3, "schein5.jpg"},
+                         {"Saarland", 55, 30, 14, 16, 3, -3, "schein6.jpg"},
+                         {"Niedersachsen", 55, 113, 14, 16, 2, 0, "schein7.jpg"},
+                         {"Hessen", 37, 77, 14, 16, -4, 8, "schein8.jpg"},
+                         {"Sachsen-Anhalt", 32, 118, 14, 17, 1, -5, "schein9.jpg"},
+                         {"Bayern", 76, 21, 14, 15, 0, -1, "schein10.jpg"},
+                         {"Rheinland-Pfalz", 41, 76, 14, 16, -3, 8, "schein11.jpg"},
+                         {"Hamburg", 44, 105, 14, 16, 1, 2, "schein12.jpg"}};
+    for (std::size_t i = 0; i < std::size(table); ++i) {
+        const Row& t = table[i];
+        const SlipPreset& p = slipPresets()[i];
+        EXPECT_EQ(p.caption, QString::fromUtf8(t.caption)) << i;
+        EXPECT_EQ(std::make_pair(p.tippTop, p.tippLeft), std::make_pair(t.top, t.left)) << i;
+        const SlipGeometry& g = p.geometry;
+        EXPECT_EQ((std::array{g.fieldWidth, g.fieldHeight, g.leftCorrection, g.secondRowCorrection}),
+                  (std::array{t.a, t.b, t.r, t.s}))
+            << i;
+        EXPECT_EQ(p.picture, QString::fromLatin1(t.picture)) << i;
+    }
+    EXPECT_EQ(slipPresetCaptions().size(), kSlipPresetCount + 1);
+    EXPECT_EQ(slipPresetCaptions().last(), "Selbst definierte Positionierung");
+}
+
 TEST(SlipCost, AsTheDialogShowsIt)
 {
     SlipCostInput in{3, true, false, false, true, true, 0.50, 1.00};
@@ -191,6 +227,10 @@ TEST(SlipCost, AsTheDialogShowsIt)
     EXPECT_DOUBLE_EQ(extraCost(2, 0.50), 5.00);
     EXPECT_DOUBLE_EQ(feeFromText("0,70", 0.5), 0.70);
     EXPECT_DOUBLE_EQ(feeFromText("abc", 0.5), 0.5);
+    // Fees a double cannot hold exactly are taken to the nearest cent, not cut below it.
+    EXPECT_DOUBLE_EQ(extraCost(0, feeFromText("1,15", 0.5)), 1.15);
+    in = {1, false, false, false, true, true, 0.29, 0.57};
+    EXPECT_DOUBLE_EQ(dialogCost(in), 2.07);
     EXPECT_EQ(countPlayedRows(rowsWith({{0, {"1"}}, {5, {"", "2"}}, {11, {"3"}}})), 2);
     EXPECT_EQ(defaultDrawDays(false, QDate(2026, 12, 10)), std::make_pair(false, true)); // Thursday
     EXPECT_EQ(defaultDrawDays(false, QDate(2026, 12, 11)), std::make_pair(true, false)); // Friday

@@ -251,7 +251,11 @@ TEST(AnalysisWindow, ASecondClickStopsTheRunningAnalysisWithoutReport)
         if (clicked || !w.form->analysisActions().running()) return;
         clicked = true;
         QTimer::singleShot(0, w.form.get(), [&] {
-            stopShown = button->text() != caption && button->isEnabled() && !w.form->lottotipp()->BitBtn4->isEnabled();
+            // Nothing that changes the archive or the rows may start while the analysis reads them.
+            const auto* db = w.form->datenbank();
+            stopShown = button->text() != caption && button->isEnabled() &&
+                        !w.form->lottotipp()->BitBtn4->isEnabled() && !db->BitBtn2->isEnabled() &&
+                        !db->BitBtn8->isEnabled() && !db->BitBtn6->isEnabled();
             QTest::mouseClick(button, Qt::LeftButton);
         });
     });

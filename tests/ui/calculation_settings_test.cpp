@@ -390,13 +390,11 @@ TEST(CalculationSettings, SecondClickStopsTheRunningCalculationWhileOtherLongAct
     // What may start another long action while this one runs; the calculation's own starters
     // are its stop.
     const auto others = [&form] {
-        return std::vector<QObject*>{form.lottotipp()->SpeedButton4,
-                                     form.lottotipp()->SpeedButton10,
-                                     form.datenbank()->BitBtn1,
-                                     form.datenbank()->BitBtn9,
-                                     form.datenbank()->BitBtn19,
-                                     form.datenbank()->BitBtn10,
-                                     form.findChild<QAction*>("Aktualisieren1")};
+        return std::vector<QObject*>{form.lottotipp()->SpeedButton4, form.lottotipp()->SpeedButton10,
+                                     form.datenbank()->BitBtn1,      form.datenbank()->BitBtn2,
+                                     form.datenbank()->BitBtn8,      form.datenbank()->BitBtn6,
+                                     form.datenbank()->BitBtn9,      form.datenbank()->BitBtn19,
+                                     form.datenbank()->BitBtn10,     form.findChild<QAction*>("Aktualisieren1")};
     };
     const auto enabled = [](QObject* o) {
         if (auto* a = qobject_cast<QAction*>(o)) return a->isEnabled();

@@ -1,4 +1,5 @@
 // The "Datenbank" page's archive actions as the window calls them.
+#include "app/languages.h"
 #include "archive/draw_archive.h"
 #include "http_server.h"
 #include "test_support.h"
@@ -53,6 +54,15 @@ TEST(DatenbankActions, EnterStoresTheTypedDrawAndSelectsTheReferenceDate)
     EXPECT_EQ(f.selected, std::vector<double>{toDays({1985, 10, 19})});
     EXPECT_EQ(f.busy, (std::vector<bool>{true, false}));
 
+    // A correction of the latest draw on its own date replaces it.
+    f.actions.editDraw = [&](const DrawRecord&) -> std::optional<DrawRecord> {
+        return draw({1985, 10, 31}, {4, 3, 17, 8, 22, 1}, 5, 2);
+    };
+    f.actions.enterDraw(toDays({1985, 10, 31}));
+    after = DrawArchive(f.dir.archivePath()).readAll();
+    ASSERT_EQ(after.size(), 5u);
+    EXPECT_EQ(after[4], draw({1985, 10, 31}, {1, 3, 4, 8, 17, 22}, 5, 2));
+
     f.actions.editDraw = [](const DrawRecord&) { return std::optional<DrawRecord>(); }; // cancelled
     f.actions.enterDraw(toDays({1985, 10, 19}));
     EXPECT_EQ(DrawArchive(f.dir.archivePath()).readAll(), after);
@@ -80,11 +90,13 @@ TEST(DatenbankActions, ImportReportsWhatWasAddedAndABadFileChangesNothing)
     EXPECT_EQ(f.dir.readFile("dovovuduv.dat"), after);
     f.actions.importCsv(); // cancelled
     EXPECT_EQ(f.selected.size(), 1u);
-    // A draw that differs from the archive's is named.
+    // A draw that differs from the archive's is named, in the interface language.
+    InterfaceTexts english;
+    ASSERT_TRUE(loadInterfaceTexts(QStringLiteral(RAZOZ_SOURCE_DIR "/data"), "en", english));
+    f.actions.interfaceText = [&](int n) { return english.text(n); };
     f.actions.importCsv();
-    EXPECT_EQ(
-        f.prompt.texts("information").back(),
-        "0 Ziehungen hinzugefügt, 1 ersetzt; 5 Ziehungen im Archiv.\n1 Ziehungen wichen vom Archiv ab: 31.10.1985");
+    EXPECT_EQ(f.prompt.texts("information").back(),
+              "0 draws added, 1 replaced; 5 draws in the archive.\n1 draws differed from the archive: 31.10.1985");
 }
 
 TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)

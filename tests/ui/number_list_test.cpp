@@ -92,6 +92,13 @@ TEST(NumberList, LeftClicksRaiseTheWeightAndRightClicksCountDownToUnchecked)
                      Qt::NoModifier);
     QApplication::sendEvent(f.box(5), &move);
     EXPECT_EQ(f.form.StatusBar1->currentMessage(), "Die Zahl 5 geht mit der Gewichtung 1 in die Berechnung ein");
+    // The longest message, a two-digit number with a two-digit weight, is shown whole.
+    e[48] = {true, "10"};
+    f.form.setEntries(e);
+    QApplication::sendEvent(f.box(49), &move);
+    const QStatusBar* bar = f.form.StatusBar1;
+    EXPECT_EQ(bar->currentMessage(), "Die Zahl 49 geht mit der Gewichtung 10 in die Berechnung ein");
+    EXPECT_LE(bar->fontMetrics().horizontalAdvance(bar->currentMessage()), bar->width() - 12);
 }
 
 TEST(NumberList, TheRandomPickerFreezesOnePickPerClickAndStopsWithSixNumbers)
