@@ -1,6 +1,7 @@
 #include "ui/tip_grid.h"
 
 #include "app/session.h"
+#include "print/slip.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,8 +20,7 @@ const std::array<int, kTipColumns> TipGrid::kColumnLeft = {146, 178, 210, 242, 2
 
 namespace {
 
-// Designed control numbers per row.
-constexpr std::array<int, kTipRows> kFirstEdit = {1, 7, 13, 19, 25, 31, 43, 49, 56, 62, 68, 74};
+// Designed control numbers per row; the edits' numbers are the print's (its marks carry them too).
 constexpr std::array<int, kTipRows> kRowLabel = {28, 30, 31, 32, 33, 34, 46, 48, 62, 61, 63, 64};
 constexpr std::array<int, kTipRows> kHitLabel = {22, 23, 24, 25, 26, 27, 45, 47, 65, 66, 69, 70};
 constexpr std::array<int, kTipRows> kSumLabel = {36, 37, 38, 39, 40, 41, 49, 50, 67, 68, 71, 72};
@@ -76,7 +76,7 @@ TipGrid::TipGrid(Session& session, QWidget* parent)
 
         for (int c = 0; c < kTipColumns; ++c) {
             auto* box = new QLineEdit(this);
-            box->setObjectName(QStringLiteral("Edit%1").arg(kFirstEdit[r] + c));
+            box->setObjectName(QStringLiteral("Edit%1").arg(tipBoxEditNumber(r, c)));
             box->setGeometry(kColumnLeft[c], y, kBoxWidth, kBoxHeight);
             box->setFont(boxFont);
             box->setTextMargins(0, 0, 0, 0);
@@ -244,7 +244,7 @@ void TipGrid::emptyUnlockedRows()
 
 int TipGrid::firstEdit(int row)
 {
-    return kFirstEdit[std::size_t(row)];
+    return tipBoxEditNumber(row, 0);
 }
 
 void TipGrid::Loeschendertipp()

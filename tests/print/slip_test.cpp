@@ -216,6 +216,48 @@ TEST(SlipPresets, MatchTheTableOfSlips)
     EXPECT_EQ(slipPresetCaptions().last(), "Selbst definierte Positionierung");
 }
 
+// Where each slip has its draw-day and add-on boxes, as the slip's printed form shows them.
+TEST(SlipPresets, PlaceTheirBoxesAsTheTableOfSlips)
+{
+    // Item | Samstag | Mittwoch | both days | Spiel77Ja | Spiel77Nein | Super6 | Super6nein | Glueck | GlueckNein
+    const QStringList table =
+        QStringLiteral(
+            "| 0 | 453/229 | 535/229 | (separate) | 165/258 | 207/258 | 289/258 | 331/258 | 412/258 | 454/258 |\n"
+            "| 1 | 414/283 | 385/283 | 342/283 | 257/283 | 285/283 | 187/283 | 214/283 | 297/283 off | 297/283 off |\n"
+            "| 2 | 167/298 | 167/282 | 167/267 | 397/267 | 397/298 | 465/267 | 465/298 | 533/267 | 533/298 |\n"
+            "| 3 | 415/280 | 415/262 | 415/295 | 215/280 | 215/295 | 287/280 | 287/295 | 297/250 off | 297/250 off |\n"
+            "| 4 | 380/305 | 380/289 | 380/272 | 198/305 | 228/305 | 92/305 | 122/305 | 304/305 | 334/305 |\n"
+            "| 5 | 231/273 | 187/273 | 187/257 | 477/258 | 504/258 | 403/258 | 433/258 | 548/258 | 577/258 |\n"
+            "| 6 | 517/241 | 450/241 | 450/258 | 503/290 | 558/290 | 340/290 | 395/290 | 297/250 off | 297/250 off |\n"
+            "| 7 | 466/293 | 466/276 | 466/260 | 247/276 | 274/276 | 178/276 | 204/276 | 315/276 | 343/276 |\n"
+            "| 8 | 168/297 | 168/281 | 168/266 | 405/266 | 405/297 | 475/266 | 475/297 | 546/266 | 546/297 |\n"
+            "| 9 | 400/300 | 400/283 | 400/265 | 234/282 | 262/282 | 178/282 | 209/282 | 297/250 off | 297/250 off |\n"
+            "| 10 | 41/254 | 72/254 | 14/254 | 475/254 | 503/254 | 533/254 | 557/254 | 405/254 | 432/254 |\n"
+            "| 11 | 167/298 | 167/283 | 167/267 | 402/267 | 402/298 | 472/267 | 472/298 | 541/267 | 541/298 |\n"
+            "| 12 | 387/327 | 387/311 | 387/295 | 248/328 | 275/328 | 180/328 | 207/328 | 318/328 | 345/328 |\n")
+            .split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(table.size(), kSlipPresetCount);
+    const auto offset = [](const QString& cell) {
+        const QStringList xy = cell.section(' ', 0, 0).split('/');
+        return BoxOffset{xy[0].toInt(), xy[1].toInt()};
+    };
+    for (const QString& line : table) {
+        QStringList cells = line.split('|');
+        for (QString& c : cells) c = c.trimmed();
+        const int item = cells[1].toInt();
+        const SlipGeometry& g = slipPresets()[std::size_t(item)].geometry;
+        const int columns[kSlipBoxCount] = {2, 3, 5, 6, 7, 8, 9, 10};
+        for (int box = 0; box < kSlipBoxCount; ++box)
+            EXPECT_EQ(g.boxes[std::size_t(box)], offset(cells[columns[box]]))
+                << item << " " << slipBoxName(box).toStdString();
+        if (cells[4] == "(separate)")
+            EXPECT_FALSE(g.bothDays.has_value()) << item;
+        else
+            EXPECT_EQ(g.bothDays, std::optional(offset(cells[4]))) << item;
+        EXPECT_EQ(g.glueckOff, cells[9].endsWith("off")) << item;
+    }
+}
+
 TEST(SlipCost, AsTheDialogShowsIt)
 {
     SlipCostInput in{3, true, false, false, true, true, 0.50, 1.00};
