@@ -62,9 +62,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE http://www.tallwick.example/razoz/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draw archive, statistics and tip calculation for La Dovovuduv")
+# The lines below the summary line (CPack writes that one itself).
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "draw archive, statistics and tip calculation for La Dovovuduv
-Razoz-Quorex is for players of the Spanish lottery La Dovovuduv (six numbers
+    "Razoz-Quorex is for players of the Spanish lottery La Dovovuduv (six numbers
 of 49, a complementary number and a Reintegro digit). It keeps the archive of
 every draw since 17.10.1985 and brings it up to date over HTTP, checks tip rows
 against any draw, charts statistics, computes tip rows under many rules and
