@@ -3,6 +3,7 @@
 
 #include "app/languages.h"
 #include "app/program_folder.h"
+#include "app/version.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,6 +17,7 @@ namespace {
 
 const char* kUsage =
     "usage: razoz-cli [--program-folder DIR] [--settings FILE] [--language CODE] COMMAND [ARGUMENTS] [--json]\n"
+    "       razoz-cli --version | --help\n"
     "commands:\n"
     "  archive list                      every draw of the archive\n"
     "  archive update [--server URL] [--proxy HOST:PORT] | rebuild --from D --yes\n"
@@ -77,6 +79,10 @@ int main(int argc, char** argv)
         take(QStringLiteral("--settings"), settings);
         take(QStringLiteral("--language"), language);
         json = args.removeAll(QStringLiteral("--json")) > 0;
+        if (args.removeAll(QStringLiteral("--version")) > 0) {
+            std::printf("razoz-cli %s\n", razoz::kVersion);
+            return 0;
+        }
         if (args.removeAll(QStringLiteral("--help")) > 0) {
             std::fputs(kUsage, stdout);
             return 0;

@@ -3,6 +3,9 @@
 # and an icon. Started from there, the programs keep the user's data in the per-user data folder,
 # seeded from share/razoz-quorex/ (src/app/program_folder.cpp).
 include(GNUInstallDirs)
+# Folders made by the installation are readable by everyone, whatever the umask of the build.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+    WORLD_READ WORLD_EXECUTE)
 set(RAZOZ_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/razoz-quorex)
 file(RELATIVE_PATH RAZOZ_BIN_TO_DATA /${CMAKE_INSTALL_BINDIR} /${RAZOZ_INSTALL_DATADIR})
 target_compile_definitions(razoz_core PRIVATE RAZOZ_INSTALLED_DATA="${RAZOZ_BIN_TO_DATA}")

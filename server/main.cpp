@@ -1,5 +1,6 @@
 // razoz-server: the draw-results service (and the program's web service) on cpp-httplib.
 #include "app/program_folder.h"
+#include "app/version.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "archive/draw_csv.h"
@@ -28,6 +29,7 @@ namespace {
 
 const char* kUsage = "usage: razoz-server [--host 127.0.0.1] [--port 8049] [--csv FILE | --archive FILE]\n"
                      "                    [--order-base TEXT] [--scripts DIR]\n"
+                     "       razoz-server --version | --help\n"
                      "  --port 0 picks a free port; the port is printed on the first line of stderr.\n";
 
 struct UsageError {
@@ -165,7 +167,10 @@ int main(int argc, char** argv)
                 haveOrderBase = true;
             } else if (a == QLatin1String("--scripts"))
                 scripts = value();
-            else if (a == QLatin1String("--help")) {
+            else if (a == QLatin1String("--version")) {
+                std::printf("razoz-server %s\n", kVersion);
+                return 0;
+            } else if (a == QLatin1String("--help")) {
                 std::fputs(kUsage, stdout);
                 return 0;
             } else

@@ -2,6 +2,7 @@
 #include "app/program_folder.h"
 #include "app/termination_signal.h"
 #include "app/text_files.h"
+#include "app/version.h"
 #include "ui/language_applier.h"
 #include "ui/tform1.h"
 #include "ui/windows.h"
@@ -10,8 +11,24 @@
 #include <QDesktopServices>
 #include <QFile>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // Answered before the QApplication exists: they need no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("razoz %s\n", razoz::kVersion);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs("usage: razoz [--program-folder DIR] [--settings FILE] [D FILE.wtp]\n"
+                       "  the desktop program; D FILE.wtp prints the slip of a tip file and closes\n",
+                       stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallwicks Razoz"));
     QStringList args = app.arguments().mid(1);

@@ -402,6 +402,8 @@ Pomoc
 
 Poka¿ dokumentacjê
 
+O programie Razoz-Quorex
+
 &Zamknij
 
 Ustawienia druku kuponu

@@ -402,6 +402,8 @@ Ayuda
 
 Mostrar documentación
 
+Acerca de Razoz-Quorex
+
 &Cerrar
 
 Ajustes de impresión del boleto

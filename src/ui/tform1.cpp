@@ -7,6 +7,7 @@
 #include "app/languages.h"
 #include "app/locale_format.h"
 #include "app/session.h"
+#include "app/version.h"
 #include "archive/archive_health.h"
 #include "archive/dates.h"
 #include "generate/random_generator.h"
@@ -306,6 +307,8 @@ void TForm1::buildMenu()
     help->menuAction()->setObjectName(QStringLiteral("Hilfe1"));
     Dokumentationanzeigen1 = action(help, "Dokumentationanzeigen1", QStringLiteral("Dokumentation anzeigen"));
     connect(Dokumentationanzeigen1, &QAction::triggered, this, &TForm1::Dokumentationanzeigen1Click);
+    berRazozQuorex1 = action(help, "berRazozQuorex1", QStringLiteral("Über Razoz-Quorex"));
+    connect(berRazozQuorex1, &QAction::triggered, this, &TForm1::berRazozQuorex1Click);
     Schlieen1 = action(nullptr, "Schlieen1", QStringLiteral("S&chließen"));
     connect(Schlieen1, &QAction::triggered, this, &QWidget::close);
 }
@@ -668,6 +671,15 @@ void TForm1::Dokumentationanzeigen1Click()
     // Nothing is reported when the documentation is missing.
     const QString path = session_->programFolder() + QStringLiteral("Razoz-Quorex.pdf");
     if (QFileInfo(path).isFile()) session_->openExternally(QUrl::fromLocalFile(path));
+}
+
+void TForm1::berRazozQuorex1Click()
+{
+    QString caption = berRazozQuorex1->text();
+    caption.remove(QLatin1Char('&'));
+    session_->prompt().information(
+        QStringLiteral("%1 %2\n\n%3").arg(QLatin1String(kProgramName), QLatin1String(kVersion), windowTitle()),
+        caption);
 }
 
 void TForm1::Label52Click(const QString& address)

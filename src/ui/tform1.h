@@ -107,6 +107,8 @@ public slots:
     void DateiLaden1Click(const QString& basePath, const QString& code);
     void Export1Click();
     void Dokumentationanzeigen1Click();
+    // The about box: program name, version and the window's title line (translated with it).
+    void berRazozQuorex1Click();
     void Label52Click(const QString& address);
     void Label43Click();
 
@@ -180,6 +182,7 @@ private:
     QAction* Abgeben1;
     QAction* Scheindrucken1;
     QAction* Dokumentationanzeigen1;
+    QAction* berRazozQuorex1;
     QAction* Schlieen1;
     QList<QAction*> languageActions; // Deutsch1 … Niederlndisch1, in menu order
     QAction* Export1;

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -452,6 +453,31 @@ TEST(Shell, LinksAndTheDocumentationGoToTheShell)
     QFile::copy(QStringLiteral(RAZOZ_SOURCE_DIR "/data/Razoz-Quorex.pdf"), dir.file("Razoz-Quorex.pdf"));
     w.action("Dokumentationanzeigen1")->trigger();
     EXPECT_EQ(opened, QStringList{QUrl::fromLocalFile(dir.file("Razoz-Quorex.pdf")).toString()});
+}
+
+TEST(Shell, TheAboutBoxNamesTheVersionInTheChosenLanguage)
+{
+    test::ProgramDir dir;
+    installLanguageFiles(dir);
+    Shell w(dir);
+    const struct {
+        const char* language;
+        const char* caption;
+    } cases[] = {{"Deutsch1", "Über Razoz-Quorex"},
+                 {"Englisch1", "About Razoz-Quorex"},
+                 {"Russisch1", "О программе Razoz-Quorex"},
+                 {"Trkisch1", "Razoz-Quorex hakkında"}};
+    for (const auto& c : cases) {
+        w.action(c.language)->trigger();
+        ASSERT_EQ(w.action("berRazozQuorex1")->text(), QString::fromUtf8(c.caption)) << c.language;
+        w.prompt.shown.clear();
+        w.action("berRazozQuorex1")->trigger();
+        ASSERT_EQ(w.prompt.shown.size(), 1u) << c.language;
+        EXPECT_EQ(w.prompt.shown[0].kind, "information");
+        EXPECT_EQ(w.prompt.shown[0].caption, QString::fromUtf8(c.caption));
+        EXPECT_EQ(w.prompt.shown[0].text, QStringLiteral("Razoz-Quorex " RAZOZ_VERSION "\n\n") + w.form.windowTitle());
+    }
+    EXPECT_EQ(w.form.findChild<QMenu*>("Hilfe1")->actions().last(), w.action("berRazozQuorex1"));
 }
 
 TEST(Shell, TheHighestLanguageNumberIsStoredAndRestored)
