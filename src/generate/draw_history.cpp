@@ -76,6 +76,11 @@ const DrawHistory::Selection& DrawHistory::select(double start, double end, Draw
 double DrawHistory::lastDrawsStart(double end, int draws, DrawDays days)
 {
     validate();
+    return windowStart(end, draws, days);
+}
+
+double DrawHistory::windowStart(double end, int draws, DrawDays days)
+{
     for (const WindowStart& w : starts_)
         if (w.generation == generation_ && w.end == end && w.draws == draws && w.days.saturday == days.saturday &&
             w.days.thursday == days.thursday)
@@ -100,6 +105,21 @@ bool DrawHistory::hasNoHitRecord(std::uint64_t candidate, double start, double e
 {
     ++queries_;
     validate();
+    return noHitIn(candidate, start, end, hits, days, complementary);
+}
+
+bool DrawHistory::hasNoHitInLastDraws(std::uint64_t candidate, double end, int draws, int hits, DrawDays days,
+                                      bool complementary)
+{
+    // Every look at the file costs two system calls; a candidate asks this up to twice.
+    ++queries_;
+    validate();
+    return noHitIn(candidate, windowStart(end, draws, days), end, hits, days, complementary);
+}
+
+bool DrawHistory::noHitIn(std::uint64_t candidate, double start, double end, int hits, DrawDays days,
+                          bool complementary)
+{
     const Selection& s = select(start, end, days);
     const std::size_t n = s.numbers.size();
     const std::uint64_t* numbers = s.numbers.data();

@@ -32,6 +32,10 @@ public:
     // (that date, end] holds those draws (records of that very date stay outside); minus infinity
     // when there are `draws` or fewer. Throws ArchiveError when the archive cannot be read.
     double lastDrawsStart(double end, int draws, DrawDays days);
+    // hasNoHitRecord over the last `draws` draws up to `end` (the window of lastDrawsStart), with one
+    // look at the file for both.
+    bool hasNoHitInLastDraws(std::uint64_t candidate, double end, int draws, int hits, DrawDays days,
+                             bool complementary);
 
     // How many times the records were read from the file (tests, benchmarks).
     int loads() const { return loads_; }
@@ -46,6 +50,8 @@ private:
         std::vector<std::uint64_t> numbers, complementary;
     };
     void validate();
+    double windowStart(double end, int draws, DrawDays days); // on the records as validated
+    bool noHitIn(std::uint64_t candidate, double start, double end, int hits, DrawDays days, bool complementary);
     const Selection& select(double start, double end, DrawDays days);
 
     std::filesystem::path path_;

@@ -66,8 +66,7 @@ bool dreierodervierer(const RowValues& candidate, int hits, int draws, const Gen
     // The last d archived draws up to the end date, counted, whatever the game's week was then.
     const double end = s.dateTimePicker1();
     const DrawDays days{s.checkBox16(), s.checkBox17()};
-    return history.hasNoHitRecord(numberMask(candidate.data(), 6), history.lastDrawsStart(end, draws, days), end, hits,
-                                  days, s.checkBox35());
+    return history.hasNoHitInLastDraws(numberMask(candidate.data(), 6), end, draws, hits, days, s.checkBox35());
 }
 
 namespace {
