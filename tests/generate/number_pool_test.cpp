@@ -23,6 +23,15 @@ protected:
         cancelled = b.cancelled;
         return b.pool;
     }
+    // These draws from 1999 on, no preference and no base block: only the steps a test turns on.
+    void onlyStepsOver(const std::vector<DrawRecord>& draws)
+    {
+        dir.writeArchive(draws);
+        values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1999, 1, 1)));
+        noPoolPreferences(values);
+        setBoxes(values, {4, 5, 23}, false);
+        setBoxes(values, {15}, true);
+    }
     std::map<int, int> counts(const NumberPool& pool)
     {
         std::map<int, int> c;
@@ -123,11 +132,8 @@ TEST_F(PoolTest, RunStepsLeaveOutTheLastBars)
     QDate d(2000, 1, 6); // a Thursday
     for (int i = 0; i < 10; ++i, d = d.addDays(7)) draws.push_back(draw(d, {2, 10, 20, 47, 48, 49}, 30));
     draws.push_back(draw(d, {1, 2, 3, 20, 30, 40}, 45));
-    dir.writeArchive(draws);
-    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1999, 1, 1)));
-    noPoolPreferences(values);
-    setBoxes(values, {4, 5, 23}, false);
-    setBoxes(values, {15, 1}, true);
+    onlyStepsOver(draws);
+    setBoxes(values, {1}, true);
     // Pairs: 47-48 and 48-49 were drawn 10 times, 1-2 and 2-3 once; only 47-48 is frequent.
     EXPECT_EQ(counts(build()), (std::map<int, int>{{47, 1}, {48, 1}}));
     setBoxes(values, {1}, false);
@@ -147,11 +153,7 @@ TEST_F(PoolTest, RunStepsTakeCountsStrictlyAboveTheirLowerBound)
     for (int i = 0; i < 10; ++i, d = d.addDays(7)) draws.push_back(draw(d, {2, 10, 44, 45, 46, 47}, 20));
     for (int i = 0; i < 7; ++i, d = d.addDays(7)) draws.push_back(draw(d, {5, 12, 29, 30, 31, 40}, 20));
     draws.push_back(draw(d, {1, 2, 3, 4, 20, 35}, 40));
-    dir.writeArchive(draws);
-    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1999, 1, 1)));
-    noPoolPreferences(values);
-    setBoxes(values, {4, 5, 23}, false);
-    setBoxes(values, {15}, true);
+    onlyStepsOver(draws);
     const std::map<int, int> frequent{{44, 1}, {45, 2}, {46, 2}, {47, 1}}, rare{{1, 1}, {2, 2}, {3, 2}, {4, 1}};
     const struct {
         int box;
@@ -181,11 +183,8 @@ TEST_F(PoolTest, ShareThresholdsRoundHalfToEven)
         draws.push_back(draw(d, {six[0], six[1], six[2], six[3], six[4], six[5]}, filler++));
     }
     ASSERT_LE(filler, 50);
-    dir.writeArchive(draws);
-    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1999, 1, 1)));
-    noPoolPreferences(values);
-    setBoxes(values, {4, 5, 23}, false);
-    setBoxes(values, {15, 2}, true);
+    onlyStepsOver(draws);
+    setBoxes(values, {2}, true);
     setSpin(values, 12, 10);
     // First pass from R(4.5) = 4: 1 (5 times) and 2 (4 times) twice each; second pass from
     // R(4.75) = 5: 1 once more.
