@@ -6,7 +6,7 @@
 #include "analysis/repeat_analysis.h"
 #include "app/languages.h"
 #include "archive/draw_archive.h"
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 
 #include <QTemporaryDir>
 

@@ -5,7 +5,7 @@
 #include "archive/draw_archive.h"
 #include "generate/pool_builder.h"
 #include "generate/row_rules.h"
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 #include "generate/tip_generator.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 // razoz-cli: the program's core from a terminal. Each command is one function over a CliContext.
-#include "app/interface_texts.h"
+#include "base/interface_texts.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
 #include "tipfiles/tip_file.h"

@@ -8,7 +8,7 @@
 #include "analysis/repeat_analysis.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

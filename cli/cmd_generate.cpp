@@ -3,7 +3,7 @@
 
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 #include "generate/tip_generator.h"
 
 #include <QJsonArray>

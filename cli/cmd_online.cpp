@@ -1,7 +1,7 @@
 // order-url / script fill: the portal order address and a filled click script.
 #include "cli.h"
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "online/click_script.h"
 #include "online/order_url.h"
 #include "online/web_service.h"

@@ -1,7 +1,7 @@
 // slip: the slip page as the print builds it; --pdf renders it.
 #include "cli.h"
 
-#include "app/locale_format.h"
+#include "base/locale_format.h"
 #include "archive/dates.h"
 #include "print/slip.h"
 #include "print/slip_painter.h"

@@ -2,7 +2,7 @@
 // translation, and the numbered message file. The first byte picks the language; the rest is
 // split into the three files at the first two 0xFF 0x00 0xFF markers.
 #include "app/languages.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "fuzz_support.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // razoz: the desktop program.
 #include "app/program_folder.h"
 #include "app/termination_signal.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "app/version.h"
 #include "ui/language_applier.h"
 #include "ui/tform1.h"

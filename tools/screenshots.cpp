@@ -5,7 +5,7 @@
 //                          [--action NAME]... [--click NAME]... [--prefix TEXT]
 // --action triggers a menu entry by its name (e.g. "Englisch1"), --click presses a button by its
 // name (e.g. "BitBtn4" computes the tips) before the pictures are taken.
-#include "app/prompt.h"
+#include "base/prompt.h"
 #include "generate/random_generator.h"
 #include "ui/tform1.h"
 #include "ui/windows.h"

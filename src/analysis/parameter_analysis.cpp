@@ -1,6 +1,6 @@
 #include "analysis/parameter_analysis.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "generate/draw_history.h"

@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 // set), in the order in which the windows and their controls are enumerated; a translation holds
 // two lines per entry (caption, hint) in the same order. A control is looked up among the eleven
 // entries starting at the last match, so the file must follow the enumeration order.
-#include "app/interface_texts.h"
+#include "base/interface_texts.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "app/session.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "app/languages.h"
 
 #include <algorithm>

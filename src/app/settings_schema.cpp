@@ -1,6 +1,6 @@
 #include "app/settings_schema.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "print/slip.h"
 
 #include <QDate>

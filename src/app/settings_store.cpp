@@ -1,6 +1,6 @@
 #include "app/settings_store.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "archive/archive_rewrite.h"
 
 #include <QFileInfo>

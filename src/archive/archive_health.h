@@ -1,6 +1,6 @@
 #pragma once
 // The archive's health: what a reader would stumble over, and the real draw days it lacks.
-#include "app/interface_texts.h"
+#include "base/interface_texts.h"
 #include "archive/draw_archive.h"
 
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 // Dates as the archive stores them: day counts (double) since 30.12.1899.
-#include "app/day_count.h"
+#include "base/day_count.h"
 
 #include <QDate>
 #include <QString>

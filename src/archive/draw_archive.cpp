@@ -1,6 +1,6 @@
 #include "archive/draw_archive.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 
 #include <QDir>
 #include <QFileInfo>

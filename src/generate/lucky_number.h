@@ -1,8 +1,8 @@
 #pragma once
 // The lucky number ("Glückszahl setzen"): the user seeds the random generator, so that the next
 // calculation gives the same rows for the same number, settings, archive and locked rows.
-#include "app/interface_texts.h"
-#include "app/prompt.h"
+#include "base/interface_texts.h"
+#include "base/prompt.h"
 #include "generate/random_generator.h"
 
 #include <QString>

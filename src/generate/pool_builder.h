@@ -1,7 +1,7 @@
 #pragma once
 // Building the number pool of a calculation from the statistics, the last draws and the number list.
-#include "app/interface_texts.h"
-#include "app/run_control.h"
+#include "base/interface_texts.h"
+#include "base/run_control.h"
 #include "generate/generation_observer.h"
 #include "generate/generation_settings.h"
 #include "generate/number_list.h"

@@ -7,8 +7,8 @@
 // grid's locked rows, its run control (events, stop button, status bar) and the shared random
 // generator, shows what the observer reports, and afterwards selects the draw for the end date and
 // checks the rows. razoz-cli and the analyses call the same function.
-#include "app/interface_texts.h"
-#include "app/run_control.h"
+#include "base/interface_texts.h"
+#include "base/run_control.h"
 #include "generate/draw_history.h"
 #include "generate/generation_observer.h"
 #include "generate/generation_settings.h"

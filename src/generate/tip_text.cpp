@@ -1,6 +1,6 @@
 #include "generate/tip_text.h"
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "archive/dates.h"
 
 #include <QDir>

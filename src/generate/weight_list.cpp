@@ -1,6 +1,6 @@
 #include "generate/weight_list.h"
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 
 #include <QDir>
 #include <QFile>

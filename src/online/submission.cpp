@@ -1,6 +1,6 @@
 #include "online/submission.h"
 
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "online/online_files.h"
 #include "online/web_service.h"
 
@@ -9,6 +9,15 @@
 #include <QUrl>
 
 namespace razoz {
+
+namespace {
+
+bool open(const HandOver& h, const QUrl& url)
+{
+    return h.open ? h.open(url) : false;
+}
+
+} // namespace
 
 QString serviceDownMessage(const QString& webSite)
 {
@@ -23,10 +32,10 @@ QString portalDomain(const QString& portalAddress)
     return url.host().isEmpty() ? portalAddress.trimmed() : url.host();
 }
 
-SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, const TipRows& rows, int rowCount,
+SubmissionResult submitToTipp24(const HandOver& hand, const OnlineOptions& options, const TipRows& rows, int rowCount,
                                 const OrderChoices& choices)
 {
-    Prompt& prompt = session.prompt();
+    Prompt& prompt = hand.prompt;
     // The start of the address from the web service.
     WebAnswer answer;
     try {
@@ -43,14 +52,14 @@ SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, 
     // An error status: the service's own message page, or our message and on.
     if (answer.status >= 400) {
         if (body.contains(QLatin1String("Mitteilung"))) {
-            const QString page = QDir(session.programFolder()).filePath(kMessagePageName);
+            const QString page = QDir(hand.programFolder).filePath(kMessagePageName);
             try {
                 writeFileReplacing(page, sandboxedMessagePage(answer.body));
             } catch (const OnlineError& e) {
                 prompt.error(e.message);
                 return SubmissionResult::Failed;
             }
-            session.openExternally(QUrl::fromLocalFile(page));
+            open(hand, QUrl::fromLocalFile(page));
             return SubmissionResult::MessageShown;
         }
         prompt.information(serviceDownMessage(options.webSite));
@@ -72,18 +81,18 @@ SubmissionResult submitToTipp24(Session& session, const OnlineOptions& options, 
         return SubmissionResult::Refused;
     }
     if (options.linkPage) {
-        const QString page = QDir(session.programFolder()).filePath(kLinkPageName);
+        const QString page = QDir(hand.programFolder).filePath(kLinkPageName);
         try {
             writeFileReplacing(page, linkPageText(url, portalDomain(options.portalAddress)));
         } catch (const OnlineError& e) {
             prompt.error(e.message);
             return SubmissionResult::Failed;
         }
-        session.openExternally(QUrl::fromLocalFile(page));
+        open(hand, QUrl::fromLocalFile(page));
         return SubmissionResult::LinkPageOpened;
     }
-    session.openExternally(QUrl(url, QUrl::TolerantMode));
-    session.showStatus(1, kLinkPageHint);
+    open(hand, QUrl(url, QUrl::TolerantMode));
+    if (hand.hint) hand.hint(kLinkPageHint);
     return SubmissionResult::Opened;
 }
 
@@ -92,31 +101,31 @@ QString perDateTipPath(const QString& programFolder, const QDate& shownDraw, con
     return QDir(programFolder).filePath(kTipsFolderName + QLatin1Char('/') + perDateTipFileName(shownDraw, today));
 }
 
-bool writePerDateTips(Session& session, const TipRows& rows, const QString& path)
+bool writePerDateTips(const HandOver& hand, const TipRows& rows, const QString& path)
 {
     try {
         ensureFolder(QFileInfo(path).absolutePath());
     } catch (const OnlineError& e) {
-        session.prompt().error(e.message);
+        hand.prompt.error(e.message);
         return false;
     }
     try {
         writeFileReplacing(path, formatPerDateTipFile(rows));
     } catch (const OnlineError&) {
-        session.prompt().information(QDir::toNativeSeparators(path) + QLatin1Char(' ') + session.text(55));
+        hand.prompt.information(QDir::toNativeSeparators(path) + QLatin1Char(' ') + hand.notWrittenText);
         return false;
     }
     return true;
 }
 
-bool openWebPage(Session& session, const QString& address)
+bool openWebPage(const HandOver& hand, const QString& address)
 {
     if (!isWebAddress(address)) {
-        session.prompt().information(
+        hand.prompt.information(
             QStringLiteral("„%1“ ist keine Internetadresse (http oder https) und wird nicht geöffnet.").arg(address));
         return false;
     }
-    return session.openExternally(QUrl(address.trimmed(), QUrl::TolerantMode));
+    return open(hand, QUrl(address.trimmed(), QUrl::TolerantMode));
 }
 
 } // namespace razoz

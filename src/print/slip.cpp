@@ -1,6 +1,6 @@
 #include "print/slip.h"
 
-#include "app/locale_format.h"
+#include "base/locale_format.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // The statistics of the archived draws, each a bar chart for the "Diagramm" page.
 // Every statistic reads the archive once from the start, counts the draws within its date range
 // and draw days, and returns the chart as a value; nothing is cached between runs.
-#include "app/interface_texts.h"
+#include "base/interface_texts.h"
 #include "archive/draw_filter.h"
 #include "stats/bar_chart.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // "Tippverteilung": how often each number 1..49 occurs in the tip rows, as a bar chart.
-#include "app/interface_texts.h"
+#include "base/interface_texts.h"
 #include "stats/bar_chart.h"
 #include "tipfiles/tip_file.h"
 

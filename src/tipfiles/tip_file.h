@@ -1,7 +1,7 @@
 #pragma once
 // Tip files: twelve lines, one tip row each, six comma-separated box texts per line (".wtp"),
 // and the rule every number box of the grid applies to what is written into it.
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,7 +1,7 @@
 #include "ui/first_start.h"
 
-#include "app/day_count.h"
-#include "app/prompt.h"
+#include "base/day_count.h"
+#include "base/prompt.h"
 #include "archive/draw_archive.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 // A first start that helps: an archive without a single draw is filled, if the user wants, from a
 // results list (CSV) or from the draw-results server, so the first charts and tips have data.
-#include "app/interface_texts.h"
+#include "base/interface_texts.h"
 
 #include <QString>
 

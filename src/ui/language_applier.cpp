@@ -1,6 +1,6 @@
 #include "ui/language_applier.h"
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -1,6 +1,7 @@
 #include "ui/online_actions.h"
 
 #include "generate/random_generator.h"
+#include "app/hand_over.h"
 #include "online/click_script.h"
 #include "online/online_files.h"
 #include "ui/tform5.h"
@@ -84,14 +85,14 @@ void OnlineActions::SpeedButton17Click()
         return;
     }
     const int rows = window_.rowCount ? window_.rowCount() : 8;
-    submitToTipp24(session_, window_.options(), window_.rows(), rows, choices());
+    submitToTipp24(handOverOf(session_), window_.options(), window_.rows(), rows, choices());
 }
 
 QString OnlineActions::OnlineSpielClick()
 {
     const QString path = perDateTipPath(session_.programFolder(), window_.shownDraw(), today());
     lastTipFile_ = path;
-    writePerDateTips(session_, window_.rows(), path);
+    writePerDateTips(handOverOf(session_), window_.rows(), path);
     return path;
 }
 
@@ -108,7 +109,7 @@ void OnlineActions::AutoWebScript()
     if (robot.path.trimmed().isEmpty() || !QFileInfo(program).isFile()) {
         if (session_.prompt().question(QStringLiteral("Mausmeister jetzt installieren?"),
                                        QStringLiteral("Tallwicks Mausmeister installieren?")))
-            openWebPage(session_, window_.robotPage ? window_.robotPage() : QString());
+            openWebPage(handOverOf(session_), window_.robotPage ? window_.robotPage() : QString());
         return;
     }
     // A failed tip file is reported and the hand-over goes on.

@@ -1,8 +1,8 @@
 #pragma once
 // "Schein drucken" (SpeedButton12Click): opens the print settings, then builds the slip page and
 // shows it in the print preview, hands over to online submission, or does nothing.
-#include "app/interface_texts.h"
-#include "app/prompt.h"
+#include "base/interface_texts.h"
+#include "base/prompt.h"
 #include "app/settings_store.h"
 #include "print/slip.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The prompt interface over Qt's message boxes, input box and file dialogs.
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 class QWidget;
 

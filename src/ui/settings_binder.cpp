@@ -1,6 +1,6 @@
 #include "ui/settings_binder.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

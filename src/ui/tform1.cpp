@@ -3,9 +3,9 @@
 #include "generate/tip_generator.h"
 #include "ui/widget_generation_settings.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "app/languages.h"
-#include "app/locale_format.h"
+#include "base/locale_format.h"
 #include "app/session.h"
 #include "app/version.h"
 #include "archive/archive_health.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: pages, menu, status bar, and the shared values of the running program.
-#include "app/prompt.h"
-#include "app/run_control.h"
+#include "base/prompt.h"
+#include "base/run_control.h"
 #include "app/session.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"

@@ -1,6 +1,6 @@
 #include "ui/tform5.h"
 
-#include "app/locale_format.h"
+#include "base/locale_format.h"
 #include "generate/random_generator.h"
 #include "ui/control_factory.h"
 #include "ui/tform8.h"

@@ -2,8 +2,8 @@
 // "Druckeeinstellungen für den Lottoschein": draw days, add-on games and their cost, the ticket
 // number of the paper slip, the state-lottery preset, the offsets, the paper and the mark font.
 // The print look is the form's own; setOnlineLook switches to the look of online submission.
-#include "app/interface_texts.h"
-#include "app/prompt.h"
+#include "base/interface_texts.h"
+#include "base/prompt.h"
 #include "print/slip.h"
 #include "print/ticket_number.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // "Script für Zahlenübergabe auswählen!": the click script for the robot and its four parameters.
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "ui/widget_generation_settings.h"
 
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "app/session.h"
 #include "ui/settings_binder.h"
 

@@ -4,7 +4,7 @@
 // (on every candidate), so a change the user makes while it runs counts at once. A setting whose
 // control does not exist reads its value from the session's settings values.
 #include "generate/generation_settings.h"
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 
 #include <QPointer>
 

@@ -2,7 +2,7 @@
 #include "analysis/parameter_analysis.h"
 #include "app/languages.h"
 #include "archive/draw_archive.h"
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 #include "synthetic_archive.h"
 #include "test_support.h"
 

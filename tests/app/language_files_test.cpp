@@ -1,7 +1,7 @@
 // The language files the program ships: complete, in step with the base file, and readable in the
 // encoding of their language.
 #include "app/languages.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 #include "app/languages.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "test_support.h"
 
 #include <QDir>

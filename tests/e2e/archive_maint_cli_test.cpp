@@ -48,6 +48,7 @@ TEST(RazozServer, AnswersDrawDaysAndRefusesWhatIsNotAsked)
     dir.writeFile("draws.csv", kCsv);
     dir.writeFile("scripts/portal.txt", "click here");
     dir.writeFile("secret.txt", "no");
+    dir.writeFile("scripts/.hidden.txt", "not served");
     Server server(
         {"--csv", dir.file("draws.csv"), "--order-base", "https://portal/order?", "--scripts", dir.file("scripts")});
     httplib::Client client("127.0.0.1", server.port());
@@ -63,6 +64,7 @@ TEST(RazozServer, AnswersDrawDaysAndRefusesWhatIsNotAsked)
     EXPECT_EQ(res->status, 200);
     EXPECT_EQ(res->body, "https://portal/order?");
     EXPECT_EQ(client.Get("/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=x")->status, 400);
+    EXPECT_EQ(client.Get("/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=0")->status, 400);
     res = client.Get("/scripts/portal.txt");
     EXPECT_EQ(res->status, 200);
     EXPECT_EQ(res->body, "click here");
@@ -70,8 +72,9 @@ TEST(RazozServer, AnswersDrawDaysAndRefusesWhatIsNotAsked)
     EXPECT_EQ(client.Get("/scripts/..%2Fsecret.txt")->status, 404);
     EXPECT_EQ(client.Get("/scripts/%2E%2E/secret.txt")->status, 404);
     EXPECT_EQ(client.Get("/scripts/missing.txt")->status, 404);
+    EXPECT_EQ(client.Get("/scripts/.hidden.txt")->status, 404);
     const QStringList lines = server.requestLines();
-    EXPECT_EQ(lines.size(), 11) << lines.join('\n').toStdString();
+    EXPECT_EQ(lines.size(), 13) << lines.join('\n').toStdString();
     // Each request comes on its own connection, and a worker logs after its answer went out: two
     // requests in a row may be logged in either order.
     EXPECT_EQ(lines.filter("GET /zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=20050402 200").size(), 1);

@@ -1,7 +1,7 @@
 // razoz-cli generate: the real binary over the real archive gives the rows the core gives.
 #include "../generate/real_draws.h"
 #include "app/languages.h"
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 #include "generate/tip_generator.h"
 #include "test_support.h"
 

@@ -2,6 +2,7 @@
 // errors, the address or link page handed to the one opener, and the per-date tip file.
 #include "http_server.h"
 #include "online/online_files.h"
+#include "app/hand_over.h"
 #include "online/submission.h"
 #include "test_support.h"
 
@@ -54,7 +55,7 @@ TEST(Tipp24Submission, TheServiceStartsTheAddressThatIsOpened)
 {
     Fixture f;
     test::HttpServer server(test::HttpServer::body("https://www.tipp24.example/order?\r\n"));
-    EXPECT_EQ(submitToTipp24(f.session, f.options(server.url()), f.rows, 2, f.choices), SubmissionResult::Opened);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 2, f.choices), SubmissionResult::Opened);
     EXPECT_EQ(server.targets(), std::vector<std::string>{"/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=2"});
     EXPECT_EQ(server.accept(), "text/html, */*");
     EXPECT_EQ(server.agent(), "Mozilla/3.0 (compatible; Indy Library)");
@@ -78,7 +79,7 @@ TEST(Tipp24Submission, AnAnswerThatIsNoWebAddressIsRefusedAndNothingOpens)
         test::HttpServer server(test::HttpServer::body(answer));
         OnlineOptions o = f.options(server.url());
         o.linkPage = true; // the link page would forward to it just the same
-        EXPECT_EQ(submitToTipp24(f.session, o, f.rows, 1, f.choices), SubmissionResult::Refused) << answer;
+        EXPECT_EQ(submitToTipp24(handOverOf(f.session), o, f.rows, 1, f.choices), SubmissionResult::Refused) << answer;
         EXPECT_TRUE(f.opened.empty());
         EXPECT_FALSE(QFile::exists(f.dir.file("tipp.htm")));
         ASSERT_EQ(f.prompt.texts("information").size(), 1);
@@ -92,7 +93,7 @@ TEST(Tipp24Submission, TheLinkPageCarriesTheAddressEscaped)
     test::HttpServer server(test::HttpServer::body("https://x.example/?q=\"><script>alert(1)</script>&"));
     OnlineOptions o = f.options(server.url());
     o.linkPage = true;
-    EXPECT_EQ(submitToTipp24(f.session, o, f.rows, 1, f.choices), SubmissionResult::LinkPageOpened);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), o, f.rows, 1, f.choices), SubmissionResult::LinkPageOpened);
     ASSERT_EQ(f.opened.size(), 1u);
     EXPECT_EQ(f.opened[0], QUrl::fromLocalFile(f.dir.file("tipp.htm")));
     const QByteArray page = f.dir.readFile("tipp.htm");
@@ -114,7 +115,7 @@ TEST(Tipp24Submission, AnErrorWithAMessagePageShowsThatPageOnly)
         res.status = 503;
         res.set_content(body, "text/html");
     });
-    EXPECT_EQ(submitToTipp24(f.session, f.options(server.url()), f.rows, 8, f.choices), SubmissionResult::MessageShown);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 8, f.choices), SubmissionResult::MessageShown);
     // Saved with a policy that blocks script and loads first, and without the page's refreshes.
     EXPECT_EQ(f.dir.readFile("Meldung.htm"),
               "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
@@ -133,7 +134,7 @@ TEST(Tipp24Submission, AnErrorWithoutAMessageIsToldAndExtraStillGoesOn)
         res.set_content("Internal Server Error", "text/plain");
     });
     f.choices.extra = true;
-    EXPECT_EQ(submitToTipp24(f.session, f.options(server.url()), f.rows, 1, f.choices), SubmissionResult::Opened);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 1, f.choices), SubmissionResult::Opened);
     ASSERT_EQ(f.prompt.texts("information").size(), 1);
     EXPECT_EQ(f.prompt.texts("information")[0], serviceDownMessage("http://www.tallwick.example/razoz/"));
     EXPECT_TRUE(f.prompt.texts("information")[0].startsWith("Abgabe-Service steht momentan nicht zur Verfügung."));
@@ -145,13 +146,13 @@ TEST(Tipp24Submission, AnErrorWithoutAMessageIsToldAndExtraStillGoesOn)
 TEST(Tipp24Submission, NoAnswerOrABadProxyPortStopsWithAnErrorAndWritesNothing)
 {
     Fixture f;
-    EXPECT_EQ(submitToTipp24(f.session, f.options("http://127.0.0.1:1"), f.rows, 1, f.choices),
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options("http://127.0.0.1:1"), f.rows, 1, f.choices),
               SubmissionResult::Failed);
     test::HttpServer server(test::HttpServer::body("https://www.tipp24.example/order?"));
     OnlineOptions o = f.options(server.url());
     o.proxyHost = "127.0.0.1";
     o.proxyPort = "achtzig";
-    EXPECT_EQ(submitToTipp24(f.session, o, f.rows, 1, f.choices), SubmissionResult::Failed);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), o, f.rows, 1, f.choices), SubmissionResult::Failed);
     EXPECT_EQ(f.prompt.texts("error").size(), 2);
     EXPECT_TRUE(f.prompt.texts("error")[1].contains("achtzig"));
     EXPECT_TRUE(server.targets().empty());
@@ -162,7 +163,7 @@ TEST(Tipp24Submission, AnAddressOverTheLimitIsRefused)
 {
     Fixture f;
     test::HttpServer server(test::HttpServer::body("https://www.tipp24.example/?" + std::string(2000, 'a')));
-    EXPECT_EQ(submitToTipp24(f.session, f.options(server.url()), f.rows, 12, f.choices), SubmissionResult::Refused);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 12, f.choices), SubmissionResult::Refused);
     EXPECT_TRUE(f.opened.empty());
     ASSERT_EQ(f.prompt.texts("information").size(), 1);
     EXPECT_TRUE(f.prompt.texts("information")[0].contains("2048"));
@@ -177,12 +178,12 @@ TEST(PerDateTips, WrittenIntoTippsAndAFailureNamesTheFile)
     const QString path = perDateTipPath(f.session.programFolder(), QDate(2009, 1, 1), QDate(2026, 12, 9));
     EXPECT_EQ(path, f.dir.file("Tipps/20090103.wtp"));
     f.dir.writeFile("Tipps/20090103.wtp", "old contents, much longer than the new ones\r\n");
-    EXPECT_TRUE(writePerDateTips(f.session, f.rows, path));
+    EXPECT_TRUE(writePerDateTips(handOverOf(f.session), f.rows, path));
     EXPECT_EQ(f.dir.readFile("Tipps/20090103.wtp"), "3,11,13,15,34,35\r\n1,2,3,4,5,6\r\n");
 
     // A folder where the file should be: the file's name and text 55.
     QDir().mkpath(f.dir.file("Tipps/20090108.wtp"));
-    EXPECT_FALSE(writePerDateTips(f.session, f.rows, f.dir.file("Tipps/20090108.wtp")));
+    EXPECT_FALSE(writePerDateTips(handOverOf(f.session), f.rows, f.dir.file("Tipps/20090108.wtp")));
     ASSERT_EQ(f.prompt.texts("information").size(), 1);
     EXPECT_EQ(f.prompt.texts("information")[0],
               QDir::toNativeSeparators(f.dir.file("Tipps/20090108.wtp")) + " konnte nicht geschrieben werden.");
@@ -192,7 +193,7 @@ TEST(PerDateTips, AFolderThatCannotBeMadeIsAnErrorAndNothingIsWritten)
 {
     Fixture f;
     f.dir.writeFile("Tipps", "a file in the way");
-    EXPECT_FALSE(writePerDateTips(f.session, f.rows, f.dir.file("Tipps/20090103.wtp")));
+    EXPECT_FALSE(writePerDateTips(handOverOf(f.session), f.rows, f.dir.file("Tipps/20090103.wtp")));
     EXPECT_EQ(f.prompt.texts("error").size(), 1);
     EXPECT_EQ(f.dir.readFile("Tipps"), "a file in the way");
 }
@@ -200,8 +201,8 @@ TEST(PerDateTips, AFolderThatCannotBeMadeIsAnErrorAndNothingIsWritten)
 TEST(WebPage, OnlyHttpAndHttpsReachTheOpener)
 {
     Fixture f;
-    EXPECT_TRUE(openWebPage(f.session, "http://www.tallwick.example/klickwerk/"));
-    EXPECT_FALSE(openWebPage(f.session, "file:///usr/bin/xterm"));
+    EXPECT_TRUE(openWebPage(handOverOf(f.session), "http://www.tallwick.example/klickwerk/"));
+    EXPECT_FALSE(openWebPage(handOverOf(f.session), "file:///usr/bin/xterm"));
     ASSERT_EQ(f.opened.size(), 1u);
     EXPECT_EQ(f.prompt.texts("information").size(), 1);
 }

@@ -3,6 +3,7 @@
 // ever handed to the browser. Only 127.0.0.1.
 #include "app/session.h"
 #include "fault_server.h"
+#include "app/hand_over.h"
 #include "online/submission.h"
 #include "test_support.h"
 
@@ -49,7 +50,7 @@ TEST_P(ServiceFaults, EndWithAMessageAndOpenNothing)
     TipRows rows{};
     rows[0] = {"3", "11", "13", "15", "34", "35"};
 
-    EXPECT_EQ(submitToTipp24(session, o, rows, 8, {}), c.result);
+    EXPECT_EQ(submitToTipp24(handOverOf(session), o, rows, 8, {}), c.result);
     EXPECT_TRUE(opened.isEmpty()) << opened.join('|').toStdString();
     const QStringList shown = prompt.texts("error") + prompt.texts("information");
     EXPECT_FALSE(shown.filter(QString::fromUtf8(c.message)).isEmpty()) << shown.join('|').toStdString();

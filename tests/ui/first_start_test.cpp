@@ -1,6 +1,6 @@
 // The first start without draws: after the message about reading in the draws, the program offers
 // a results list or the server, and the charts and the check then work on the loaded draws.
-#include "app/day_count.h"
+#include "base/day_count.h"
 #include "app/languages.h"
 #include "archive/draw_archive.h"
 #include "test_support.h"

@@ -1,7 +1,7 @@
 // Every shipped language applied to the live windows: the captions, hints and numbered texts of
 // the language, and every caption fits its control.
 #include "app/languages.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "test_support.h"
 #include "ui/click_label.h"
 #include "ui/page_lottotipp.h"

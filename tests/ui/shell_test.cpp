@@ -1,7 +1,7 @@
 // Start-up, shut-down, settings, interface languages and resizing of the real main window.
 #include "app/languages.h"
 #include "app/settings_schema.h"
-#include "app/text_files.h"
+#include "base/text_files.h"
 #include "test_support.h"
 #include "ui/click_label.h"
 #include "ui/page_berechnung.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Shared test helpers: temporary program folders with archives, a scripted prompt, running razoz-cli.
-#include "app/prompt.h"
+#include "base/prompt.h"
 #include "archive/dates.h"
 #include "archive/draw_record.h"
 #include "synthetic_archive.h"

@@ -1,4 +1,4 @@
-#include "generate/stored_generation_settings.h"
+#include "app/stored_generation_settings.h"
 
 #include "archive/dates.h"
 

@@ -1,4 +1,4 @@
-#include "app/locale_format.h"
+#include "base/locale_format.h"
 
 #include <QLocale>
 

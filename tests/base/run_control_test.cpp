@@ -1,4 +1,4 @@
-#include "app/run_control.h"
+#include "base/run_control.h"
 
 #include <gtest/gtest.h>
 

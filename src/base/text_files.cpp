@@ -1,4 +1,4 @@
-#include "app/text_files.h"
+#include "base/text_files.h"
 
 #include <QFile>
 #include <QSaveFile>
