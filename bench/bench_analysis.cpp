@@ -5,8 +5,8 @@
 #include "analysis/parameter_analysis.h"
 #include "analysis/repeat_analysis.h"
 #include "app/languages.h"
-#include "archive/draw_archive.h"
 #include "app/stored_generation_settings.h"
+#include "archive/draw_archive.h"
 
 #include <QTemporaryDir>
 

@@ -2,10 +2,10 @@
 // settings, the run rate when no row can pass, and one candidate through all thirteen tests.
 #include "../tests/generate/real_draws.h"
 #include "app/languages.h"
+#include "app/stored_generation_settings.h"
 #include "archive/draw_archive.h"
 #include "generate/pool_builder.h"
 #include "generate/row_rules.h"
-#include "app/stored_generation_settings.h"
 #include "generate/tip_generator.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #pragma once
 // razoz-cli: the program's core from a terminal. Each command is one function over a CliContext.
-#include "base/interface_texts.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
+#include "base/interface_texts.h"
 #include "tipfiles/tip_file.h"
 
 #include <QCoreApplication>

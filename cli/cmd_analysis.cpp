@@ -6,9 +6,9 @@
 #include "analysis/archive_search.h"
 #include "analysis/parameter_analysis.h"
 #include "analysis/repeat_analysis.h"
+#include "app/stored_generation_settings.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
-#include "app/stored_generation_settings.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

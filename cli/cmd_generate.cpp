@@ -1,9 +1,9 @@
 // generate: the tip calculation with the stored settings, as "Tipps &berechnen" runs it.
 #include "cli.h"
 
+#include "app/stored_generation_settings.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
-#include "app/stored_generation_settings.h"
 #include "generate/tip_generator.h"
 
 #include <QJsonArray>

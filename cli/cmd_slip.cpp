@@ -1,8 +1,8 @@
 // slip: the slip page as the print builds it; --pdf renders it.
 #include "cli.h"
 
-#include "base/locale_format.h"
 #include "archive/dates.h"
+#include "base/locale_format.h"
 #include "print/slip.h"
 #include "print/slip_painter.h"
 

@@ -1,9 +1,9 @@
 // The settings file as the desktop program and razoz-cli read it, with values of every wrong
 // type: each value is taken typed and in range or else takes its default; no group read fails.
-#include "base/day_count.h"
 #include "app/settings_store.h"
-#include "fuzz_support.h"
 #include "app/stored_generation_settings.h"
+#include "base/day_count.h"
+#include "fuzz_support.h"
 
 #include <QFile>
 

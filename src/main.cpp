@@ -1,8 +1,8 @@
 // razoz: the desktop program.
 #include "app/program_folder.h"
 #include "app/termination_signal.h"
-#include "base/text_files.h"
 #include "app/version.h"
+#include "base/text_files.h"
 #include "ui/language_applier.h"
 #include "ui/tform1.h"
 #include "ui/windows.h"

@@ -1,9 +1,9 @@
 #pragma once
 // "Tipps in DB suchen": walks the archived draws of the chosen period and, for every draw in which
 // a tip row reaches the threshold, reports the date and asks whether to go on.
-#include "base/interface_texts.h"
 #include "archive/current_draw.h"
 #include "archive/draw_filter.h"
+#include "base/interface_texts.h"
 #include "tipfiles/tip_file.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #include "analysis/parameter_analysis.h"
 
-#include "base/day_count.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
+#include "base/day_count.h"
 #include "generate/draw_history.h"
 
 namespace razoz {

@@ -3,9 +3,9 @@
 // computed with the current settings as they would have been before each draw, then checked
 // against it; the table counts the rows by hits, Saturday (and Sunday) draws apart from the others.
 #include "analysis/analysis_run.h"
+#include "archive/current_draw.h"
 #include "base/interface_texts.h"
 #include "base/run_control.h"
-#include "archive/current_draw.h"
 #include "check/tip_check.h"
 #include "generate/generation_settings.h"
 #include "generate/random_generator.h"

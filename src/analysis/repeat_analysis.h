@@ -3,9 +3,9 @@
 // chosen one on, its six numbers are compared with every earlier draw since the start date and
 // with the next three draws; earlier draws sharing at least the threshold are reported one by one.
 #include "analysis/analysis_run.h"
+#include "archive/current_draw.h"
 #include "base/interface_texts.h"
 #include "base/run_control.h"
-#include "archive/current_draw.h"
 #include "tipfiles/tip_file.h"
 
 #include <array>

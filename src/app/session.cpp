@@ -1,7 +1,7 @@
 #include "app/session.h"
 
-#include "base/day_count.h"
 #include "app/languages.h"
+#include "base/day_count.h"
 
 #include <algorithm>
 

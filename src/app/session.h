@@ -2,11 +2,11 @@
 // What the windows of one running program share: the program folder, the prompt, the numbered
 // texts of the current language, the current draw, the ticket number, the settings values and the
 // start-up state. Every window and dialog receives the one Session; none reaches into another.
-#include "base/interface_texts.h"
-#include "base/prompt.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
 #include "archive/draw_filter.h"
+#include "base/interface_texts.h"
+#include "base/prompt.h"
 
 #include <QObject>
 #include <QUrl>

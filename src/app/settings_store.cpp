@@ -1,7 +1,7 @@
 #include "app/settings_store.h"
 
-#include "base/day_count.h"
 #include "archive/archive_rewrite.h"
+#include "base/day_count.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The archive's health: what a reader would stumble over, and the real draw days it lacks.
-#include "base/interface_texts.h"
 #include "archive/draw_archive.h"
+#include "base/interface_texts.h"
 
 #include <QLocale>
 

@@ -1,11 +1,11 @@
 #pragma once
 // Bringing the archive up to date from the draw-results server, one draw day per request
 // ("&Datenbank aktualisieren", "Datenbank neu anlegen").
-#include "base/prompt.h"
-#include "base/run_control.h"
 #include "archive/current_draw.h"
 #include "archive/draw_archive.h"
 #include "archive/http_get.h"
+#include "base/prompt.h"
+#include "base/run_control.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "generate/tip_text.h"
 
-#include "base/text_files.h"
 #include "archive/dates.h"
+#include "base/text_files.h"
 
 #include <QDir>
 

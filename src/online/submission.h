@@ -17,7 +17,7 @@ namespace razoz {
 struct HandOver {
     Prompt& prompt;
     QString programFolder;
-    std::function<bool(const QUrl&)> open;  // false when nothing opened (no opener in tests)
+    std::function<bool(const QUrl&)> open; // false when nothing opened (no opener in tests)
     std::function<void(const QString&)> hint;
     QString notWrittenText; // text 55, after the name of a tip file that could not be written
 };

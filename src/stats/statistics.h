@@ -2,8 +2,8 @@
 // The statistics of the archived draws, each a bar chart for the "Diagramm" page.
 // Every statistic reads the archive once from the start, counts the draws within its date range
 // and draw days, and returns the chart as a value; nothing is cached between runs.
-#include "base/interface_texts.h"
 #include "archive/draw_filter.h"
+#include "base/interface_texts.h"
 #include "stats/bar_chart.h"
 
 #include <QString>

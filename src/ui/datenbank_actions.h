@@ -2,9 +2,9 @@
 // The archive actions of the "Datenbank" page and the draw panel: update (BitBtn1, SpeedButton10,
 // "&Aktualisieren"), stop (SpeedButton8), rebuild (BitBtn2), entry (BitBtn8), deletion (BitBtn6),
 // CSV import. Each handler of the window is one call here; only one archive action runs at a time.
+#include "archive/archive_update.h"
 #include "base/prompt.h"
 #include "base/run_control.h"
-#include "archive/archive_update.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "ui/first_start.h"
 
+#include "archive/draw_archive.h"
 #include "base/day_count.h"
 #include "base/prompt.h"
-#include "archive/draw_archive.h"
 
 #include <QFile>
 #include <QFileInfo>

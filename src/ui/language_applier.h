@@ -12,8 +12,8 @@
 // tip and the status tip; the character set is kept in the dynamic property "charset". A QFrame
 // panel keeps its caption in the dynamic property "caption". A spin box standing for an edit with
 // its up-down control is listed under the dynamic property "editName" when set.
-#include "base/interface_texts.h"
 #include "app/languages.h"
+#include "base/interface_texts.h"
 
 #include <QList>
 #include <QPointer>

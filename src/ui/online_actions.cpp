@@ -1,7 +1,7 @@
 #include "ui/online_actions.h"
 
-#include "generate/random_generator.h"
 #include "app/hand_over.h"
+#include "generate/random_generator.h"
 #include "online/click_script.h"
 #include "online/online_files.h"
 #include "ui/tform5.h"

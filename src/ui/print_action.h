@@ -1,9 +1,9 @@
 #pragma once
 // "Schein drucken" (SpeedButton12Click): opens the print settings, then builds the slip page and
 // shows it in the print preview, hands over to online submission, or does nothing.
+#include "app/settings_store.h"
 #include "base/interface_texts.h"
 #include "base/prompt.h"
-#include "app/settings_store.h"
 #include "print/slip.h"
 
 #include <QDate>

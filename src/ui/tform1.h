@@ -1,11 +1,11 @@
 #pragma once
 // The main window: pages, menu, status bar, and the shared values of the running program.
-#include "base/prompt.h"
-#include "base/run_control.h"
 #include "app/session.h"
 #include "app/settings_store.h"
 #include "archive/current_draw.h"
 #include "archive/draw_archive.h"
+#include "base/prompt.h"
+#include "base/run_control.h"
 #include "print/slip.h"
 
 #include <QFont>

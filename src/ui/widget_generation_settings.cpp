@@ -1,7 +1,7 @@
 #include "ui/widget_generation_settings.h"
 
-#include "base/day_count.h"
 #include "app/session.h"
+#include "base/day_count.h"
 #include "ui/settings_binder.h"
 
 #include <QCheckBox>

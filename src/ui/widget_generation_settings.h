@@ -3,8 +3,8 @@
 // date picker is found once, when the object is made, and read at the moment the calculation asks
 // (on every candidate), so a change the user makes while it runs counts at once. A setting whose
 // control does not exist reads its value from the session's settings values.
-#include "generate/generation_settings.h"
 #include "app/stored_generation_settings.h"
+#include "generate/generation_settings.h"
 
 #include <QPointer>
 

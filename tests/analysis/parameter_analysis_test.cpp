@@ -1,8 +1,8 @@
 // The parameter analysis: the replay's steps, CheckBox31, the table and its report, its ends.
 #include "analysis/parameter_analysis.h"
 #include "app/languages.h"
-#include "archive/draw_archive.h"
 #include "app/stored_generation_settings.h"
+#include "archive/draw_archive.h"
 #include "synthetic_archive.h"
 #include "test_support.h"
 

@@ -1,9 +1,9 @@
 // Typing in and deleting draws, and the archive's health check.
 #include "app/languages.h"
-#include "base/text_files.h"
 #include "archive/archive_health.h"
 #include "archive/draw_archive.h"
 #include "archive/manual_entry.h"
+#include "base/text_files.h"
 #include "test_support.h"
 
 #include <QFile>

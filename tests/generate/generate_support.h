@@ -1,9 +1,9 @@
 #pragma once
 // Settings and folders for the tests of the tip calculation.
-#include "base/interface_texts.h"
 #include "app/languages.h"
 #include "app/settings_store.h"
 #include "app/stored_generation_settings.h"
+#include "base/interface_texts.h"
 #include "real_draws.h"
 #include "test_support.h"
 

@@ -1,8 +1,8 @@
 // The submission to the portal against a real web service on 127.0.0.1: the pre-request, its
 // errors, the address or link page handed to the one opener, and the per-date tip file.
+#include "app/hand_over.h"
 #include "http_server.h"
 #include "online/online_files.h"
-#include "app/hand_over.h"
 #include "online/submission.h"
 #include "test_support.h"
 
@@ -55,7 +55,8 @@ TEST(Tipp24Submission, TheServiceStartsTheAddressThatIsOpened)
 {
     Fixture f;
     test::HttpServer server(test::HttpServer::body("https://www.tipp24.example/order?\r\n"));
-    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 2, f.choices), SubmissionResult::Opened);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 2, f.choices),
+              SubmissionResult::Opened);
     EXPECT_EQ(server.targets(), std::vector<std::string>{"/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=2"});
     EXPECT_EQ(server.accept(), "text/html, */*");
     EXPECT_EQ(server.agent(), "Mozilla/3.0 (compatible; Indy Library)");
@@ -115,7 +116,8 @@ TEST(Tipp24Submission, AnErrorWithAMessagePageShowsThatPageOnly)
         res.status = 503;
         res.set_content(body, "text/html");
     });
-    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 8, f.choices), SubmissionResult::MessageShown);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 8, f.choices),
+              SubmissionResult::MessageShown);
     // Saved with a policy that blocks script and loads first, and without the page's refreshes.
     EXPECT_EQ(f.dir.readFile("Meldung.htm"),
               "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'; "
@@ -134,7 +136,8 @@ TEST(Tipp24Submission, AnErrorWithoutAMessageIsToldAndExtraStillGoesOn)
         res.set_content("Internal Server Error", "text/plain");
     });
     f.choices.extra = true;
-    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 1, f.choices), SubmissionResult::Opened);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 1, f.choices),
+              SubmissionResult::Opened);
     ASSERT_EQ(f.prompt.texts("information").size(), 1);
     EXPECT_EQ(f.prompt.texts("information")[0], serviceDownMessage("http://www.tallwick.example/razoz/"));
     EXPECT_TRUE(f.prompt.texts("information")[0].startsWith("Abgabe-Service steht momentan nicht zur Verfügung."));
@@ -163,7 +166,8 @@ TEST(Tipp24Submission, AnAddressOverTheLimitIsRefused)
 {
     Fixture f;
     test::HttpServer server(test::HttpServer::body("https://www.tipp24.example/?" + std::string(2000, 'a')));
-    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 12, f.choices), SubmissionResult::Refused);
+    EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 12, f.choices),
+              SubmissionResult::Refused);
     EXPECT_TRUE(f.opened.empty());
     ASSERT_EQ(f.prompt.texts("information").size(), 1);
     EXPECT_TRUE(f.prompt.texts("information")[0].contains("2048"));

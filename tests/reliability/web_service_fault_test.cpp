@@ -1,9 +1,9 @@
 // The pre-request of the online submission against a web service that misbehaves: each fault
 // ends with a message, nothing hangs, and nothing but a whole answer that is a web address is
 // ever handed to the browser. Only 127.0.0.1.
+#include "app/hand_over.h"
 #include "app/session.h"
 #include "fault_server.h"
-#include "app/hand_over.h"
 #include "online/submission.h"
 #include "test_support.h"
 

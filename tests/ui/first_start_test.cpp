@@ -1,8 +1,8 @@
 // The first start without draws: after the message about reading in the draws, the program offers
 // a results list or the server, and the charts and the check then work on the loaded draws.
-#include "base/day_count.h"
 #include "app/languages.h"
 #include "archive/draw_archive.h"
+#include "base/day_count.h"
 #include "test_support.h"
 #include "ui/first_start.h"
 #include "ui/page_lottotipp.h"

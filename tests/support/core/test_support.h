@@ -1,8 +1,8 @@
 #pragma once
 // Shared test helpers: temporary program folders with archives, a scripted prompt, running razoz-cli.
-#include "base/prompt.h"
 #include "archive/dates.h"
 #include "archive/draw_record.h"
+#include "base/prompt.h"
 #include "synthetic_archive.h"
 
 #include <QDate>
