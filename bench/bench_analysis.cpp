@@ -57,7 +57,7 @@ BENCHMARK(BM_RepeatWholeArchive)->Arg(6)->Arg(5)->ArgNames({"threshold"})->Unit(
 void BM_ParameterFrom1986(benchmark::State& state)
 {
     SettingsValues values;
-    values.setValue(QStringLiteral("Chekcbox31"), state.range(0) != 0);
+    values.set(key::RecomputeOnlyAfterThree, state.range(0) != 0);
     const InterfaceTexts texts(germanInterfaceTexts());
     ParameterAnalysisOptions o;
     o.from = toDays(QDate(1986, 1, 2));

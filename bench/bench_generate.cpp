@@ -37,14 +37,14 @@ RealArchive& archive()
 SettingsValues defaults()
 {
     SettingsValues v;
-    v.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2026, 9, 7)));
+    v.set(key::RangeEndDate, toDays(QDate(2026, 9, 7)));
     return v;
 }
 
 void BM_FullCalculation(benchmark::State& state)
 {
     SettingsValues v = defaults();
-    v.setValue(QStringLiteral("UpDown8"), 12);
+    v.set(key::RowsToCompute, 12);
     StoredGenerationSettings s(v);
     const InterfaceTexts texts(germanInterfaceTexts());
     std::uint32_t seed = 1;
@@ -63,11 +63,11 @@ void BM_SpentBudget(benchmark::State& state)
 {
     SettingsValues v = defaults();
     if (state.range(0) == 0) {
-        v.setValue(QStringLiteral("UpDown1"), 279);
-        v.setValue(QStringLiteral("UpDown2"), 279);
+        v.set(key::LowestSum, 279);
+        v.set(key::HighestSum, 279);
     } else {
-        v.setValue(QStringLiteral("UpDown17"), 2);
-        v.setValue(QStringLiteral("UpDown18"), 500);
+        v.set(key::FirstWindowHits, 2);
+        v.set(key::FirstWindowDraws, 500);
     }
     StoredGenerationSettings s(v);
     const InterfaceTexts texts(germanInterfaceTexts());
@@ -86,19 +86,23 @@ BENCHMARK(BM_SpentBudget)->Arg(0)->Arg(1)->ArgNames({"history"})->Unit(benchmark
 void BM_OneCandidateAllTests(benchmark::State& state)
 {
     SettingsValues v = defaults();
-    for (int n : {3, 4, 5, 8, 9, 18, 22, 23, 24, 25, 26, 27, 28, 34, 35})
-        v.setValue(QStringLiteral("Chekcbox%1").arg(n), true);
-    v.setValue(QStringLiteral("Chekcbox18"), false);
-    v.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1985, 10, 17)));
-    v.setValue(QStringLiteral("UpDown6"), 6);
-    v.setValue(QStringLiteral("UpDown17"), 6);
-    v.setValue(QStringLiteral("UpDown18"), 500);
-    v.setValue(QStringLiteral("UpDown20"), 6);
-    v.setValue(QStringLiteral("UpDown21"), 500);
-    v.setValue(QStringLiteral("UpDown3"), 5);
-    v.setValue(QStringLiteral("UpDown10"), 0);
-    v.setValue(QStringLiteral("UpDown15"), 0);
-    v.setValue(QStringLiteral("UpDown16"), 0);
+    for (BoolKey k : {key::DemandMaxOverlap, key::LimitSharedWithLastDraw, key::LimitSharedWithSecondLastDraw,
+                      key::DemandConsecutivePair, key::AvoidPastDrawHits, key::ForbidConsecutiveTriple,
+                      key::DemandMinPrimes, key::LimitSharedWithThirdLastDraw, key::DemandMinOverlap,
+                      key::DemandMinEven, key::DemandMinOdd, key::OverlapBoundsForEveryRow, key::LimitFirstWindowHits,
+                      key::LimitSecondWindowHits, key::ComplementaryCountsAsHit})
+        v.set(k, true);
+    v.set(key::ForbidConsecutiveTriple, false);
+    v.set(key::RangeStartDate, toDays(QDate(1985, 10, 17)));
+    v.set(key::PastDrawHits, 6);
+    v.set(key::FirstWindowHits, 6);
+    v.set(key::FirstWindowDraws, 500);
+    v.set(key::SecondWindowHits, 6);
+    v.set(key::SecondWindowDraws, 500);
+    v.set(key::MaxOverlap, 5);
+    v.set(key::MinPrimes, 0);
+    v.set(key::MinEven, 0);
+    v.set(key::MinOdd, 0);
     StoredGenerationSettings s(v);
     ReferenceDraws ref;
     SlipRows slip{};

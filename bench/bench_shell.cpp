@@ -36,7 +36,9 @@ static void BM_SettingsRoundTrip(benchmark::State& state)
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("s.ini"));
     SettingsValues values;
-    for (int n = 1; n <= 79; ++n) values.setValue(QStringLiteral("Edit%1").arg(n), QString::number(n % 49 + 1));
+    int n = 0;
+    for (const SettingDef* d : settingsOfGroup(SettingGroup::Parameters))
+        if (d->type == SettingType::String) SettingsRows::setValue(values, *d, QString::number(++n % 49 + 1));
     for (auto _ : state) {
         {
             SettingsStore store(ini);

@@ -50,12 +50,13 @@ public:
     // The stored value, or `fallback` when the store lacks it or holds a value of the wrong type.
     template <typename Key, typename T> auto settingOr(Key k, T fallback) const
     {
-        return isStored(k.qname()) ? values_.get(k) : decltype(values_.get(k))(fallback);
+        return isStored(k.def()) ? values_.get(k) : decltype(values_.get(k))(fallback);
     }
     // True when the value came from the settings store, false when it is the design default.
-    bool isStored(const QString& name) const { return stored_.contains(name); }
+    bool isStored(const SettingDef& def) const { return stored_.contains(def.name); }
     const SettingsValues& settingsValues() const { return values_; }
-    StoredValue storedValue(const QString& name) const { return store_->read(name); }
+    StoredValue storedValue(const SettingDef& def) const { return store_->read(def); }
+    StoredValue storedValue(const AnySettingKey& k) const { return store_->read(k); }
     // The values as the desktop program reads these groups at start-up: a value of the wrong type
     // ends its group; the rest keep their design defaults.
     SettingsValues startUpValues(std::initializer_list<SettingGroup> groups) const;

@@ -45,7 +45,7 @@ double startDate(CliContext& ctx)
 {
     if (const auto start = ctx.takeOption(QStringLiteral("--start")))
         return parseDateOption(QStringLiteral("--start"), *start);
-    return startDateFromStore(ctx.storedValue(key::DateTimePicker2.qname()), kDesignStartDay, today());
+    return startDateFromStore(ctx.storedValue(key::RangeStartDate), defaultOf(key::RangeStartDate), today());
 }
 
 QJsonArray counts(const auto& values)
@@ -68,7 +68,7 @@ int searchRun(CliContext& ctx)
     const auto end = ctx.takeOption(QStringLiteral("--end"));
     options.end = end ? parseDateOption(QStringLiteral("--end"), *end) : today();
     const auto losnummer = ctx.takeOption(QStringLiteral("--losnummer"));
-    options.losnummer = losnummer ? *losnummer : ctx.setting(key::Losnummer);
+    options.losnummer = losnummer ? *losnummer : ctx.setting(key::TicketNumber);
     options.days = ctx.takeDrawDays();
     options.threshold = threshold;
     const TipRows rows = takeTipRows(ctx);
@@ -112,9 +112,9 @@ int parametersRun(CliContext& ctx)
     ctx.expectNoMore();
 
     SettingsValues values = calculationStartUpValues(ctx);
-    if (start) values.setValue(QStringLiteral("DateTimePicker2"), parseDateOption(QStringLiteral("--start"), *start));
-    if (noSaturday) values.setValue(QStringLiteral("Chekcbox16"), false);
-    if (noThursday) values.setValue(QStringLiteral("Chekcbox17"), false);
+    if (start) values.set(key::RangeStartDate, parseDateOption(QStringLiteral("--start"), *start));
+    if (noSaturday) values.set(key::CountSaturdayDraws, false);
+    if (noThursday) values.set(key::CountThursdayDraws, false);
     StoredGenerationSettings settings(values);
 
     ParameterAnalysisOptions options;
@@ -126,8 +126,8 @@ int parametersRun(CliContext& ctx)
         random.seedFromClock();
         options.seed = random.seed();
     }
-    options.onlyAfterThree = values.get(key::Chekcbox31);
-    options.losnummer = ctx.setting(key::Losnummer);
+    options.onlyAfterThree = values.get(key::RecomputeOnlyAfterThree);
+    options.losnummer = ctx.setting(key::TicketNumber);
 
     const InterfaceTexts texts = ctx.interfaceTexts();
     QuietRunControl run;

@@ -198,15 +198,15 @@ public:
 UpdateOptions updateOptions(CliContext& ctx, double pickerDate)
 {
     UpdateOptions o;
-    o.serverUrl = ctx.takeOption(QStringLiteral("--server")).value_or(ctx.setting(key::ServerURL));
+    o.serverUrl = ctx.takeOption(QStringLiteral("--server")).value_or(ctx.setting(key::ResultsServerUrl));
     if (const auto proxy = ctx.takeOption(QStringLiteral("--proxy"))) {
         const qsizetype colon = proxy->lastIndexOf(QLatin1Char(':'));
         if (colon <= 0) throw UsageError(QStringLiteral("--proxy needs HOST:PORT"));
         o.proxyHost = proxy->left(colon);
         o.proxyPort = proxy->mid(colon + 1);
     } else {
-        o.proxyHost = ctx.setting(key::ProxyHostEdit);
-        o.proxyPort = ctx.setting(key::ProxyPortEdit);
+        o.proxyHost = ctx.setting(key::ProxyHost);
+        o.proxyPort = ctx.setting(key::ProxyPort);
     }
     o.pickerDate = pickerDate;
     o.today = today();

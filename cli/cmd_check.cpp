@@ -79,7 +79,7 @@ int checkCommand(CliContext& ctx)
     const TipRows rows = takeTipRows(ctx);
     ctx.expectNoMore();
     const double target = date ? parseDateOption(QStringLiteral("--date"), *date) : today();
-    const QString losnummer = losnummerOption ? *losnummerOption : ctx.setting(key::Losnummer);
+    const QString losnummer = losnummerOption ? *losnummerOption : ctx.setting(key::TicketNumber);
 
     // Checked here: selecting a draw would create a missing archive, and razoz-cli writes nothing.
     DrawArchive archive = DrawArchive::inFolder(ctx.programFolder());

@@ -56,11 +56,11 @@ QString rowLine(int r, const RowValues& values, const std::optional<int>& sum)
 SettingsValues calculationStartUpValues(const CliContext& ctx)
 {
     SettingsValues values = ctx.startUpValues({SettingGroup::CheckBoxes, SettingGroup::Parameters});
-    const DrawDays days = atLeastOneDrawDay({values.get(key::Chekcbox16), values.get(key::Chekcbox17)});
-    values.set(key::Chekcbox16, days.saturday);
-    values.set(key::Chekcbox17, days.thursday);
-    values.set(key::DateTimePicker2,
-               startDateFromStore(ctx.storedValue(key::DateTimePicker2.qname()), kDesignStartDay, today()));
+    const DrawDays days = atLeastOneDrawDay({values.get(key::CountSaturdayDraws), values.get(key::CountThursdayDraws)});
+    values.set(key::CountSaturdayDraws, days.saturday);
+    values.set(key::CountThursdayDraws, days.thursday);
+    values.set(key::RangeStartDate,
+               startDateFromStore(ctx.storedValue(key::RangeStartDate), defaultOf(key::RangeStartDate), today()));
     return values;
 }
 
@@ -77,13 +77,12 @@ int generateCommand(CliContext& ctx)
     ctx.expectNoMore();
 
     SettingsValues values = calculationStartUpValues(ctx);
-    if (rows)
-        values.setValue(QStringLiteral("UpDown8"), int(integerOption(QStringLiteral("--rows"), *rows, 1, kTipRows)));
-    if (start) values.setValue(QStringLiteral("DateTimePicker2"), parseDateOption(QStringLiteral("--start"), *start));
+    if (rows) values.set(key::RowsToCompute, int(integerOption(QStringLiteral("--rows"), *rows, 1, kTipRows)));
+    if (start) values.set(key::RangeStartDate, parseDateOption(QStringLiteral("--start"), *start));
     // Without --end, today: the calculation selects the latest draw for it, as the window does at start-up.
-    values.setValue(QStringLiteral("DateTimePicker1"), end ? parseDateOption(QStringLiteral("--end"), *end) : today());
-    if (noSaturday) values.setValue(QStringLiteral("Chekcbox16"), false);
-    if (noThursday) values.setValue(QStringLiteral("Chekcbox17"), false);
+    values.set(key::RangeEndDate, end ? parseDateOption(QStringLiteral("--end"), *end) : today());
+    if (noSaturday) values.set(key::CountSaturdayDraws, false);
+    if (noThursday) values.set(key::CountThursdayDraws, false);
     StoredGenerationSettings settings(values);
 
     RandomGenerator& random = RandomGenerator::shared();

@@ -27,8 +27,8 @@ int takeRowCount(CliContext& ctx)
 QString askService(CliContext& ctx, const QString& service, int rows)
 {
     WebGetOptions options;
-    options.proxyHost = ctx.setting(key::ProxyHostEdit).trimmed();
-    options.proxyPort = ctx.setting(key::ProxyPortEdit).trimmed();
+    options.proxyHost = ctx.setting(key::ProxyHost).trimmed();
+    options.proxyPort = ctx.setting(key::ProxyPort).trimmed();
     WebAnswer answer;
     try {
         answer = webGet(orderBaseRequestUrl(service, rows), options);
@@ -65,8 +65,8 @@ int orderUrlCommand(CliContext& ctx)
     if (bool(base) == bool(service)) throw UsageError(QStringLiteral("order-url needs --base TEXT or --service URL"));
     if (!losnummer) throw UsageError(QStringLiteral("order-url needs --losnummer N"));
     request.choices.losnummer = *losnummer;
-    request.portalAddress = ctx.setting(key::PortalURL);
-    request.partnerRef = ctx.setting(key::PartnerRef);
+    request.portalAddress = ctx.setting(key::PortalUrl);
+    request.partnerRef = ctx.setting(key::PartnerReference);
     request.serviceBase = base ? *base : askService(ctx, *service, rowCount);
     QString url;
     try {

@@ -40,13 +40,13 @@ int settingsCommand(CliContext& ctx)
     ctx.expectNoMore();
     QJsonArray list;
     for (const SettingDef& def : settingsSchema()) {
-        QVariant v = ctx.settingsValues().value(def.name);
+        if (!def.stored()) continue;
+        QVariant v = SettingsRows::value(ctx.settingsValues(), def);
         if (v.isValid() && def.type == SettingType::Int) v = clampToRange(def, v.toInt());
         QJsonObject o;
         o.insert(QStringLiteral("name"), def.name);
         o.insert(QStringLiteral("value"), jsonValue(def, v));
-        o.insert(QStringLiteral("source"),
-                 ctx.isStored(def.name) ? QStringLiteral("stored") : QStringLiteral("default"));
+        o.insert(QStringLiteral("source"), ctx.isStored(def) ? QStringLiteral("stored") : QStringLiteral("default"));
         list.append(o);
     }
     if (ctx.json()) {

@@ -60,17 +60,28 @@ std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv)
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+namespace {
+
+// The number of the positioning window's edit ("Edit7") a positioning value belongs to.
+int positioningEditOf(const SettingDef& def)
+{
+    return QStringView(def.control).mid(4).toInt();
+}
+
+} // namespace
+
 int slipCommand(CliContext& ctx)
 {
     SlipRequest req;
     req.programFolder = ctx.programFolder();
-    req.preset = intOption(ctx, QStringLiteral("--preset"), ctx.settingOr(key::NeuerSchein, 0), 0, kCustomPreset);
+    req.preset = intOption(ctx, QStringLiteral("--preset"), ctx.setting(key::SlipPreset), 0, kCustomPreset);
     if (req.preset < 0 || req.preset > kCustomPreset) req.preset = 0;
     // The positioning window as stored.
-    for (int n = 1; n <= 23; ++n)
-        if (const StoredValue v = ctx.storedValue(QStringLiteral("Edit%1F8").arg(n)); v.status == ReadStatus::Ok)
-            req.positioning.edit[n] = v.value.toString();
-    req.positioning.layout = ctx.settingOr(key::RadioF8, 0) == 1 ? 1 : 0;
+    for (const SettingDef* d : settingsOfGroup(SettingGroup::Positioning))
+        if (d->type == SettingType::String)
+            if (const StoredValue v = ctx.storedValue(*d); v.status == ReadStatus::Ok)
+                req.positioning.edit[positioningEditOf(*d)] = v.value.toString();
+    req.positioning.layout = ctx.settingOr(key::SlipPositioningLayout, 0) == 1 ? 1 : 0;
     if (const auto layout = ctx.takeOption(QStringLiteral("--layout"))) {
         if (*layout != QLatin1String("7x7") && *layout != QLatin1String("49x1"))
             throw UsageError(QStringLiteral("--layout: \"%1\" is none of 7x7, 49x1").arg(*layout));
@@ -81,8 +92,9 @@ int slipCommand(CliContext& ctx)
     // Without stored offsets, those of the chosen preset, as choosing it in the dialog gives.
     // The user-defined positioning keeps the defaults' offsets, as the dialog leaves them.
     const SlipPreset& chosen = slipPresets()[std::size_t(req.preset < kSlipPresetCount ? req.preset : 0)];
-    req.tippTop = intOption(ctx, QStringLiteral("--top"), ctx.settingOr(key::TippTop, chosen.tippTop), 0, 200);
-    req.tippLeft = intOption(ctx, QStringLiteral("--left"), ctx.settingOr(key::TippLeft, chosen.tippLeft), 0, 200);
+    req.tippTop = intOption(ctx, QStringLiteral("--top"), ctx.settingOr(key::PrintOffsetTop, chosen.tippTop), 0, 200);
+    req.tippLeft =
+        intOption(ctx, QStringLiteral("--left"), ctx.settingOr(key::PrintOffsetLeft, chosen.tippLeft), 0, 200);
     const bool saturday = ctx.takeFlag(QStringLiteral("--saturday"));
     const bool wednesday = ctx.takeFlag(QStringLiteral("--wednesday"));
     if (saturday || wednesday) {
@@ -90,21 +102,26 @@ int slipCommand(CliContext& ctx)
         req.wednesday = wednesday;
     } else {
         std::tie(req.saturday, req.wednesday) =
-            defaultDrawDays(ctx.settingOr(key::Chekcbox32, false), QDate::currentDate());
+            defaultDrawDays(ctx.setting(key::PlaysSaturdayOnly), QDate::currentDate());
     }
-    req.spiel77 = triOption(ctx, QStringLiteral("--spiel77"), ctx.settingOr(key::Spiel77Ja, 0) == 1);
-    req.super6 = triOption(ctx, QStringLiteral("--super6"), ctx.settingOr(key::Super6Ja, 0) == 1);
-    req.glueck = triOption(ctx, QStringLiteral("--glueck"), ctx.settingOr(key::GlueckJa, 0) == 1);
-    req.paper = intOption(ctx, QStringLiteral("--paper"), ctx.settingOr(key::DruckPapier, -1), -1, 3);
-    if (ctx.storedValue(QStringLiteral("DruckSchrift")).status == ReadStatus::Ok) {
-        const int style = ctx.settingOr(key::DruckSchrift, 1);
+    req.spiel77 = triOption(ctx, QStringLiteral("--spiel77"), ctx.setting(key::PlaysSpiel77) == 1);
+    req.super6 = triOption(ctx, QStringLiteral("--super6"), ctx.setting(key::PlaysSuper6) == 1);
+    req.glueck = triOption(ctx, QStringLiteral("--glueck"), ctx.setting(key::PlaysGluecksspirale) == 1);
+    req.paper = intOption(ctx, QStringLiteral("--paper"), ctx.settingOr(key::PrintPaper, -1), -1, 3);
+    if (ctx.storedValue(key::PrintFontStyle).status == ReadStatus::Ok) {
+        // A value missing beside the stored style keeps the slip's own mark font for it.
+        const SlipFont design;
+        const int style =
+            ctx.settingOr(key::PrintFontStyle, int(design.bold) | int(design.italic) << 1 | int(design.underline) << 2 |
+                                                   int(design.strikeOut) << 3);
         req.font.bold = style & 1;
         req.font.italic = style & 2;
         req.font.underline = style & 4;
         req.font.strikeOut = style & 8;
-        req.font.pointSize = ctx.settingOr(key::DruckFontSize, 8);
-        req.font.family = ctx.settingOr(key::DruckFontName, QStringLiteral("Arial"));
-        const int c = ctx.settingOr(key::DruckFontColor, 0);
+        req.font.pointSize = ctx.settingOr(key::PrintFontSize, design.pointSize);
+        req.font.family = ctx.settingOr(key::PrintFontName, design.family);
+        const int c = ctx.settingOr(key::PrintFontColor,
+                                    qRgb(design.color.blue(), design.color.green(), design.color.red()) & 0xFFFFFF);
         req.font.color = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     }
     const auto pdf = ctx.takeOption(QStringLiteral("--pdf"));
@@ -124,8 +141,8 @@ int slipCommand(CliContext& ctx)
     cost.glueck = req.glueck == TriState::Checked;
     cost.saturday = req.saturday;
     cost.wednesday = req.wednesday;
-    cost.feeOneDraw = feeFromText(ctx.settingOr(key::ZWEIPREIS, QStringLiteral("0,50")), 0.50);
-    cost.feeBothDraws = feeFromText(ctx.settingOr(key::EINPREIS, QStringLiteral("1,00")), 1.00);
+    cost.feeOneDraw = feeFromText(ctx.setting(key::FeeOneDraw), feeFromText(defaultOf(key::FeeOneDraw), 0));
+    cost.feeBothDraws = feeFromText(ctx.setting(key::FeeBothDraws), feeFromText(defaultOf(key::FeeBothDraws), 0));
     const QString costText = formatCurrency(dialogCost(cost));
 
     if (pdf) {

@@ -18,7 +18,7 @@ namespace {
 // The stored start date as the desktop program applies it at start-up.
 double storedStartDate(const CliContext& ctx)
 {
-    return startDateFromStore(ctx.storedValue(key::DateTimePicker2.qname()), kDesignStartDay, today());
+    return startDateFromStore(ctx.storedValue(key::RangeStartDate), defaultOf(key::RangeStartDate), today());
 }
 
 const char* colourName(BarColor c)

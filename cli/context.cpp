@@ -20,7 +20,7 @@ CliContext::CliContext(QString programFolder, QString settingsFile, QString lang
 QString CliContext::languageCode() const
 {
     if (!language_.isEmpty()) return language_;
-    return languageAt(setting(key::Sprache)).code;
+    return languageAt(setting(key::Language)).code;
 }
 
 QString CliContext::takeWord(const QString& what)
@@ -71,13 +71,14 @@ SettingsValues CliContext::startUpValues(std::initializer_list<SettingGroup> gro
 {
     SettingsValues values;
     for (SettingGroup group : groups)
-        store_->readGroup(group, [&](const SettingDef& def, const QVariant& v) { values.setValue(def.name, v); });
+        store_->readGroup(group,
+                          [&](const SettingDef& def, const QVariant& v) { SettingsRows::setValue(values, def, v); });
     return values;
 }
 
 DrawDays CliContext::takeDrawDays()
 {
-    DrawDays days = atLeastOneDrawDay({setting(key::Chekcbox16), setting(key::Chekcbox17)});
+    DrawDays days = atLeastOneDrawDay({setting(key::CountSaturdayDraws), setting(key::CountThursdayDraws)});
     if (takeFlag(QStringLiteral("--no-saturday"))) days.saturday = false;
     if (takeFlag(QStringLiteral("--no-thursday"))) days.thursday = false;
     return days;

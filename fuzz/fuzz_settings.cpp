@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case SettingType::Int:
                 if (v.value.typeId() != QMetaType::Int) fuzz::violated("a number read as another type");
-                if (def.maximum > def.minimum &&
-                    (values.value(def.name).toInt() < def.minimum || values.value(def.name).toInt() > def.maximum))
+                if (def.maximum > def.minimum && (SettingsRows::value(values, def).toInt() < def.minimum ||
+                                                  SettingsRows::value(values, def).toInt() > def.maximum))
                     fuzz::violated("a number outside its range was kept");
                 break;
             case SettingType::Date:
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                SettingGroup::Browser, SettingGroup::Internet, SettingGroup::StartDate})
             store.readGroup(g, [](const SettingDef&, const QVariant&) {});
         const double today = 46000;
-        const double start = startDateFromStore(store.read(key::DateTimePicker2), 40000, today);
+        const double start = startDateFromStore(store.read(key::RangeStartDate), 40000, today);
         if (!(start >= kEarliestDrawDay && start <= today - 7)) fuzz::violated("start date outside the range");
         StoredGenerationSettings generation(values);
         (void)generation.checkBox1();

@@ -34,8 +34,7 @@ void Session::setTicketNumber(const QString& number)
 
 int iterationLimitFor(int upDown7Position)
 {
-    const SettingDef* def = findSetting(key::UpDown7.qname());
-    return clampToRange(*def, upDown7Position) * 1000;
+    return clampToRange(key::RunBudgetThousands.def(), upDown7Position) * 1000;
 }
 
 } // namespace razoz

@@ -1,16 +1,24 @@
 #pragma once
-// The names of the settings store as compile-time constants, each with its stored type, so a
-// misspelt name or a value read as the wrong type does not compile. One constant per schema entry.
+// The settings as compile-time constants named by what they hold, each with its stored type and
+// its row of the settings table, so a misspelt name or a value read as the wrong type does not
+// compile.
 #include "app/settings_schema.h"
+#include "app/settings_table.h"
 
 #include <QLatin1String>
 
 namespace razoz {
 
-template <SettingType T> struct SettingKey {
+// What every key is: its row of the table and its stored name.
+struct AnySettingKey {
+    int index;
     const char* name;
-    static constexpr SettingType type = T;
     QString qname() const { return QLatin1String(name); }
+    const SettingDef& def() const { return settingsTable()[index]; }
+};
+
+template <SettingType T> struct SettingKey : AnySettingKey {
+    static constexpr SettingType type = T;
 };
 using BoolKey = SettingKey<SettingType::Bool>;
 using IntKey = SettingKey<SettingType::Int>;
@@ -18,188 +26,24 @@ using StringKey = SettingKey<SettingType::String>;
 using DateKey = SettingKey<SettingType::Date>;
 using ByteKey = SettingKey<SettingType::Byte>;
 
+namespace detail {
+// clang-format off
+enum SettingRow : int {
+#define RAZOZ_SETTING_ROW(id, ...) id,
+    RAZOZ_SETTINGS_TABLE(RAZOZ_SETTING_ROW)
+#undef RAZOZ_SETTING_ROW
+    SettingRowCount
+};
+// clang-format on
+} // namespace detail
+
+inline constexpr int kSettingCount = detail::SettingRowCount;
+
 namespace key {
-
-inline constexpr BoolKey Chekcbox1{"Chekcbox1"};
-inline constexpr BoolKey Chekcbox2{"Chekcbox2"};
-inline constexpr BoolKey Chekcbox3{"Chekcbox3"};
-inline constexpr BoolKey Chekcbox4{"Chekcbox4"};
-inline constexpr BoolKey Chekcbox5{"Chekcbox5"};
-inline constexpr BoolKey Chekcbox6{"Chekcbox6"};
-inline constexpr BoolKey Chekcbox7{"Chekcbox7"};
-inline constexpr BoolKey Chekcbox8{"Chekcbox8"};
-inline constexpr BoolKey Chekcbox9{"Chekcbox9"};
-inline constexpr BoolKey Chekcbox10{"Chekcbox10"};
-inline constexpr BoolKey Chekcbox11{"Chekcbox11"};
-inline constexpr BoolKey Chekcbox12{"Chekcbox12"};
-inline constexpr BoolKey Chekcbox13{"Chekcbox13"};
-inline constexpr BoolKey Chekcbox14{"Chekcbox14"};
-inline constexpr BoolKey Chekcbox15{"Chekcbox15"};
-inline constexpr BoolKey Chekcbox16{"Chekcbox16"};
-inline constexpr BoolKey Chekcbox17{"Chekcbox17"};
-inline constexpr BoolKey Chekcbox18{"Chekcbox18"};
-inline constexpr BoolKey Chekcbox19{"Chekcbox19"};
-inline constexpr BoolKey Chekcbox20{"Chekcbox20"};
-inline constexpr BoolKey Chekcbox22{"Chekcbox22"};
-inline constexpr BoolKey Chekcbox23{"Chekcbox23"};
-inline constexpr BoolKey Chekcbox24{"Chekcbox24"};
-inline constexpr BoolKey Chekcbox25{"Chekcbox25"};
-inline constexpr BoolKey Chekcbox26{"Chekcbox26"};
-inline constexpr BoolKey Chekcbox27{"Chekcbox27"};
-inline constexpr BoolKey Chekcbox28{"Chekcbox28"};
-inline constexpr BoolKey Chekcbox29{"Chekcbox29"};
-inline constexpr BoolKey Chekcbox30{"Chekcbox30"};
-inline constexpr BoolKey Chekcbox31{"Chekcbox31"};
-inline constexpr BoolKey Chekcbox32{"Chekcbox32"};
-inline constexpr BoolKey Chekcbox34{"Chekcbox34"};
-inline constexpr BoolKey Chekcbox35{"Chekcbox35"};
-inline constexpr IntKey Spiel77Ja{"Spiel77Ja"};
-inline constexpr IntKey Super6Ja{"Super6Ja"};
-inline constexpr IntKey GlueckJa{"GlueckJa"};
-inline constexpr IntKey Land{"Land"};
-inline constexpr IntKey height{"height"};
-inline constexpr IntKey width{"width"};
-inline constexpr IntKey TippTop{"TippTop"};
-inline constexpr IntKey TippLeft{"TippLeft"};
-inline constexpr IntKey NeuerSchein{"NeuerSchein"};
-inline constexpr IntKey Sprache{"Sprache"};
-inline constexpr IntKey UpDown1{"UpDown1"};
-inline constexpr IntKey UpDown2{"UpDown2"};
-inline constexpr IntKey UpDown3{"UpDown3"};
-inline constexpr IntKey UpDown4{"UpDown4"};
-inline constexpr IntKey UpDown5{"UpDown5"};
-inline constexpr IntKey UpDown6{"UpDown6"};
-inline constexpr IntKey UpDown7{"UpDown7"};
-inline constexpr IntKey UpDown8{"UpDown8"};
-inline constexpr IntKey UpDown9{"UpDown9"};
-inline constexpr IntKey UpDown10{"UpDown10"};
-inline constexpr IntKey UpDown11{"UpDown11"};
-inline constexpr IntKey UpDown12{"UpDown12"};
-inline constexpr IntKey UpDown13{"UpDown13"};
-inline constexpr IntKey UpDown14{"UpDown14"};
-inline constexpr IntKey UpDown15{"UpDown15"};
-inline constexpr IntKey UpDown16{"UpDown16"};
-inline constexpr IntKey UpDown17{"UpDown17"};
-inline constexpr IntKey UpDown18{"UpDown18"};
-inline constexpr IntKey UpDown20{"UpDown20"};
-inline constexpr IntKey UpDown21{"UpDown21"};
-inline constexpr StringKey Edit1{"Edit1"};
-inline constexpr StringKey Edit2{"Edit2"};
-inline constexpr StringKey Edit3{"Edit3"};
-inline constexpr StringKey Edit4{"Edit4"};
-inline constexpr StringKey Edit5{"Edit5"};
-inline constexpr StringKey Edit6{"Edit6"};
-inline constexpr StringKey Edit7{"Edit7"};
-inline constexpr StringKey Edit8{"Edit8"};
-inline constexpr StringKey Edit9{"Edit9"};
-inline constexpr StringKey Edit10{"Edit10"};
-inline constexpr StringKey Edit11{"Edit11"};
-inline constexpr StringKey Edit12{"Edit12"};
-inline constexpr StringKey Edit13{"Edit13"};
-inline constexpr StringKey Edit14{"Edit14"};
-inline constexpr StringKey Edit15{"Edit15"};
-inline constexpr StringKey Edit16{"Edit16"};
-inline constexpr StringKey Edit17{"Edit17"};
-inline constexpr StringKey Edit18{"Edit18"};
-inline constexpr StringKey Edit19{"Edit19"};
-inline constexpr StringKey Edit20{"Edit20"};
-inline constexpr StringKey Edit21{"Edit21"};
-inline constexpr StringKey Edit22{"Edit22"};
-inline constexpr StringKey Edit23{"Edit23"};
-inline constexpr StringKey Edit24{"Edit24"};
-inline constexpr StringKey Edit25{"Edit25"};
-inline constexpr StringKey Edit26{"Edit26"};
-inline constexpr StringKey Edit27{"Edit27"};
-inline constexpr StringKey Edit28{"Edit28"};
-inline constexpr StringKey Edit29{"Edit29"};
-inline constexpr StringKey Edit30{"Edit30"};
-inline constexpr StringKey Edit31{"Edit31"};
-inline constexpr StringKey Edit32{"Edit32"};
-inline constexpr StringKey Edit33{"Edit33"};
-inline constexpr StringKey Edit34{"Edit34"};
-inline constexpr StringKey Edit35{"Edit35"};
-inline constexpr StringKey Edit36{"Edit36"};
-inline constexpr StringKey Edit43{"Edit43"};
-inline constexpr StringKey Edit44{"Edit44"};
-inline constexpr StringKey Edit45{"Edit45"};
-inline constexpr StringKey Edit46{"Edit46"};
-inline constexpr StringKey Edit47{"Edit47"};
-inline constexpr StringKey Edit48{"Edit48"};
-inline constexpr StringKey Edit49{"Edit49"};
-inline constexpr StringKey Edit50{"Edit50"};
-inline constexpr StringKey Edit51{"Edit51"};
-inline constexpr StringKey Edit52{"Edit52"};
-inline constexpr StringKey Edit53{"Edit53"};
-inline constexpr StringKey Edit54{"Edit54"};
-inline constexpr StringKey Edit56{"Edit56"};
-inline constexpr StringKey Edit57{"Edit57"};
-inline constexpr StringKey Edit58{"Edit58"};
-inline constexpr StringKey Edit59{"Edit59"};
-inline constexpr StringKey Edit60{"Edit60"};
-inline constexpr StringKey Edit61{"Edit61"};
-inline constexpr StringKey Edit62{"Edit62"};
-inline constexpr StringKey Edit63{"Edit63"};
-inline constexpr StringKey Edit64{"Edit64"};
-inline constexpr StringKey Edit65{"Edit65"};
-inline constexpr StringKey Edit66{"Edit66"};
-inline constexpr StringKey Edit67{"Edit67"};
-inline constexpr StringKey Edit68{"Edit68"};
-inline constexpr StringKey Edit69{"Edit69"};
-inline constexpr StringKey Edit70{"Edit70"};
-inline constexpr StringKey Edit71{"Edit71"};
-inline constexpr StringKey Edit72{"Edit72"};
-inline constexpr StringKey Edit73{"Edit73"};
-inline constexpr StringKey Edit74{"Edit74"};
-inline constexpr StringKey Edit75{"Edit75"};
-inline constexpr StringKey Edit76{"Edit76"};
-inline constexpr StringKey Edit77{"Edit77"};
-inline constexpr StringKey Edit78{"Edit78"};
-inline constexpr StringKey Edit79{"Edit79"};
-inline constexpr StringKey Losnummer{"Losnummer"};
-inline constexpr StringKey Edit1F8{"Edit1F8"};
-inline constexpr StringKey Edit2F8{"Edit2F8"};
-inline constexpr StringKey Edit3F8{"Edit3F8"};
-inline constexpr StringKey Edit4F8{"Edit4F8"};
-inline constexpr StringKey Edit5F8{"Edit5F8"};
-inline constexpr StringKey Edit6F8{"Edit6F8"};
-inline constexpr StringKey Edit7F8{"Edit7F8"};
-inline constexpr StringKey Edit8F8{"Edit8F8"};
-inline constexpr StringKey Edit9F8{"Edit9F8"};
-inline constexpr StringKey Edit10F8{"Edit10F8"};
-inline constexpr StringKey Edit11F8{"Edit11F8"};
-inline constexpr StringKey Edit12F8{"Edit12F8"};
-inline constexpr StringKey Edit13F8{"Edit13F8"};
-inline constexpr StringKey Edit14F8{"Edit14F8"};
-inline constexpr StringKey Edit15F8{"Edit15F8"};
-inline constexpr StringKey Edit16F8{"Edit16F8"};
-inline constexpr StringKey Edit17F8{"Edit17F8"};
-inline constexpr StringKey Edit18F8{"Edit18F8"};
-inline constexpr StringKey Edit19F8{"Edit19F8"};
-inline constexpr StringKey Edit20F8{"Edit20F8"};
-inline constexpr StringKey Edit21F8{"Edit21F8"};
-inline constexpr StringKey Edit22F8{"Edit22F8"};
-inline constexpr StringKey Edit23F8{"Edit23F8"};
-inline constexpr IntKey RadioF8{"RadioF8"};
-inline constexpr ByteKey DruckSchrift{"DruckSchrift"};
-inline constexpr IntKey DruckFontColor{"DruckFontColor"};
-inline constexpr IntKey DruckFontSize{"DruckFontSize"};
-inline constexpr StringKey DruckFontName{"DruckFontName"};
-inline constexpr IntKey DruckPapier{"DruckPapier"};
-inline constexpr IntKey TippAbgabe{"TippAbgabe"};
-inline constexpr StringKey ZWEIPREIS{"ZWEIPREIS"};
-inline constexpr StringKey EINPREIS{"EINPREIS"};
-inline constexpr BoolKey Browser{"Browser"};
-inline constexpr StringKey URLEdit{"URLEdit"};
-inline constexpr StringKey ProxyHostEdit{"ProxyHostEdit"};
-inline constexpr StringKey ProxyPortEdit{"ProxyPortEdit"};
-inline constexpr StringKey ServerURL{"ServerURL"};
-inline constexpr StringKey ServiceURL{"ServiceURL"};
-inline constexpr StringKey PortalURL{"PortalURL"};
-inline constexpr StringKey WebSiteURL{"WebSiteURL"};
-inline constexpr StringKey PartnerRef{"PartnerRef"};
-inline constexpr StringKey RobotURL{"RobotURL"};
-inline constexpr DateKey DateTimePicker2{"DateTimePicker2"};
-
+#define RAZOZ_SETTING_KEY(id, stored, type, ...)                                                                       \
+    inline constexpr SettingKey<SettingType::type> id{{detail::id, stored}};
+RAZOZ_SETTINGS_TABLE(RAZOZ_SETTING_KEY)
+#undef RAZOZ_SETTING_KEY
 } // namespace key
 
 } // namespace razoz

@@ -1,6 +1,7 @@
 #pragma once
-// Every value of the per-user settings store: its name, type, the control it belongs to, its
-// default and the group it is read in at start-up. The store keeps the designed value names.
+// Every value of the per-user settings store, as settings_table.h lists it: its name, type, the
+// control it belongs to, its default and the group it is read in at start-up. The store keeps the
+// designed value names.
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -22,6 +23,7 @@ enum class SettingGroup {
     Browser,     // link page switch
     Internet,    // start page, proxy, results server
     StartDate,   // start of the evaluated range
+    NotStored,   // held while the program runs, never read from or written to the store
 };
 
 // How a value reaches its control.
@@ -37,7 +39,7 @@ enum class SettingBinding {
 };
 
 struct SettingDef {
-    QString name;
+    QString name; // the stored name
     SettingType type;
     SettingGroup group;
     SettingBinding binding;
@@ -45,15 +47,24 @@ struct SettingDef {
     QString control;              // objectName of the control
     QVariant defaultValue;        // invalid when the design value of the control decides
     int minimum = 0, maximum = 0; // spin range (both 0: none)
+    int index = 0;                // row of the table
+    int writePosition = 0;        // place in the shut-down write order, 0 when never stored
+    const char* codeName = "";    // the name of its key constant
+
+    bool stored() const { return writePosition > 0; }
 };
 
-// Every value, in start-up reading order.
+// Every row of the settings table (index = row), the values never stored included.
+const QList<SettingDef>& settingsTable();
+// Every stored value, in start-up reading order.
 const QList<SettingDef>& settingsSchema();
-// nullptr for an unknown name.
+// The value stored under that name; nullptr for an unknown name or one that is never stored.
 const SettingDef* findSetting(const QString& name);
 // The values of one group in reading order.
 QList<const SettingDef*> settingsOfGroup(SettingGroup group);
-// Every value name in the order they are written at shut-down.
+// Every stored value in the order they are written at shut-down.
+const QList<const SettingDef*>& settingsInWriteOrder();
+// Their names.
 const QStringList& settingsWriteOrder();
 
 } // namespace razoz

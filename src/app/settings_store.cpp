@@ -11,10 +11,9 @@
 
 namespace razoz {
 
-SettingsValues::SettingsValues()
+SettingsValues::SettingsValues() : values_(std::size_t(kSettingCount))
 {
-    for (const SettingDef& d : settingsSchema())
-        if (d.defaultValue.isValid()) values_.insert(d.name, d.defaultValue);
+    for (const SettingDef& d : settingsTable()) values_[std::size_t(d.index)] = d.defaultValue;
 }
 
 int clampToRange(const SettingDef& def, int value)
@@ -24,17 +23,14 @@ int clampToRange(const SettingDef& def, int value)
 
 int SettingsValues::get(IntKey k) const
 {
-    const int v = values_.value(k.qname()).toInt();
-    const SettingDef* def = findSetting(k.qname());
-    return def ? clampToRange(*def, v) : v;
+    return clampToRange(k.def(), at(k).toInt());
 }
 
 std::optional<int> SettingsStore::get(IntKey k) const
 {
-    const SettingDef* def = findSetting(k.qname());
     const StoredValue v = read(k);
-    if (!def || v.status != ReadStatus::Ok) return std::nullopt;
-    return clampToRange(*def, v.value.toInt());
+    if (v.status != ReadStatus::Ok) return std::nullopt;
+    return clampToRange(k.def(), v.value.toInt());
 }
 
 QStringList loadAllSettings(const SettingsStore& store, SettingsValues& values)
@@ -43,8 +39,8 @@ QStringList loadAllSettings(const SettingsStore& store, SettingsValues& values)
     for (const SettingDef& def : settingsSchema()) {
         const StoredValue v = store.read(def);
         if (v.status != ReadStatus::Ok) continue;
-        values.setValue(def.name,
-                        def.type == SettingType::Int ? QVariant(clampToRange(def, v.value.toInt())) : v.value);
+        SettingsRows::setValue(values, def,
+                               def.type == SettingType::Int ? QVariant(clampToRange(def, v.value.toInt())) : v.value);
         stored << def.name;
     }
     return stored;
@@ -84,23 +80,16 @@ std::optional<int> asInt(const QVariant& v)
 
 } // namespace
 
-StoredValue SettingsStore::read(const QString& name) const
-{
-    const SettingDef* d = findSetting(name);
-    if (!d) return {};
-    return read(*d);
-}
-
 StoredValue SettingsStore::read(const SettingDef& def) const
 {
-    if (!settings_->contains(def.name)) return {};
+    if (!def.stored() || !settings_->contains(def.name)) return {};
     const QVariant v = settings_->value(def.name);
     switch (def.type) {
     case SettingType::Bool: {
         const auto n = asInt(v);
         if (n) return {ReadStatus::Ok, *n != 0};
         // "Browser" kept as text: a text there leaves the link page off.
-        if (def.name == QLatin1String(key::Browser.name) && isText(v)) return {ReadStatus::Ok, false};
+        if (def.index == key::ShowLinkPage.index && isText(v)) return {ReadStatus::Ok, false};
         return {ReadStatus::WrongType, {}};
     }
     case SettingType::Int: {
@@ -154,22 +143,29 @@ void SettingsStore::write(const SettingDef& def, const QVariant& value)
 
 bool SettingsStore::writeAll(const SettingsValues& values, bool normalWindow)
 {
-    const bool fontComplete = values.contains(key::DruckSchrift) && values.contains(key::DruckFontColor) &&
-                              values.contains(key::DruckFontSize) && values.contains(key::DruckFontName);
-    for (const QString& name : settingsWriteOrder()) {
-        const SettingDef* d = findSetting(name);
-        if (!d || !values.contains(name)) continue;
+    const bool fontComplete = values.contains(key::PrintFontStyle) && values.contains(key::PrintFontColor) &&
+                              values.contains(key::PrintFontSize) && values.contains(key::PrintFontName);
+    for (const SettingDef* d : settingsInWriteOrder()) {
+        const QVariant& value = SettingsRows::value(values, *d);
+        if (!value.isValid()) continue;
         if (!normalWindow && (d->binding == SettingBinding::WindowHeight || d->binding == SettingBinding::WindowWidth))
             continue;
         // The print font is kept as four values that only make sense together.
         if (d->group == SettingGroup::PrintFont && d->binding != SettingBinding::Control && !fontComplete) continue;
-        write(*d, values.value(name));
+        write(*d, value);
         if (settings_->status() != QSettings::NoError) return false;
     }
     settings_->sync();
     // The store replaces its file by a rename; the folder entry goes to the disk too.
     syncFolderToDisk(QFileInfo(settings_->fileName()).absolutePath());
     return settings_->status() == QSettings::NoError;
+}
+
+void SettingsStore::writeNow(const SettingsValues& values, std::initializer_list<AnySettingKey> keys)
+{
+    for (const AnySettingKey& k : keys)
+        if (values.contains(k)) write(k.def(), SettingsRows::value(values, k.def()));
+    settings_->sync();
 }
 
 double startDateFromStore(const StoredValue& stored, double designDate, double today)

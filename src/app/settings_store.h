@@ -5,43 +5,76 @@
 #include "app/setting_keys.h"
 #include "app/settings_schema.h"
 
-#include <QMap>
 #include <QSettings>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace razoz {
 
 // The values of every setting as the program holds them (typed: bool, int, QString, double for a
-// date, int 0..255 for a byte). Starts with the schema defaults.
+// date, int 0..255 for a byte). Starts with the table's defaults.
 class SettingsValues {
 public:
     SettingsValues();
 
-    // Typed access under the key constants. An int with a range stays within it; a value never set
-    // and without default reads as false, 0, an empty text or day 0.
-    bool get(BoolKey k) const { return values_.value(k.qname()).toBool(); }
+    // An int with a range stays within it; a value never set and without default reads as false,
+    // 0, an empty text or day 0.
+    bool get(BoolKey k) const { return at(k).toBool(); }
     int get(IntKey k) const;
-    QString get(StringKey k) const { return values_.value(k.qname()).toString(); }
-    double get(DateKey k) const { return values_.value(k.qname()).toDouble(); }
-    int get(ByteKey k) const { return values_.value(k.qname()).toInt() & 0xFF; }
-    void set(BoolKey k, bool v) { values_.insert(k.qname(), v); }
-    void set(IntKey k, int v) { values_.insert(k.qname(), v); }
-    void set(StringKey k, const QString& v) { values_.insert(k.qname(), v); }
-    void set(DateKey k, double v) { values_.insert(k.qname(), v); }
-    void set(ByteKey k, int v) { values_.insert(k.qname(), v & 0xFF); }
-    template <SettingType T> bool contains(SettingKey<T> k) const { return contains(k.qname()); }
-
-    // Untyped access by schema name, for the loops that carry every value between the store and the
-    // controls.
-    QVariant value(const QString& name) const { return values_.value(name); }
-    void setValue(const QString& name, const QVariant& v) { values_.insert(name, v); }
-    bool contains(const QString& name) const { return values_.value(name).isValid(); }
+    QString get(StringKey k) const { return at(k).toString(); }
+    double get(DateKey k) const { return at(k).toDouble(); }
+    int get(ByteKey k) const { return at(k).toInt() & 0xFF; }
+    void set(BoolKey k, bool v) { values_[std::size_t(k.index)] = v; }
+    void set(IntKey k, int v) { values_[std::size_t(k.index)] = v; }
+    void set(StringKey k, const QString& v) { values_[std::size_t(k.index)] = v; }
+    void set(DateKey k, double v) { values_[std::size_t(k.index)] = v; }
+    void set(ByteKey k, int v) { values_[std::size_t(k.index)] = v & 0xFF; }
+    // False while the value has neither been set nor has a default.
+    bool contains(const AnySettingKey& k) const { return at(k).isValid(); }
 
 private:
-    QMap<QString, QVariant> values_;
+    friend struct SettingsRows;
+    const QVariant& at(const AnySettingKey& k) const { return values_[std::size_t(k.index)]; }
+    std::vector<QVariant> values_;
 };
+
+// For the loops that carry every value of the table between the store, the controls and
+// razoz-cli's listing: a value by its table entry, in the typed form SettingsValues holds.
+struct SettingsRows {
+    static const QVariant& value(const SettingsValues& v, const SettingDef& d)
+    {
+        return v.values_[std::size_t(d.index)];
+    }
+    static void setValue(SettingsValues& v, const SettingDef& d, const QVariant& x)
+    {
+        v.values_[std::size_t(d.index)] = x;
+    }
+};
+
+// The table's default of a setting.
+inline bool defaultOf(BoolKey k)
+{
+    return k.def().defaultValue.toBool();
+}
+inline int defaultOf(IntKey k)
+{
+    return k.def().defaultValue.toInt();
+}
+inline QString defaultOf(StringKey k)
+{
+    return k.def().defaultValue.toString();
+}
+inline double defaultOf(DateKey k)
+{
+    return k.def().defaultValue.toDouble();
+}
+inline int defaultOf(ByteKey k)
+{
+    return k.def().defaultValue.toInt();
+}
 
 // The outcome of reading one stored value.
 enum class ReadStatus { Missing, Ok, WrongType };
@@ -60,10 +93,11 @@ public:
 
     QSettings& settings() { return *settings_; }
 
-    // Reads one value with the type of its schema entry.
+    // Reads one value with the type of its table entry (Missing for a value that is never stored).
     StoredValue read(const SettingDef& def) const;
-    StoredValue read(const QString& name) const;
-    template <SettingType T> StoredValue read(SettingKey<T> k) const { return read(k.qname()); }
+    StoredValue read(const AnySettingKey& k) const { return read(k.def()); }
+    // True when the store holds the value, whatever its type.
+    bool holds(const AnySettingKey& k) const { return settings_->contains(k.def().name); }
     // Typed reads: nullopt when the value is missing or of the wrong type.
     std::optional<bool> get(BoolKey k) const { return typed(read(k), &QVariant::toBool); }
     std::optional<int> get(IntKey k) const;
@@ -85,6 +119,8 @@ public:
     // Values without a value (no control, nothing stored) are left out. False when the store
     // reports an error; what was written before stays.
     bool writeAll(const SettingsValues& values, bool normalWindow);
+    // Writes these values at once (those without a value are left out) and flushes the store.
+    void writeNow(const SettingsValues& values, std::initializer_list<AnySettingKey> keys);
     // Writes one value with its stored type.
     void write(const SettingDef& def, const QVariant& value);
 
@@ -97,11 +133,11 @@ private:
     std::unique_ptr<QSettings> settings_;
 };
 
-// A stored int kept within its schema range (unchanged when the setting has none).
+// A stored int kept within its table range (unchanged when the setting has none).
 int clampToRange(const SettingDef& def, int value);
 
-// Loads every value of the store (or its default) into `values`, value by value: a value of the
-// wrong type takes its default. Returns the names that came from the store.
+// Loads every stored value of the store (or its default) into `values`, value by value: a value of
+// the wrong type takes its default. Returns the names that came from the store.
 QStringList loadAllSettings(const SettingsStore& store, SettingsValues& values);
 
 // Converts a typed value to the form the store keeps.

@@ -2,96 +2,127 @@
 
 #include "archive/dates.h"
 
-#include <algorithm>
-
 namespace razoz {
 
 namespace {
 
-const QString kEndDate = QStringLiteral("DateTimePicker1");
-const QString kStartDate = QStringLiteral("DateTimePicker2");
-
-// The number after a prefix ("Chekcbox16" → 16), 0 when the name has another form.
-int numberAfter(const QString& name, QLatin1String prefix)
-{
-    if (!name.startsWith(prefix)) return 0;
-    bool ok = false;
-    const int n = QStringView(name).mid(prefix.size()).toInt(&ok);
-    return ok ? n : 0;
-}
+// The check boxes and spin controls the calculation reads, by the number of their getter.
+constexpr std::pair<int, BoolKey> kChecks[] = {
+    {1, key::PreferFrequentPairs},
+    {2, key::PreferMostDrawn},
+    {3, key::DemandMaxOverlap},
+    {4, key::LimitSharedWithLastDraw},
+    {5, key::LimitSharedWithSecondLastDraw},
+    {6, key::PreferFrequentTriples},
+    {7, key::PreferFrequentQuads},
+    {8, key::DemandConsecutivePair},
+    {9, key::AvoidPastDrawHits},
+    {10, key::PreferOverdue},
+    {11, key::PreferRarestPairs},
+    {12, key::PreferRarestTriples},
+    {13, key::PreferRarestQuads},
+    {14, key::PreferLeastDrawn},
+    {15, key::DrawOnlyPreferred},
+    {16, key::CountSaturdayDraws},
+    {17, key::CountThursdayDraws},
+    {18, key::ForbidConsecutiveTriple},
+    {19, key::PreferLastDrawNeighbours},
+    {20, key::ShowNumberListFirst},
+    {22, key::DemandMinPrimes},
+    {23, key::LimitSharedWithThirdLastDraw},
+    {24, key::DemandMinOverlap},
+    {25, key::DemandMinEven},
+    {26, key::DemandMinOdd},
+    {27, key::OverlapBoundsForEveryRow},
+    {28, key::LimitFirstWindowHits},
+    {29, key::AvoidOneToTwelve},
+    {30, key::LessWeightUpToThirtyOne},
+    {31, key::RecomputeOnlyAfterThree},
+    {32, key::PlaysSaturdayOnly},
+    {34, key::LimitSecondWindowHits},
+    {35, key::ComplementaryCountsAsHit},
+};
+constexpr std::pair<int, IntKey> kSpins[] = {
+    {1, key::LowestSum},
+    {2, key::HighestSum},
+    {3, key::MaxOverlap},
+    {4, key::SharedWithLastDrawLimit},
+    {5, key::SharedWithSecondLastDrawLimit},
+    {6, key::PastDrawHits},
+    {7, key::RunBudgetThousands},
+    {8, key::RowsToCompute},
+    {9, key::MinOverlap},
+    {10, key::MinPrimes},
+    {11, key::SharedWithThirdLastDrawLimit},
+    {12, key::MostDrawnSharePercent},
+    {13, key::OverdueSharePercent},
+    {14, key::LeastDrawnSharePercent},
+    {15, key::MinEven},
+    {16, key::MinOdd},
+    {17, key::FirstWindowHits},
+    {18, key::FirstWindowDraws},
+    {20, key::SecondWindowHits},
+    {21, key::SecondWindowDraws},
+};
 
 } // namespace
 
 StoredGenerationSettings::StoredGenerationSettings(SettingsValues& values) : values_(values)
 {
-    for (int n = 1; n <= 35; ++n) load(QStringLiteral("Chekcbox%1").arg(n));
-    for (int n = 1; n <= 21; ++n) load(QStringLiteral("UpDown%1").arg(n));
-    load(kStartDate);
-    load(kEndDate);
+    load();
 }
 
-void StoredGenerationSettings::load(const QString& name)
+void StoredGenerationSettings::load()
 {
-    const QVariant v = values_.value(name);
-    if (name == kEndDate) {
-        end_ = v.isValid() ? v.toDouble() : today();
-        return;
-    }
-    if (name == kStartDate) {
-        const SettingDef* def = findSetting(name);
-        start_ = v.isValid() ? v.toDouble() : def->defaultValue.toDouble();
-        return;
-    }
-    if (const int n = numberAfter(name, QLatin1String("Chekcbox")); n > 0 && n < int(check_.size())) {
-        const SettingDef* def = findSetting(name);
-        check_[std::size_t(n)] = v.isValid() ? v.toBool() : def && def->defaultValue.toBool();
-        return;
-    }
-    if (const int n = numberAfter(name, QLatin1String("UpDown")); n > 0 && n < int(spin_.size())) {
-        const SettingDef* def = findSetting(name);
-        if (!def) return; // there is no UpDown19
-        const int position = v.isValid() ? v.toInt() : def->defaultValue.toInt();
-        spin_[std::size_t(n)] = std::clamp(position, def->minimum, def->maximum);
-    }
+    for (const auto& [n, k] : kChecks) check_[std::size_t(n)] = values_.get(k);
+    for (const auto& [n, k] : kSpins) spin_[std::size_t(n)] = values_.get(k);
+    start_ = values_.get(key::RangeStartDate);
+    end_ = values_.contains(key::RangeEndDate) ? values_.get(key::RangeEndDate) : today();
 }
 
-void StoredGenerationSettings::setValue(const QString& name, const QVariant& value)
+void StoredGenerationSettings::set(BoolKey k, bool value)
 {
-    values_.setValue(name, value);
-    load(name);
+    values_.set(k, value);
+    load();
 }
 
-void StoredGenerationSettings::setSpin(int n, int position)
+void StoredGenerationSettings::set(IntKey k, int position)
 {
     // The control keeps its position within its range; so do the values.
-    const QString name = QStringLiteral("UpDown%1").arg(n);
-    setValue(name, position);
-    values_.setValue(name, spin_[std::size_t(n)]);
+    values_.set(k, position);
+    values_.set(k, values_.get(k));
+    load();
+}
+
+void StoredGenerationSettings::set(DateKey k, double date)
+{
+    values_.set(k, date);
+    load();
 }
 
 void StoredGenerationSettings::setDateTimePicker1(double date)
 {
-    setValue(kEndDate, date);
+    set(key::RangeEndDate, date);
 }
 
 void StoredGenerationSettings::setCheckBox8(bool checked)
 {
-    setValue(QStringLiteral("Chekcbox8"), checked);
+    set(key::DemandConsecutivePair, checked);
 }
 
 void StoredGenerationSettings::setUpDown4(int position)
 {
-    setSpin(4, position);
+    set(key::SharedWithLastDrawLimit, position);
 }
 
 void StoredGenerationSettings::setUpDown5(int position)
 {
-    setSpin(5, position);
+    set(key::SharedWithSecondLastDrawLimit, position);
 }
 
 void StoredGenerationSettings::setUpDown6(int position)
 {
-    setSpin(6, position);
+    set(key::PastDrawHits, position);
 }
 
 } // namespace razoz

@@ -1,10 +1,9 @@
 #pragma once
-// The calculation settings over stored values (razoz-cli, tests, the analyses): check boxes under
-// "Chekcbox<n>", spin positions under "UpDown<n>" kept within the schema's range, the start date
-// under "DateTimePicker2" and the end date under "DateTimePicker1" (today when missing).
+// The calculation settings over the program's values (razoz-cli, tests, the analyses): spin
+// positions kept within their ranges, the end of the evaluated range today when it was never set.
 //
 // The values are looked up once, when the object is made, and kept typed: the calculation asks for
-// them on every candidate. Every change through this object (the loosening setters and setValue)
+// them on every candidate. Every change through this object (the loosening setters and set)
 // writes through to the values it was made over.
 #include "app/settings_store.h"
 #include "generate/generation_settings.h"
@@ -17,8 +16,10 @@ class StoredGenerationSettings : public GenerationSettings {
 public:
     explicit StoredGenerationSettings(SettingsValues& values);
 
-    // Changes one value by its stored name and what this object gives for it.
-    void setValue(const QString& name, const QVariant& value);
+    // Changes one value and what this object gives for it.
+    void set(BoolKey k, bool value);
+    void set(IntKey k, int position);
+    void set(DateKey k, double date);
     const SettingsValues& values() const { return values_; }
 
     bool checkBox1() const override { return check_[1]; }
@@ -84,8 +85,7 @@ public:
     void setUpDown6(int position) override;
 
 private:
-    void load(const QString& name);
-    void setSpin(int n, int position);
+    void load();
 
     SettingsValues& values_;
     std::array<bool, 36> check_{};

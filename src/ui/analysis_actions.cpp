@@ -44,18 +44,18 @@ public:
     NumberListOff(QWidget* mainWindow, Session& session) : session_(session)
     {
         box_ = qobject_cast<QCheckBox*>(findControl(mainWindow, QStringLiteral("CheckBox20")));
-        was_ = box_ ? box_->isChecked() : session_.settings().get(key::Chekcbox20);
+        was_ = box_ ? box_->isChecked() : session_.settings().get(key::ShowNumberListFirst);
         if (box_)
             box_->setChecked(false);
         else
-            session_.settings().set(key::Chekcbox20, false);
+            session_.settings().set(key::ShowNumberListFirst, false);
     }
     ~NumberListOff()
     {
         if (box_)
             box_->setChecked(was_);
         else
-            session_.settings().set(key::Chekcbox20, was_);
+            session_.settings().set(key::ShowNumberListFirst, was_);
     }
     NumberListOff(const NumberListOff&) = delete;
     NumberListOff& operator=(const NumberListOff&) = delete;

@@ -55,12 +55,11 @@ const SettingDef* checkBoxSetting(const QString& control)
 SpinControl::SpinControl(QWidget* parent, IntKey upDown, const QString& editName) : QSpinBox(parent)
 {
     setObjectName(editName);
-    setProperty("upDownName", upDown.qname());
+    setProperty("upDownName", upDown.def().control);
     setProperty("editName", editName);
-    if (const SettingDef* def = findSetting(upDown.qname())) {
-        setRange(def->minimum, def->maximum);
-        setValue(def->defaultValue.toInt());
-    }
+    const SettingDef& def = upDown.def();
+    setRange(def.minimum, def.maximum);
+    setValue(def.defaultValue.toInt());
     // The position is what counts: typing past the range keeps the nearest bound.
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
 }

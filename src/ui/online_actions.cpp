@@ -53,22 +53,20 @@ void OnlineActions::OnlineTippClick()
     f5.setArchivePath(session_.archivePath());
     f5.SpeedButton2Click();
     // The add-on games as last played; no "Extra" and no Glücksspirale online.
-    TForm5::setTriState(f5.CheckBox3, s.get(key::Spiel77Ja) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox4, s.get(key::Super6Ja) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox3, s.get(key::PlaysSpiel77) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox4, s.get(key::PlaysSuper6) == 1 ? TriState::Checked : TriState::Unchecked);
     f5.CheckBox7->setChecked(false);
-    s.set(key::GlueckJa, 0);
+    s.set(key::PlaysGluecksspirale, 0);
     // The print action runs SpeedButton17Click when the dialog closes towards online.
     if (window_.printAction) window_.printAction();
     // A dialog that never composed a number leaves the stored one alone.
     const QString number = f5.Losnummer();
-    if (!number.isEmpty()) s.set(key::Losnummer, number);
+    if (!number.isEmpty()) s.set(key::TicketNumber, number);
     if (auto store = window_.openStore ? window_.openStore() : nullptr) {
-        for (const char* name : {"Losnummer", "Spiel77Ja", "Super6Ja", "GlueckJa"}) {
-            const SettingDef* def = findSetting(QString::fromLatin1(name));
-            if (!def || (def->name == QLatin1String("Losnummer") && number.isEmpty())) continue;
-            store->write(*def, s.value(def->name));
-        }
-        store->settings().sync();
+        if (number.isEmpty())
+            store->writeNow(s, {key::PlaysSpiel77, key::PlaysSuper6, key::PlaysGluecksspirale});
+        else
+            store->writeNow(s, {key::TicketNumber, key::PlaysSpiel77, key::PlaysSuper6, key::PlaysGluecksspirale});
     }
     if (!number.isEmpty() && window_.setLosnummer) window_.setLosnummer(number);
     // Back to the print look.

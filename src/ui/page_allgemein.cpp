@@ -15,7 +15,7 @@ AllgemeinPage::AllgemeinPage(Session& session, QWidget* parent) : QWidget(parent
     setObjectName(QStringLiteral("TabSheet9"));
     Label96 = makeLabel(this, "Label96", QStringLiteral("Allgemeine Berechnungsoptionen"));
     Label97 = makeLabel(this, "Label97", QStringLiteral("Max. Berechnungsläufe"));
-    Edit55 = makeSpin(this, key::UpDown7, "Edit55", {});
+    Edit55 = makeSpin(this, key::RunBudgetThousands, "Edit55", {});
     Label98 = makeLabel(this, "Label98", QStringLiteral("Tausend"));
     Label60 = makeLabel(this, "Label60",
                         QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "

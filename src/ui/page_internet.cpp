@@ -1,7 +1,7 @@
 #include "ui/page_internet.h"
 #include "ui/control_factory.h"
 
-#include "app/settings_schema.h"
+#include "app/settings_store.h"
 #include "ui/click_label.h"
 
 #include <QCheckBox>
@@ -22,9 +22,9 @@ QString linkTarget(const QString& caption)
 namespace {
 
 // The design text of a field is the default of its setting.
-QString designText(const char* setting)
+QString designText(StringKey setting)
 {
-    return findSetting(QString::fromLatin1(setting))->defaultValue.toString();
+    return defaultOf(setting);
 }
 
 QLabel* label(QWidget* parent, const char* name, QRect geometry, const QString& caption)
@@ -44,20 +44,20 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     ProxyHostEdit->setToolTip(QStringLiteral("Leer lassen, wenn Sie keinen Proxy-Server verwenden"));
     Label6 = label(this, "Label6", {16, 48, 160, 20}, QStringLiteral("Proxy-Port"));
     ProxyPortEdit = makeControl<QLineEdit>(this, "ProxyPortEdit", {180, 46, 80, 24});
-    ProxyPortEdit->setText(designText("ProxyPortEdit"));
+    ProxyPortEdit->setText(designText(key::ProxyPort));
     Label7 = label(this, "Label7", {16, 80, 160, 20}, QStringLiteral("Server der Ziehungen"));
     ServerURLEdit = makeControl<QLineEdit>(this, "ServerURLEdit", {180, 78, 320, 24});
-    ServerURLEdit->setText(designText("ServerURL"));
+    ServerURLEdit->setText(designText(key::ResultsServerUrl));
     ServerURLEdit->setToolTip(QStringLiteral("Adresse des Servers, von dem die Ziehungen geladen werden"));
 
     Label8 =
         label(this, "Label8", {16, 124, 420, 20}, QStringLiteral("Bearbeitungsgebühr der Landeslotterie pro Schein"));
     Label9 = label(this, "Label9", {16, 152, 200, 20}, QStringLiteral("Für eine Ziehung:"));
     Edit81 = makeControl<QLineEdit>(this, "Edit81", {220, 150, 80, 24});
-    Edit81->setText(designText("ZWEIPREIS"));
+    Edit81->setText(designText(key::FeeOneDraw));
     Label10 = label(this, "Label10", {16, 184, 200, 20}, QStringLiteral("Für eine Sa und Mi. Ziehung:"));
     Edit82 = makeControl<QLineEdit>(this, "Edit82", {220, 182, 80, 24});
-    Edit82->setText(designText("EINPREIS"));
+    Edit82->setText(designText(key::FeeBothDraws));
     CheckBox32 = makeControl<QCheckBox>(this, "CheckBox32", {16, 220, 480, 22});
     CheckBox32->setText(QStringLiteral("Ich spiele nur Samstags (Samstag bei Abgabe  vordefiniert)"));
 
@@ -65,7 +65,7 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
     CheckBox21->setText(QStringLiteral("Linkseite aktivieren"));
     CheckBox21->hide();
     URLEdit = makeControl<QLineEdit>(this, "URLEdit", {16, 280, 300, 24});
-    URLEdit->setText(designText("URLEdit"));
+    URLEdit->setText(designText(key::StartPageUrl));
     URLEdit->setEnabled(false);
     URLEdit->hide();
 
@@ -75,19 +75,19 @@ InternetPage::InternetPage(QWidget* parent) : QWidget(parent)
         QLineEdit** edit;
         const char* labelName;
         const char* editName;
-        const char* setting;
+        StringKey setting;
         const char* caption;
         const char* hint;
     } online[] = {
-        {&ServiceURLLabel, &ServiceURLEdit, "ServiceURLLabel", "ServiceURLEdit", "ServiceURL", "Abgabe-Service",
+        {&ServiceURLLabel, &ServiceURLEdit, "ServiceURLLabel", "ServiceURLEdit", key::WebServiceUrl, "Abgabe-Service",
          "Adresse des Dienstes, der den Anfang der Abgabe-Adresse und neue Click-Scripte liefert"},
-        {&PortalURLLabel, &PortalURLEdit, "PortalURLLabel", "PortalURLEdit", "PortalURL", "Tipp24-Adresse",
+        {&PortalURLLabel, &PortalURLEdit, "PortalURLLabel", "PortalURLEdit", key::PortalUrl, "Tipp24-Adresse",
          "Adresse (https und Rechnername) des Portals Tipp24"},
-        {&WebSiteURLLabel, &WebSiteURLEdit, "WebSiteURLLabel", "WebSiteURLEdit", "WebSiteURL", "Web-Seite für Updates",
-         "Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist"},
-        {&PartnerRefLabel, &PartnerRefEdit, "PartnerRefLabel", "PartnerRefEdit", "PartnerRef", "Partner-Nummer",
-         "Wird bei der Abgabe als Partner-Referenz mitgeschickt"},
-        {&RobotURLLabel, &RobotURLEdit, "RobotURLLabel", "RobotURLEdit", "RobotURL", "Download Klickomat",
+        {&WebSiteURLLabel, &WebSiteURLEdit, "WebSiteURLLabel", "WebSiteURLEdit", key::WebSiteUrl,
+         "Web-Seite für Updates", "Diese Seite wird genannt, wenn der Abgabe-Service nicht erreichbar ist"},
+        {&PartnerRefLabel, &PartnerRefEdit, "PartnerRefLabel", "PartnerRefEdit", key::PartnerReference,
+         "Partner-Nummer", "Wird bei der Abgabe als Partner-Referenz mitgeschickt"},
+        {&RobotURLLabel, &RobotURLEdit, "RobotURLLabel", "RobotURLEdit", key::RobotDownloadUrl, "Download Klickomat",
          "Seite, von der der Klickomat geladen wird, wenn er nicht installiert ist"},
     };
     int row = 292;

@@ -68,7 +68,7 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     BitBtn4->setToolTip(
         QStringLiteral("Die eingestellt Anzahl von Tipps wird mit den vorgegebenen Parametern berechnet"));
     // How many rows the button computes, right beside it.
-    Edit80 = makeSpin(Panel3, key::UpDown8, "Edit80", {}, {190, 8, 52, 30});
+    Edit80 = makeSpin(Panel3, key::RowsToCompute, "Edit80", {}, {190, 8, 52, 30});
 
     SpeedButton13 = makeControl<QToolButton>(Panel3, "SpeedButton13", {8, 84, 234, 28});
     SpeedButton13->setText(QStringLiteral("Glückszahl setzen"));

@@ -22,8 +22,8 @@ MathematischPage::MathematischPage(Session& session, DiagrammPage& diagramm, QWi
 {
     setObjectName(QStringLiteral("TabSheet8"));
     Label87 = makeLabel(this, "Label87", QStringLiteral("Diese Bedingungen werden in jeder Tippreihe berücksichtigt"));
-    Edit37 = makeSpin(this, key::UpDown1, "Edit37", {});
-    Edit38 = makeSpin(this, key::UpDown2, "Edit38", {});
+    Edit37 = makeSpin(this, key::LowestSum, "Edit37", {});
+    Edit38 = makeSpin(this, key::HighestSum, "Edit38", {});
     sumLine = new GapSentence(
         session, "Label86", QStringLiteral("Quersummen von                  bis                     im Tipp zulassen"),
         {Edit37, Edit38}, this);
@@ -38,13 +38,13 @@ MathematischPage::MathematischPage(Session& session, DiagrammPage& diagramm, QWi
         this, "Label93",
         QStringLiteral("Mochten Sie auf höhere Quoten Tippen, wählen Sie Quersummer größer 130. (Datumstipper)"));
     CheckBox22 = makeCheckBox(this, "CheckBox22", QStringLiteral("mindest Anzahl von Primzahlen in jedem Tipp"));
-    Edit83 = makeSpin(this, key::UpDown10, "Edit83", {});
+    Edit83 = makeSpin(this, key::MinPrimes, "Edit83", {});
     SpeedButton29 = makeChartShortcut(this, "SpeedButton29", QStringLiteral("Diagramm der Primzahlen pro Tipp"));
     CheckBox25 = makeCheckBox(this, "CheckBox25", QStringLiteral("mindest Anzahl von geraden Zahlen in jedem Tipp"));
-    Edit89 = makeSpin(this, key::UpDown15, "Edit89", {});
+    Edit89 = makeSpin(this, key::MinEven, "Edit89", {});
     SpeedButton31 = makeChartShortcut(this, "SpeedButton31", QStringLiteral("Diagramm der geraden Zahlen pro Tipp"));
     CheckBox26 = makeCheckBox(this, "CheckBox26", QStringLiteral("mindest Anzahl ungeraden Zahlen in jedem Tipp"));
-    Edit90 = makeSpin(this, key::UpDown16, "Edit90", {});
+    Edit90 = makeSpin(this, key::MinOdd, "Edit90", {});
     SpeedButton32 = makeChartShortcut(this, "SpeedButton32", QStringLiteral("Diagramm der ungeraden Zahlen pro Tipp"));
     SpeedButton21 = makeChartShortcut(this, "SpeedButton21", QStringLiteral("Diagramm der Paarbildung der Zahlen"));
     Label89 =

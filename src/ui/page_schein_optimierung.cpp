@@ -22,40 +22,40 @@ ScheinOptimierungPage::ScheinOptimierungPage(Session& session, QWidget* parent) 
 
     Label78 = makeLabel(this, "Label78", QStringLiteral("Optimierung der einzelnen Tipps miteinander im Schein "));
     CheckBox24 = makeCheckBox(this, "CheckBox24", QStringLiteral("minimale Übereinstimmungen mit anderen Tipps"));
-    Edit88 = makeSpin(this, key::UpDown9, "Edit88", {});
+    Edit88 = makeSpin(this, key::MinOverlap, "Edit88", {});
     CheckBox3 = makeCheckBox(this, "CheckBox3", QStringLiteral("maximale Übereinstimmungen mit anderen Tipps"));
-    Edit39 = makeSpin(this, key::UpDown3, "Edit39", {});
+    Edit39 = makeSpin(this, key::MaxOverlap, "Edit39", {});
     CheckBox27 = makeCheckBox(this, "CheckBox27",
                               QStringLiteral("Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden"));
     Label80 =
         makeLabel(this, "Label80", QStringLiteral("Optimierung der einzelnen Tipps über die vergangenen Ziehungen"));
     CheckBox4 = makeCheckBox(this, "CheckBox4",
                              QStringLiteral("maximal zugelassene Anzahl von Zahlen der letzten Ziehung "), earlierDraw);
-    Edit40 = makeSpin(this, key::UpDown4, "Edit40", {});
+    Edit40 = makeSpin(this, key::SharedWithLastDrawLimit, "Edit40", {});
     CheckBox5 =
         makeCheckBox(this, "CheckBox5", QStringLiteral("maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung "),
                      earlierDraw);
-    Edit41 = makeSpin(this, key::UpDown5, "Edit41", {});
+    Edit41 = makeSpin(this, key::SharedWithSecondLastDrawLimit, "Edit41", {});
     CheckBox23 =
         makeCheckBox(this, "CheckBox23",
                      QStringLiteral("maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung "), earlierDraw);
-    Edit84 = makeSpin(this, key::UpDown11, "Edit84", {});
+    Edit84 = makeSpin(this, key::SharedWithThirdLastDrawLimit, "Edit84", {});
     CheckBox35 =
         makeCheckBox(this, "CheckBox35", QStringLiteral("Zusatzzahl in die Berechnung der Richtigen mit einbeziehen "));
     CheckBox9 = makeCheckBox(this, "CheckBox9", QStringLiteral("Tipp enspricht noch keiner Ziehung der Datenbank nit "),
                              noEarlierHits);
-    Edit42 = makeSpin(this, key::UpDown6, "Edit42",
+    Edit42 = makeSpin(this, key::PastDrawHits, "Edit42",
                       QStringLiteral("Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden"));
     Label81 = makeLabel(this, "Label81", QStringLiteral("Richtigen"));
     CheckBox28 = makeCheckBox(this, "CheckBox28", QStringLiteral("Tipp ergibt keine"), noEarlierHits);
-    Edit91 = makeSpin(this, key::UpDown17, "Edit91", recentHits);
+    Edit91 = makeSpin(this, key::FirstWindowHits, "Edit91", recentHits);
     Label82 = makeLabel(this, "Label82", QStringLiteral("Richtigen in den letzten"));
-    Edit92 = makeSpin(this, key::UpDown18, "Edit92", recentDraws);
+    Edit92 = makeSpin(this, key::FirstWindowDraws, "Edit92", recentDraws);
     Label83 = makeLabel(this, "Label83", QStringLiteral("Ziehungen"));
     CheckBox34 = makeCheckBox(this, "CheckBox34", QStringLiteral("Tipp ergibt keine "), noEarlierHits);
-    Edit94 = makeSpin(this, key::UpDown20, "Edit94", recentHits);
+    Edit94 = makeSpin(this, key::SecondWindowHits, "Edit94", recentHits);
     Label84 = makeLabel(this, "Label84", QStringLiteral("Richtigen in den letzten"));
-    Edit95 = makeSpin(this, key::UpDown21, "Edit95", recentDraws);
+    Edit95 = makeSpin(this, key::SecondWindowDraws, "Edit95", recentDraws);
     Label85 = makeLabel(this, "Label85", QStringLiteral("Ziehungen"));
 
     // Limits stand in the value column; the three hit tests read as sentences on lines of their own.

@@ -25,14 +25,14 @@ StatistischPage::StatistischPage(Session& session, DiagrammPage& diagramm, QWidg
     Label73 = makeLabel(this, "Label73", QStringLiteral("Zahlen für die Tipps über Statistik bevorzugen"));
     CheckBox2 = makeCheckBox(this, "CheckBox2", QStringLiteral("Zahlen die besonders oft gezogen wurden bevorzugen"),
                              QStringLiteral("Die ersten X% der am häufigsten gezogenen Zahlen bevorzugen"));
-    Edit85 = share(key::UpDown12, "Edit85");
+    Edit85 = share(key::MostDrawnSharePercent, "Edit85");
     CheckBox14 =
         makeCheckBox(this, "CheckBox14", QStringLiteral("Zahlen die besonders selten gezogen wurden bevorzugen"),
                      QStringLiteral("die ersten X% der am seltensten gezogenen Zahlen bevorzugen"));
-    Edit87 = share(key::UpDown14, "Edit87");
+    Edit87 = share(key::LeastDrawnSharePercent, "Edit87");
     CheckBox10 = makeCheckBox(this, "CheckBox10", QStringLiteral("Zahlen die am längsten überfällig sind"),
                               QStringLiteral("die ersten X% der am längsten überfälligen Zahlen bevorzugen"));
-    Edit86 = share(key::UpDown13, "Edit86");
+    Edit86 = share(key::OverdueSharePercent, "Edit86");
     Label74 = makeLabel(
         this, "Label74",
         QStringLiteral("Für die Tippberechnung werden die jeweils ersten x% verwendet. (z.B. bis 30% vom Maximum)"));

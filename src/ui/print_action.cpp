@@ -44,13 +44,14 @@ int SpeedButton12Click(PrintActionContext& ctx)
     f5.setRandomSource(random);
     f5.setArchivePath(ctx.archivePath);
     // A4 – A6
-    TForm5::setTriState(f5.CheckBox4, s.get(key::Super6Ja) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox3, s.get(key::Spiel77Ja) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox6, s.get(key::GlueckJa) == 1 ? TriState::Checked : TriState::Unchecked);
-    f5.setFees(feeFromText(ctx.feeOneText, 0.50), feeFromText(ctx.feeBothText, 1.00));
-    f5.setPresetItem(s.get(key::NeuerSchein));
-    f5.UpDown[1]->setValue(s.get(key::TippTop));
-    f5.UpDown[2]->setValue(s.get(key::TippLeft));
+    TForm5::setTriState(f5.CheckBox4, s.get(key::PlaysSuper6) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox3, s.get(key::PlaysSpiel77) == 1 ? TriState::Checked : TriState::Unchecked);
+    TForm5::setTriState(f5.CheckBox6, s.get(key::PlaysGluecksspirale) == 1 ? TriState::Checked : TriState::Unchecked);
+    f5.setFees(feeFromText(ctx.feeOneText, feeFromText(defaultOf(key::FeeOneDraw), 0)),
+               feeFromText(ctx.feeBothText, feeFromText(defaultOf(key::FeeBothDraws), 0)));
+    f5.setPresetItem(s.get(key::SlipPreset));
+    f5.UpDown[1]->setValue(s.get(key::PrintOffsetTop));
+    f5.UpDown[2]->setValue(s.get(key::PrintOffsetLeft));
     // A7 – A9
     const auto [saturday, wednesday] = defaultDrawDays(ctx.onlySaturday, ctx.today);
     f5.CheckBox1->setChecked(saturday);
@@ -61,9 +62,9 @@ int SpeedButton12Click(PrintActionContext& ctx)
     if (ctx.showLottotipp) ctx.showLottotipp();
     const int result = f5.exec();
     auto flag = [](const QCheckBox* c) { return c->checkState() == Qt::Checked ? 1 : 0; };
-    s.setValue(QStringLiteral("Super6Ja"), flag(f5.CheckBox4));
-    s.setValue(QStringLiteral("Spiel77Ja"), flag(f5.CheckBox3));
-    s.setValue(QStringLiteral("GlueckJa"), flag(f5.CheckBox6));
+    s.set(key::PlaysSuper6, flag(f5.CheckBox4));
+    s.set(key::PlaysSpiel77, flag(f5.CheckBox3));
+    s.set(key::PlaysGluecksspirale, flag(f5.CheckBox6));
 
     if (result == 2) {
         if (ctx.online) ctx.online();
@@ -72,18 +73,14 @@ int SpeedButton12Click(PrintActionContext& ctx)
     if (result != 1) return result;
 
     // B1: written at once; a failing store is ignored.
-    s.setValue(QStringLiteral("Losnummer"), f5.Losnummer());
-    if (ctx.store) {
-        for (const char* name : {"Losnummer", "Spiel77Ja", "Super6Ja", "GlueckJa"})
-            if (const SettingDef* def = findSetting(QString::fromLatin1(name)))
-                ctx.store->write(*def, s.value(def->name));
-        ctx.store->settings().sync();
-    }
+    s.set(key::TicketNumber, f5.Losnummer());
+    if (ctx.store)
+        ctx.store->writeNow(s, {key::TicketNumber, key::PlaysSpiel77, key::PlaysSuper6, key::PlaysGluecksspirale});
     if (ctx.setLosnummer) ctx.setLosnummer(f5.Losnummer());
     // B3
-    s.setValue(QStringLiteral("NeuerSchein"), f5.presetItem());
-    s.setValue(QStringLiteral("TippTop"), f5.UpDown[1]->value());
-    s.setValue(QStringLiteral("TippLeft"), f5.UpDown[2]->value());
+    s.set(key::SlipPreset, f5.presetItem());
+    s.set(key::PrintOffsetTop, f5.UpDown[1]->value());
+    s.set(key::PrintOffsetLeft, f5.UpDown[2]->value());
 
     SlipRequest req;
     req.rows = ctx.rows;

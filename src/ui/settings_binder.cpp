@@ -151,7 +151,7 @@ bool readSettingsGroup(const SettingsStore& store, SettingGroup group, const QLi
                        SettingsValues& values)
 {
     return store.readGroup(group, [&](const SettingDef& def, const QVariant& value) {
-        values.setValue(def.name, value);
+        SettingsRows::setValue(values, def, value);
         applySetting(windows, def, value);
     });
 }
@@ -159,7 +159,7 @@ bool readSettingsGroup(const SettingsStore& store, SettingGroup group, const QLi
 void collectSettings(const QList<QWidget*>& windows, SettingsValues& values)
 {
     for (const SettingDef& def : settingsSchema())
-        if (const auto v = collectSetting(windows, def)) values.setValue(def.name, *v);
+        if (const auto v = collectSetting(windows, def)) SettingsRows::setValue(values, def, *v);
 }
 
 } // namespace razoz

@@ -198,8 +198,8 @@ void TForm1::createOnlineActions()
     OnlineWindow w;
     w.rows = [this] { return tipGrid()->texts(); };
     w.rowCount = [this] {
-        auto* spin = qobject_cast<QSpinBox*>(findControl(this, key::UpDown8.qname()));
-        return spin ? spin->value() : session_->settings().get(key::UpDown8);
+        auto* spin = qobject_cast<QSpinBox*>(findControl(this, key::RowsToCompute.def().control));
+        return spin ? spin->value() : session_->settings().get(key::RowsToCompute);
     };
     w.shownDraw = [this] { return datenbank_->DateTimePicker1->date(); };
     w.options = [this] {
@@ -412,7 +412,7 @@ void TForm1::readParameterSettings()
 {
     readGroup(SettingGroup::Parameters);
     // A number no language has starts in German.
-    const int stored = session_->settings().get(key::Sprache);
+    const int stored = session_->settings().get(key::Language);
     session_->setLanguage(stored >= 0 && stored <= 8 ? stored : 0);
 }
 
@@ -425,8 +425,8 @@ void TForm1::applyStoredLanguage()
 // 8.
 void TForm1::readLosnummer()
 {
-    if (const auto stored = store_->get(key::Losnummer)) session_->setTicketNumber(*stored);
-    session_->settings().set(key::Losnummer, session_->ticketNumber());
+    if (const auto stored = store_->get(key::TicketNumber)) session_->setTicketNumber(*stored);
+    session_->settings().set(key::TicketNumber, session_->ticketNumber());
     showLosnummer();
 }
 
@@ -441,10 +441,10 @@ void TForm1::readPrintFontSettings()
 {
     const QList<QWidget*> windows = applicationWindows();
     for (const SettingDef* d : settingsOfGroup(SettingGroup::PrintFont)) {
-        if (d->binding != SettingBinding::Control && !store_->settings().contains(key::DruckSchrift.qname())) continue;
+        if (d->binding != SettingBinding::Control && !store_->holds(key::PrintFontStyle)) continue;
         const StoredValue v = store_->read(*d);
         if (v.status != ReadStatus::Ok) continue;
-        session_->settings().setValue(d->name, v.value);
+        SettingsRows::setValue(session_->settings(), *d, v.value);
         applySetting(windows, *d, v.value);
     }
 }
@@ -460,9 +460,9 @@ void TForm1::readFeeSettings()
 void TForm1::readInternetSettings()
 {
     readGroup(SettingGroup::Internet);
-    const SettingDef* picker = findSetting(key::DateTimePicker2.qname());
+    const SettingDef* picker = &key::RangeStartDate.def();
     const double start = startDateFromStore(store_->read(*picker), kDesignStartDay, today());
-    session_->settings().set(key::DateTimePicker2, start);
+    session_->settings().set(key::RangeStartDate, start);
     applySetting(applicationWindows(), *picker, start);
 }
 
@@ -470,10 +470,11 @@ void TForm1::readInternetSettings()
 void TForm1::finishSettings()
 {
     // The spin position, kept within its range (the shown text may carry separators or a suffix).
-    int position = session_->settings().get(key::UpDown7);
-    if (auto* spin = qobject_cast<QSpinBox*>(findControl(this, key::UpDown7.qname()))) position = spin->value();
+    int position = session_->settings().get(key::RunBudgetThousands);
+    if (auto* spin = qobject_cast<QSpinBox*>(findControl(this, key::RunBudgetThousands.def().control)))
+        position = spin->value();
     session_->setIterationLimit(iterationLimitFor(position));
-    if (internet_->ProxyHostEdit->text().isEmpty()) internet_->ProxyPortEdit->setText(QStringLiteral("80"));
+    if (internet_->ProxyHostEdit->text().isEmpty()) internet_->ProxyPortEdit->setText(defaultOf(key::ProxyPort));
     store_.reset();
 }
 
@@ -571,8 +572,8 @@ void TForm1::FormClose()
     SettingsStore store = settingsFile_.isEmpty() ? SettingsStore() : SettingsStore(settingsFile_);
     SettingsValues& values = session_->settings();
     collectSettings(applicationWindows(), values);
-    values.set(key::Losnummer, session_->ticketNumber());
-    values.set(key::Sprache, session_->language());
+    values.set(key::TicketNumber, session_->ticketNumber());
+    values.set(key::Language, session_->language());
     const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     store.writeAll(values, normal);
 }

@@ -18,11 +18,11 @@ struct Replay {
     InterfaceTexts texts{germanInterfaceTexts()};
     ParameterAnalysisOptions options;
 
-    Replay() { values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1985, 10, 17))); }
+    Replay() { values.set(key::RangeStartDate, toDays(QDate(1985, 10, 17))); }
     // Only the locked first row stands on the slip: the check is then known in advance.
     void lockOnly(const TipRowTexts& row)
     {
-        values.setValue(QStringLiteral("UpDown8"), 1);
+        values.set(key::RowsToCompute, 1);
         options.locked[0] = row;
     }
     ParameterAnalysisResult run(const QString& archive, const QDate& from, RunControl* control = nullptr)
@@ -68,7 +68,7 @@ protected:
 
 TEST_F(ParameterReplay, OnlySaturdaysStepsSixDaysFromSaturdayToSaturdayAndChecksTheLastDrawTwice)
 {
-    replay.values.setValue(QStringLiteral("Chekcbox17"), false);
+    replay.values.set(key::CountThursdayDraws, false);
     replay.lockOnly(textsOf(records[0]));
     const ParameterAnalysisResult r = replay.run(dir.archivePath(), dateAt(51));
     ASSERT_EQ(r.end, AnalysisEnd::Finished);
@@ -113,7 +113,7 @@ TEST(ParameterAnalysis, MondayDrawsAreEvaluatedInTheOtherDaysColumns)
 
 TEST_F(ParameterReplay, CheckBox31RecomputesOnlyAfterACheckWithThreeHits)
 {
-    replay.values.setValue(QStringLiteral("Chekcbox17"), false);
+    replay.values.set(key::CountThursdayDraws, false);
     replay.lockOnly(textsOf(records[55])); // scores six on the second checked draw
     replay.options.onlyAfterThree = true;
     const ParameterAnalysisResult r = replay.run(dir.archivePath(), dateAt(51));
@@ -142,7 +142,7 @@ TEST_P(WeekendColumn, TwoHitsAndTheComplementaryNumberCountInTheLineOf2xPlusZZ)
     dir.writeArchive({draw(QDate(1986, 1, 4), {1, 2, 3, 4, 5, 6}, 7), draw(QDate(1986, 1, 9), {1, 2, 3, 4, 5, 6}, 7),
                       draw(GetParam(), {10, 11, 12, 13, 14, 15}, 20)});
     Replay replay;
-    replay.values.setValue(QStringLiteral("Chekcbox17"), false);
+    replay.values.set(key::CountThursdayDraws, false);
     replay.lockOnly({"10", "11", "30", "31", "32", "20"});
     const ParameterAnalysisResult r = replay.run(dir.archivePath(), QDate(1986, 1, 4));
     ASSERT_EQ(r.end, AnalysisEnd::Finished) << r.message.toStdString();

@@ -1,5 +1,5 @@
-// The typed key constants and the settings schema name the same values with the same types.
-#include "app/setting_key_list.h"
+// The key constants, the schema and the write order all come from the settings table: each key
+// is its own row, each stored value is found by its stored name and written once.
 #include "app/settings_store.h"
 
 #include <QSet>
@@ -8,34 +8,46 @@
 
 namespace razoz {
 
-TEST(SettingKeys, EveryKeyIsAValueOfTheSchemaWithItsTypeAndEveryValueHasAKey)
+TEST(SettingKeys, EveryRowIsItsKeyAndEveryStoredValueIsFoundByNameAndWrittenOnce)
 {
-    QSet<QString> keys;
-    for (const AnyKey& k : allSettingKeys()) {
-        const QString name = QLatin1String(k.name);
-        const SettingDef* def = findSetting(name);
-        ASSERT_TRUE(def) << k.name;
-        EXPECT_EQ(def->type, k.type) << k.name;
-        EXPECT_FALSE(keys.contains(name)) << k.name << " twice";
-        keys.insert(name);
+    QSet<QString> names;
+    QSet<int> positions;
+    int row = 0;
+    for (const SettingDef& d : settingsTable()) {
+        EXPECT_EQ(d.index, row++) << d.codeName;
+        EXPECT_FALSE(names.contains(d.name)) << d.name.toStdString() << " twice";
+        names.insert(d.name);
+        if (!d.stored()) {
+            EXPECT_EQ(findSetting(d.name), nullptr) << d.codeName << " is never stored";
+            continue;
+        }
+        EXPECT_EQ(findSetting(d.name), &d) << d.codeName;
+        EXPECT_FALSE(positions.contains(d.writePosition)) << d.codeName << " shares its write position";
+        positions.insert(d.writePosition);
     }
-    for (const SettingDef& d : settingsSchema()) EXPECT_TRUE(keys.contains(d.name)) << d.name.toStdString();
+    EXPECT_EQ(positions.size(), settingsSchema().size());
+    EXPECT_EQ(*std::max_element(positions.begin(), positions.end()), settingsSchema().size())
+        << "write positions run 1..n without a gap";
+    EXPECT_EQ(&key::RunBudgetThousands.def(), findSetting("UpDown7"));
+    EXPECT_EQ(key::RangeEndDate.def().name, "DateTimePicker1");
+    EXPECT_FALSE(key::RangeEndDate.def().stored());
 }
 
 TEST(SettingKeys, TypedValuesKeepSpinPositionsWithinTheirRange)
 {
     SettingsValues values;
-    EXPECT_EQ(values.get(key::UpDown7), 50);
-    values.set(key::UpDown7, 99999);
-    EXPECT_EQ(values.get(key::UpDown7), 30000);
-    values.set(key::UpDown7, -3);
-    EXPECT_EQ(values.get(key::UpDown7), 1);
-    values.set(key::Sprache, 8); // no range: kept as it is
-    EXPECT_EQ(values.get(key::Sprache), 8);
-    values.set(key::DruckSchrift, 0x1FF);
-    EXPECT_EQ(values.get(key::DruckSchrift), 0xFF);
-    EXPECT_TRUE(values.get(key::Chekcbox16));
-    EXPECT_FALSE(values.get(key::Chekcbox1));
+    EXPECT_EQ(values.get(key::RunBudgetThousands), 50);
+    values.set(key::RunBudgetThousands, 99999);
+    EXPECT_EQ(values.get(key::RunBudgetThousands), 30000);
+    values.set(key::RunBudgetThousands, -3);
+    EXPECT_EQ(values.get(key::RunBudgetThousands), 1);
+    values.set(key::Language, 8); // no range: kept as it is
+    EXPECT_EQ(values.get(key::Language), 8);
+    values.set(key::PrintFontStyle, 0x1FF);
+    EXPECT_EQ(values.get(key::PrintFontStyle), 0xFF);
+    EXPECT_TRUE(values.get(key::CountSaturdayDraws));
+    EXPECT_FALSE(values.get(key::PreferFrequentPairs));
+    EXPECT_FALSE(values.contains(key::RangeEndDate)) << "no default: the calculation takes today";
 }
 
 } // namespace razoz

@@ -157,7 +157,7 @@ TEST_P(DesignDefault, NameTypeDefaultAndRange)
     EXPECT_EQ(d->minimum, e.minimum);
     EXPECT_EQ(d->maximum, e.maximum);
     // What the program starts with when nothing is stored.
-    EXPECT_EQ(SettingsValues().value(e.name), e.defaultValue);
+    EXPECT_EQ(SettingsRows::value(SettingsValues(), *d), e.defaultValue);
 }
 
 INSTANTIATE_TEST_SUITE_P(SettingsSchema, DesignDefault, ::testing::ValuesIn(expectedTable()),
@@ -208,7 +208,7 @@ TEST(SettingsStore, EveryValueSurvivesARoundTripThroughTheStore)
     const QString ini = dir.file("Dovovuduv.conf");
     SettingsValues values;
     int index = 0;
-    for (const SettingDef& d : settingsSchema()) values.setValue(d.name, changedValue(d, index++));
+    for (const SettingDef& d : settingsSchema()) SettingsRows::setValue(values, d, changedValue(d, index++));
     {
         SettingsStore store(ini);
         ASSERT_TRUE(store.writeAll(values, true));
@@ -220,7 +220,8 @@ TEST(SettingsStore, EveryValueSurvivesARoundTripThroughTheStore)
     for (const SettingDef& d : settingsSchema()) {
         const StoredValue v = store.read(d);
         EXPECT_EQ(v.status, ReadStatus::Ok) << d.name.toStdString();
-        EXPECT_EQ(v.value, values.value(d.name)) << d.name.toStdString() << ": " << v.value.toString().toStdString();
+        EXPECT_EQ(v.value, SettingsRows::value(values, d))
+            << d.name.toStdString() << ": " << v.value.toString().toStdString();
         EXPECT_NE(v.value, d.defaultValue) << d.name.toStdString();
     }
 }

@@ -101,13 +101,13 @@ TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType)
         read << QStringLiteral("%1=%2").arg(d.name, v.toString());
     }));
     EXPECT_EQ(read, (QStringList{"Chekcbox1=true", "Chekcbox2=true", "Chekcbox3=false"}));
-    EXPECT_EQ(store.read("Chekcbox4").status, ReadStatus::Missing);
-    EXPECT_EQ(store.read("Losnummer").value, "1234567");
-    EXPECT_EQ(store.read("DateTimePicker2").value.toDouble(), toDays(1999, 1, 2));
-    EXPECT_EQ(store.read("DruckSchrift").value, 5);
-    EXPECT_EQ(store.read("UpDown7").status, ReadStatus::WrongType);
-    EXPECT_EQ(store.read("Browser").status, ReadStatus::Ok) << "a text there leaves the link page off";
-    EXPECT_EQ(store.read("Browser").value, false);
+    EXPECT_EQ(store.read(key::LimitSharedWithLastDraw).status, ReadStatus::Missing);
+    EXPECT_EQ(store.read(key::TicketNumber).value, "1234567");
+    EXPECT_EQ(store.read(key::RangeStartDate).value.toDouble(), toDays(1999, 1, 2));
+    EXPECT_EQ(store.read(key::PrintFontStyle).value, 5);
+    EXPECT_EQ(store.read(key::RunBudgetThousands).status, ReadStatus::WrongType);
+    EXPECT_EQ(store.read(key::ShowLinkPage).status, ReadStatus::Ok) << "a text there leaves the link page off";
+    EXPECT_EQ(store.read(key::ShowLinkPage).value, false);
     {
         QSettings s(ini, QSettings::IniFormat);
         s.setValue("Losnummer", QByteArray("\x01\x02", 2));
@@ -115,9 +115,9 @@ TEST(SettingsStore, ReadsEachTypeAndEndsAGroupAtAValueOfTheWrongType)
         s.setValue("DruckSchrift", QByteArray(2, '\x01'));
     }
     SettingsStore again(ini);
-    EXPECT_EQ(again.read("Losnummer").status, ReadStatus::WrongType);
-    EXPECT_EQ(again.read("DateTimePicker2").status, ReadStatus::WrongType);
-    EXPECT_EQ(again.read("DruckSchrift").status, ReadStatus::WrongType);
+    EXPECT_EQ(again.read(key::TicketNumber).status, ReadStatus::WrongType);
+    EXPECT_EQ(again.read(key::RangeStartDate).status, ReadStatus::WrongType);
+    EXPECT_EQ(again.read(key::PrintFontStyle).status, ReadStatus::WrongType);
 }
 
 TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalState)
@@ -125,12 +125,12 @@ TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalSt
     test::ProgramDir dir;
     const QString ini = dir.file("settings.ini");
     SettingsValues values;
-    values.setValue("Chekcbox16", false);
-    values.setValue("height", 700);
-    values.setValue("width", 900);
-    values.setValue("Edit1", "7");
-    values.setValue("DateTimePicker2", toDays(2001, 5, 6));
-    values.setValue("DruckSchrift", 3); // without the other font values: not written
+    values.set(key::CountSaturdayDraws, false);
+    values.set(key::WindowHeight, 700);
+    values.set(key::WindowWidth, 900);
+    values.set(key::TipRow1Box1, "7");
+    values.set(key::RangeStartDate, toDays(2001, 5, 6));
+    values.set(key::PrintFontStyle, 3); // without the other font values: not written
     {
         SettingsStore store(ini);
         ASSERT_TRUE(store.writeAll(values, false));
@@ -146,9 +146,9 @@ TEST(SettingsStore, WritesEveryValueWithItsTypeAndTheWindowSizeOnlyInTheNormalSt
     EXPECT_FALSE(s.contains("height")) << "maximised or minimised";
     EXPECT_FALSE(s.contains("DruckSchrift"));
     EXPECT_FALSE(s.contains("Edit1F8")) << "no design value known and nothing stored";
-    EXPECT_EQ(store.read("Edit1").value, "7");
+    EXPECT_EQ(store.read(key::TipRow1Box1).value, "7");
     ASSERT_TRUE(store.writeAll(values, true));
-    EXPECT_EQ(store.read("height").value, 700);
+    EXPECT_EQ(store.read(key::WindowHeight).value, 700);
 }
 
 TEST(SettingsStore, StartDateFallsBackToTheEarliestDate)

@@ -47,7 +47,7 @@ TEST_F(GenerateCli, SameSeedSameRowsAsTheCore)
     EXPECT_EQ(out, json({QStringLiteral("--seed"), QStringLiteral("42")}));
 
     SettingsValues values;
-    values.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2026, 9, 7)));
+    values.set(key::RangeEndDate, toDays(QDate(2026, 9, 7)));
     StoredGenerationSettings settings(values);
     QuietRunControl quiet;
     RandomGenerator random(42);

@@ -15,11 +15,11 @@ namespace razoz::test {
 
 inline void setBoxes(SettingsValues& v, std::initializer_list<int> boxes, bool checked)
 {
-    for (int n : boxes) v.setValue(QStringLiteral("Chekcbox%1").arg(n), checked);
+    for (int n : boxes) SettingsRows::setValue(v, *findSetting(QStringLiteral("Chekcbox%1").arg(n)), checked);
 }
 inline void setSpin(SettingsValues& v, int n, int position)
 {
-    v.setValue(QStringLiteral("UpDown%1").arg(n), position);
+    SettingsRows::setValue(v, *findSetting(QStringLiteral("UpDown%1").arg(n)), position);
 }
 
 // Every pool preference off: the pool is the base block alone.

@@ -14,7 +14,7 @@ namespace {
 
 class PoolTest : public ::testing::Test {
 protected:
-    PoolTest() { values.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2030, 1, 1))); }
+    PoolTest() { values.set(key::RangeEndDate, toDays(QDate(2030, 1, 1))); }
 
     NumberPool build(const ReferenceDraws& ref = {}, NumberList* list = nullptr)
     {
@@ -27,7 +27,7 @@ protected:
     void onlyStepsOver(const std::vector<DrawRecord>& draws)
     {
         dir.writeArchive(draws);
-        values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(1999, 1, 1)));
+        values.set(key::RangeStartDate, toDays(QDate(1999, 1, 1)));
         noPoolPreferences(values);
         setBoxes(values, {4, 5, 23}, false);
         setBoxes(values, {15}, true);
@@ -195,13 +195,13 @@ TEST_F(PoolTest, ShareThresholdsRoundHalfToEven)
 TEST_F(PoolTest, DefaultPreferencesOverTheRealArchive)
 {
     dir.writeArchive(realDraws());
-    values.setValue(QStringLiteral("DateTimePicker1"), lastRealDrawDay());
+    values.set(key::RangeEndDate, lastRealDrawDay());
     const auto ref = captureReferenceDraws(dir.archivePath(), lastRealDrawDay(), {true, true});
     ASSERT_TRUE(ref);
     EXPECT_EQ(ref->last, (DrawValues{18, 27, 28, 33, 46, 48, 23, 4}));
     const auto c = counts(build(*ref));
 
-    const StatsRange range{values.value(QStringLiteral("DateTimePicker2")).toDouble(), lastRealDrawDay(), {}};
+    const StatsRange range{values.get(key::RangeStartDate), lastRealDrawDay(), {}};
     const BarChart overdue = numberOverdue(dir.archivePath(), range, texts);
     const BarChart frequency = numberFrequency(dir.archivePath(), range, texts);
     const AxisLimits o = overdue.limits(), f = frequency.limits();

@@ -36,8 +36,8 @@ protected:
     RowRulesTest()
     {
         noRowTests(values);
-        values.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2020, 12, 31)));
-        values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(2000, 1, 1)));
+        values.set(key::RangeEndDate, toDays(QDate(2020, 12, 31)));
+        values.set(key::RangeStartDate, toDays(QDate(2000, 1, 1)));
     }
     RowTest check(const RowValues& c, int row = 0)
     {
@@ -139,7 +139,7 @@ TEST_F(RowRulesTest, SixHitsWithAndWithoutTheComplementary)
     setBoxes(values, {35}, true);
     EXPECT_EQ(check({1, 2, 3, 4, 5, 7}), RowTest::NeverWon);
     // The start date itself lies outside the window.
-    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(2010, 5, 6)));
+    values.set(key::RangeStartDate, toDays(QDate(2010, 5, 6)));
     EXPECT_EQ(check({1, 2, 3, 4, 5, 6}), RowTest::None);
 }
 
@@ -147,8 +147,8 @@ TEST_F(RowRulesTest, RecentWindowsCountArchivedDrawsNotDays)
 {
     // Thursdays of December 2020 and one Saturday; only 03.12. gives the row three hits. The start
     // date lies after it and still does not bound the window.
-    values.setValue(QStringLiteral("DateTimePicker1"), toDays(QDate(2020, 12, 31)));
-    values.setValue(QStringLiteral("DateTimePicker2"), toDays(QDate(2020, 12, 31)));
+    values.set(key::RangeEndDate, toDays(QDate(2020, 12, 31)));
+    values.set(key::RangeStartDate, toDays(QDate(2020, 12, 31)));
     std::vector<DrawRecord> records{draw(QDate(2020, 12, 3), {1, 2, 3, 40, 41, 42}, 7)};
     for (const QDate& d : {QDate(2020, 12, 10), QDate(2020, 12, 17), QDate(2020, 12, 19), QDate(2020, 12, 24),
                            QDate(2020, 12, 31), QDate(2021, 1, 7)})

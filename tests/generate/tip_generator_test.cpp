@@ -58,7 +58,7 @@ protected:
     {
         static const std::vector<DrawRecord> real = realDraws();
         dir.writeArchive(real);
-        values.setValue(QStringLiteral("DateTimePicker1"), lastRealDrawDay());
+        values.set(key::RangeEndDate, lastRealDrawDay());
     }
     GenerationResult generate(std::uint32_t seed = 4711, GenerationObserver* observer = nullptr)
     {
@@ -237,8 +237,7 @@ TEST_F(GeneratorTest, ACandidatePassingOnTheLastRunIsEmptied)
         run.yields = 0;
         run.onYield = [&](int n) {
             if (n == opening)
-                s.setValue(QStringLiteral("UpDown1"), 21), s.setValue(QStringLiteral("UpDown2"), 279),
-                    s.setValue(QStringLiteral("Chekcbox18"), false);
+                s.set(key::LowestSum, 21), s.set(key::HighestSum, 279), s.set(key::ForbidConsecutiveTriple, false);
         };
         const GenerationResult r = generate(s, 5);
         EXPECT_EQ(r.runCounter, 1000);

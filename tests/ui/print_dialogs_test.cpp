@@ -110,10 +110,10 @@ TEST(PrintAction, DruckenBuildsThePageStoresTheValuesAndCopiesTheGeometry)
     Dialogs d;
     test::ProgramDir dir;
     SettingsValues values;
-    values.setValue("NeuerSchein", 0);
-    values.setValue("TippTop", 50);
-    values.setValue("TippLeft", 52);
-    values.setValue("Spiel77Ja", 1);
+    values.set(key::SlipPreset, 0);
+    values.set(key::PrintOffsetTop, 50);
+    values.set(key::PrintOffsetLeft, 52);
+    values.set(key::PlaysSpiel77, 1);
     SettingsStore store(dir.file("s.ini"));
     TipRows rows;
     rows[0] = {"7", "", "", "", "", ""};
@@ -132,8 +132,8 @@ TEST(PrintAction, DruckenBuildsThePageStoresTheValuesAndCopiesTheGeometry)
     EXPECT_EQ(SpeedButton12Click(ctx), 1);
     ASSERT_TRUE(shown);
     EXPECT_EQ(losnummer, "0000004");
-    EXPECT_EQ(store.read("Losnummer").value.toString(), "0000004");
-    EXPECT_EQ(store.read("Spiel77Ja").value.toInt(), 1);
+    EXPECT_EQ(store.read(key::TicketNumber).value.toString(), "0000004");
+    EXPECT_EQ(store.read(key::PlaysSpiel77).value.toInt(), 1);
     EXPECT_EQ(shown->marks[0].left, 133);
     EXPECT_EQ(shown->marks[0].top, 50);
     EXPECT_EQ(shown->marks[6].top, 234);
@@ -146,7 +146,7 @@ TEST(PrintAction, DruckenBuildsThePageStoresTheValuesAndCopiesTheGeometry)
     // A positioning value that is no integer: a clear message, no preview.
     shown.reset();
     d.form8.edits[1]->setText("vierzehn");
-    values.setValue("NeuerSchein", 13);
+    values.set(key::SlipPreset, 13);
     clickInNextModal("BitBtn2");
     EXPECT_EQ(SpeedButton12Click(ctx), 1);
     EXPECT_FALSE(shown);

@@ -411,7 +411,7 @@ TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
     EXPECT_EQ(w.form.internet()->Edit82->text(), "1,00") << "the fee group ended at ZWEIPREIS";
     EXPECT_FALSE(w.form.internet()->CheckBox21->isChecked());
     EXPECT_EQ(w.form.internet()->URLEdit->text(), "http://start.example/");
-    EXPECT_EQ(w.form.session().settings().value("DateTimePicker2").toDouble(), toDays(1985, 10, 17));
+    EXPECT_EQ(w.form.session().settings().get(key::RangeStartDate), toDays(1985, 10, 17));
 
     // German from the same base: the character set that is no number is skipped, the rest applied.
     w.action("Deutsch1")->trigger();

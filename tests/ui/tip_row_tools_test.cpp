@@ -76,7 +76,7 @@ struct Window {
         if (auto* box = form->findChild<QCheckBox*>(QStringLiteral("CheckBox20")))
             box->setChecked(on);
         else
-            form->session().settings().set(key::Chekcbox20, on);
+            form->session().settings().set(key::ShowNumberListFirst, on);
     }
     TipRows calculate(std::uint32_t seed)
     {

@@ -16,13 +16,13 @@ TEST(WidgetGenerationSettings, ReadsTheControlsLiveAndFallsBackToTheStoredValues
 {
     test::ScriptedPrompt prompt;
     Session session(QStringLiteral("/tmp/none/"), prompt);
-    session.settings().set(key::UpDown17, 5);       // no control: the stored value counts
-    session.settings().set(key::Chekcbox28, false); // no control either
+    session.settings().set(key::FirstWindowHits, 5);          // no control: the stored value counts
+    session.settings().set(key::LimitFirstWindowHits, false); // no control either
     QWidget window;
     window.setObjectName(QStringLiteral("Form1"));
     QCheckBox* box8 = makeCheckBox(&window, "CheckBox8", QStringLiteral("Paar"));
-    SpinControl* upDown4 = makeSpin(&window, key::UpDown4, "Edit4", {});
-    SpinControl* upDown7 = makeSpin(&window, key::UpDown7, "Edit7", {});
+    SpinControl* upDown4 = makeSpin(&window, key::SharedWithLastDrawLimit, "Edit4", {});
+    SpinControl* upDown7 = makeSpin(&window, key::RunBudgetThousands, "Edit7", {});
     auto* end = new QDateEdit(QDate(2020, 5, 2), &window);
     end->setObjectName(QStringLiteral("DateTimePicker1"));
 
