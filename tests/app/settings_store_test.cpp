@@ -162,3 +162,23 @@ TEST(SettingsStore, StartDateFallsBackToTheEarliestDate)
     EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today + 30}, design, today), earliest) << "in the future";
     EXPECT_EQ(startDateFromStore({ReadStatus::Ok, today - 7}, design, today), today - 7);
 }
+
+TEST(SettingsStore, TypedReadsGiveNothingForMissingOrWrongValuesAndKeepSpinRanges)
+{
+    test::ProgramDir dir;
+    dir.writeFile("s.ini", "[General]\nUpDown7=99999\nUpDown8=junk\nChekcbox1=false\nChekcbox2=true\n"
+                           "Losnummer=0012345\n");
+    const SettingsStore store(dir.file("s.ini"));
+    const struct {
+        std::optional<int> got, want;
+        const char* what;
+    } ints[] = {
+        {store.get(key::RunBudgetThousands), 30000, "kept within its range"},
+        {store.get(key::RowsToCompute), std::nullopt, "no number"},
+        {store.get(key::LowestSum), std::nullopt, "missing"},
+    };
+    for (const auto& c : ints) EXPECT_EQ(c.got, c.want) << c.what;
+    EXPECT_EQ(store.get(key::PreferFrequentPairs), false) << "\"false\" as text";
+    EXPECT_EQ(store.get(key::PreferMostDrawn), true) << "\"true\" as text";
+    EXPECT_EQ(store.get(key::TicketNumber), QString("0012345"));
+}
