@@ -203,7 +203,7 @@ int main(int argc, char** argv)
     server.set_keep_alive_max_count(1000000);
     server.set_keep_alive_timeout(30);
 
-    server.Get("/zahlen/lotto_neu.asp", [&](const httplib::Request& req, httplib::Response& res) {
+    server.Get(razoz::kResultsPath, [&](const httplib::Request& req, httplib::Response& res) {
         static const std::regex digits("[0-9]{8}");
         const std::string datum = req.get_param_value("Datum");
         const QDate date = QDate::fromString(QString::fromStdString(datum), QStringLiteral("yyyyMMdd"));

@@ -20,34 +20,52 @@ QString insertScratchName(const QString& archivePath)
     return QFileInfo(archivePath).fileName() + QLatin1Char('~');
 }
 
+ScratchFile::ScratchFile(const QString& targetPath, const QString& scratchName)
+    : target_(targetPath), scratchPath_(QFileInfo(targetPath).dir().filePath(scratchName)), file_(scratchPath_)
+{
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw ArchiveError(
+            QStringLiteral("Die Datei kann nicht angelegt werden: %1").arg(QDir::toNativeSeparators(scratchPath_)));
+}
+
+ScratchFile::~ScratchFile()
+{
+    if (committed_) return;
+    file_.close();
+    QFile::remove(scratchPath_);
+}
+
+void ScratchFile::write(std::span<const DrawRecord> records)
+{
+    const qint64 bytes = qint64(records.size_bytes());
+    if (bytes && file_.write(reinterpret_cast<const char*>(records.data()), bytes) != bytes)
+        throw ArchiveError(
+            QStringLiteral("Schreibfehler in der Datei: %1").arg(QDir::toNativeSeparators(scratchPath_)));
+}
+
+void ScratchFile::commit()
+{
+    // On the disk before the rename, so a power loss cannot leave the new name without its data.
+    const bool written = file_.flush() && syncFileToDisk(file_.handle());
+    file_.close();
+    if (!written || file_.error() != QFileDevice::NoError)
+        throw ArchiveError(
+            QStringLiteral("Schreibfehler in der Datei: %1").arg(QDir::toNativeSeparators(scratchPath_)));
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(scratchPath_.toStdU16String()),
+                            std::filesystem::path(target_.toStdU16String()), ec);
+    if (ec)
+        throw ArchiveError(
+            QStringLiteral("Die Datei kann nicht ersetzt werden: %1").arg(QDir::toNativeSeparators(target_)));
+    committed_ = true;
+    syncFolderToDisk(QFileInfo(target_).absolutePath());
+}
+
 void replaceArchive(const QString& archivePath, const QString& scratchName, std::span<const DrawRecord> records)
 {
-    const QString scratchPath = QFileInfo(archivePath).dir().filePath(scratchName);
-    const QString shown = QDir::toNativeSeparators(scratchPath);
-    {
-        QFile scratch(scratchPath);
-        if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw ArchiveError(QStringLiteral("Die Datei kann nicht angelegt werden: %1").arg(shown));
-        const qint64 bytes = qint64(records.size_bytes());
-        // On the disk before the rename, so a power loss cannot leave the new name without its data.
-        const bool written =
-            (bytes == 0 || scratch.write(reinterpret_cast<const char*>(records.data()), bytes) == bytes) &&
-            scratch.flush() && syncFileToDisk(scratch.handle());
-        scratch.close();
-        if (!written || scratch.error() != QFileDevice::NoError) {
-            QFile::remove(scratchPath);
-            throw ArchiveError(QStringLiteral("Schreibfehler in der Datei: %1").arg(shown));
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(scratchPath.toStdU16String()),
-                            std::filesystem::path(archivePath.toStdU16String()), ec);
-    if (ec) {
-        QFile::remove(scratchPath);
-        throw ArchiveError(
-            QStringLiteral("Die Datei kann nicht ersetzt werden: %1").arg(QDir::toNativeSeparators(archivePath)));
-    }
-    syncFolderToDisk(QFileInfo(archivePath).absolutePath());
+    ScratchFile scratch(archivePath, scratchName);
+    scratch.write(records);
+    scratch.commit();
 }
 
 bool syncFileToDisk(int handle)

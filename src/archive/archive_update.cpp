@@ -55,8 +55,8 @@ QString ResultsClient::urlFor(double date) const
     QUrl url = d_->base;
     QString path = url.path();
     while (path.endsWith(QLatin1Char('/'))) path.chop(1);
-    url.setPath(path + QStringLiteral("/zahlen/lotto_neu.asp"));
-    url.setQuery(QStringLiteral("Programm=Dovovuduv&Datum=") + fromDays(date).toString(QStringLiteral("yyyyMMdd")));
+    url.setPath(path + QLatin1String(kResultsPath));
+    url.setQuery(resultsQuery(date));
     return url.toString(QUrl::FullyEncoded);
 }
 

@@ -1,5 +1,6 @@
 #include "archive/draw_archive.h"
 
+#include "archive/archive_rewrite.h"
 #include "base/day_count.h"
 
 #include <QDir>
@@ -138,49 +139,19 @@ void DrawArchive::remove()
 
 void DrawArchive::rewriteFiltered(const QString& scratchName, const RewriteRule& rule, const RewriteTail& atEnd)
 {
-    const QString scratchPath = QFileInfo(path_).dir().filePath(scratchName);
-    {
-        QFile scratch(scratchPath);
-        if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw ArchiveError(
-                QStringLiteral("Die Datei kann nicht angelegt werden: %1").arg(QDir::toNativeSeparators(scratchPath)));
-        std::vector<DrawRecord> out;
-        auto flush = [&] {
-            const qint64 bytes = qint64(out.size() * kRecordSize);
-            if (bytes && scratch.write(reinterpret_cast<const char*>(out.data()), bytes) != bytes) {
-                scratch.close();
-                QFile::remove(scratchPath);
-                throw ArchiveError(
-                    QStringLiteral("Schreibfehler in der Datei: %1").arg(QDir::toNativeSeparators(scratchPath)));
-            }
-            out.clear();
-        };
-        try {
-            forEach([&](const DrawRecord& r, qint64) {
-                rule(r, out);
-                if (out.size() >= std::size_t(kBlock)) flush();
-            });
-            if (atEnd) atEnd(out);
-            flush();
-        } catch (...) {
-            scratch.close();
-            QFile::remove(scratchPath);
-            throw;
-        }
-        if (!scratch.flush()) {
-            scratch.close();
-            QFile::remove(scratchPath);
-            fail(QStringLiteral("Schreibfehler in der Datei"));
-        }
-        scratch.close();
-    }
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(scratchPath.toStdU16String()),
-                            std::filesystem::path(path_.toStdU16String()), ec);
-    if (ec) {
-        QFile::remove(scratchPath);
-        fail(QStringLiteral("Die Datei kann nicht ersetzt werden"));
-    }
+    ScratchFile scratch(path_, scratchName);
+    std::vector<DrawRecord> out;
+    auto flush = [&] {
+        scratch.write(out);
+        out.clear();
+    };
+    forEach([&](const DrawRecord& r, qint64) {
+        rule(r, out);
+        if (out.size() >= std::size_t(kBlock)) flush();
+    });
+    if (atEnd) atEnd(out);
+    flush();
+    scratch.commit();
 }
 
 std::vector<DrawRecord> DrawArchive::readAll()

@@ -9,8 +9,7 @@ namespace razoz {
 
 QString resultsQuery(double date)
 {
-    return QStringLiteral("/zahlen/lotto_neu.asp?Programm=Dovovuduv&Datum=") +
-           fromDays(date).toString(QStringLiteral("yyyyMMdd"));
+    return QStringLiteral("Programm=Dovovuduv&Datum=") + fromDays(date).toString(QStringLiteral("yyyyMMdd"));
 }
 
 namespace {

@@ -11,7 +11,9 @@
 
 namespace razoz {
 
-// The path and query of the request for one draw day ("yyyymmdd").
+// The request for one draw day: this path under the results server's address, with the query of
+// resultsQuery ("Programm=Dovovuduv&Datum=yyyymmdd"). The server answers the same path.
+inline constexpr char kResultsPath[] = "/zahlen/lotto_neu.asp";
 QString resultsQuery(double date);
 
 // One answer line as a record of `date`; nullopt when any of the first seven numbers cannot be read

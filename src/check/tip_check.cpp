@@ -13,7 +13,9 @@ bool reintegroHit(const QString& losnummer, int reintegro)
 
 namespace {
 
-std::optional<std::array<int, kTipColumns>> rowNumbers(const TipRowTexts& texts)
+// Any integer in every box: the runs of the group statistics come padded with "0", and they match
+// as far as they go.
+std::optional<std::array<int, kTipColumns>> checkedNumbers(const TipRowTexts& texts)
 {
     std::array<int, kTipColumns> numbers{};
     for (int c = 0; c < kTipColumns; ++c) {
@@ -46,7 +48,7 @@ RowMatch match(const std::array<int, kTipColumns>& numbers, const CurrentDraw& d
 
 RowMatch Zettelcheck(const TipRowTexts& texts, const CurrentDraw& draw, const QString& losnummer)
 {
-    const auto numbers = rowNumbers(texts);
+    const auto numbers = checkedNumbers(texts);
     return numbers ? match(*numbers, draw, losnummer) : RowMatch{};
 }
 
@@ -75,7 +77,7 @@ GridCheck Komplettcheck(const TipRows& rows, const CurrentDraw& draw, const QStr
 {
     GridCheck result;
     for (int r = 0; r < kTipRows; ++r) {
-        auto numbers = rowNumbers(rows[r]);
+        auto numbers = checkedNumbers(rows[r]);
         if (!numbers) continue;
         RowCheck& row = result.rows[r];
         row.complete = true;

@@ -6,8 +6,8 @@ NumberMarks marksOfRow(const TipRowTexts& row)
 {
     NumberMarks marks;
     for (const QString& text : row) {
-        const std::optional<int> n = parseBoxNumber(text);
-        if (!n || *n < 1 || *n > 49) break;
+        const std::optional<int> n = tipNumber(text);
+        if (!n) break;
         marks.set(std::size_t(*n - 1));
     }
     return marks;

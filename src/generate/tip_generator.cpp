@@ -40,18 +40,6 @@ private:
     int last_, secondLast_, hits_;
 };
 
-// A locked row's boxes read as integers; each must be a number 1..49.
-std::optional<RowValues> lockedValues(const TipRowTexts& texts)
-{
-    RowValues v{};
-    for (int c = 0; c < kTipColumns; ++c) {
-        const auto n = parseBoxNumber(texts[std::size_t(c)]);
-        if (!n || *n < 1 || *n > 49) return std::nullopt;
-        v[std::size_t(c)] = *n;
-    }
-    return v;
-}
-
 } // namespace
 
 QString candidateStatus(int row, const RowValues& v, int sum, const InterfaceTexts& texts)
@@ -83,7 +71,7 @@ GenerationResult generateTips(GenerationSettings& settings, const QString& archi
     std::array<std::optional<RowValues>, kTipRows> lockedRows;
     for (int r = 0; r < kTipRows; ++r) {
         if (!locked[std::size_t(r)]) continue;
-        lockedRows[std::size_t(r)] = lockedValues(*locked[std::size_t(r)]);
+        lockedRows[std::size_t(r)] = rowNumbers(*locked[std::size_t(r)]);
         if (!lockedRows[std::size_t(r)])
             return endEarly(
                 GenerationEnd::BadLockedRow,

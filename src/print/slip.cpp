@@ -370,8 +370,8 @@ SlipPage buildSlipPage(SlipRequest& req)
         for (int c = 0; c < kTipColumns; ++c) {
             const QString& text = req.rows[r][c];
             if (text.isEmpty()) continue;
-            const auto n = parseBoxNumber(text);
-            if (!n || *n < 1 || *n > 49)
+            const auto n = tipNumber(text);
+            if (!n)
                 throw SlipError(QStringLiteral("%1. Tipp, Feld %2 (Edit%3) enthält keine Zahl von 1 bis 49: \"%4\"")
                                     .arg(r + 1)
                                     .arg(c + 1)

@@ -13,8 +13,8 @@ BarChart tipDistribution(const TipRows& rows, const InterfaceTexts& texts)
     [&] {
         for (const TipRowTexts& row : rows)
             for (const QString& box : row) {
-                const std::optional<int> n = parseBoxNumber(box);
-                if (!n || *n < 1 || *n > 49) return;
+                const std::optional<int> n = tipNumber(box);
+                if (!n) return;
                 ++count[std::size_t(*n)];
             }
     }();

@@ -28,11 +28,28 @@ std::optional<int> parseBoxNumber(const QString& text)
     return n;
 }
 
-QString normalizeBoxText(const QString& text)
+std::optional<int> tipNumber(const QString& text)
 {
     const auto n = parseBoxNumber(text);
-    if (!n || *n < 1 || *n > 49) return {};
-    return QString::number(*n);
+    if (!n || *n < 1 || *n > 49) return std::nullopt;
+    return n;
+}
+
+std::optional<std::array<int, kTipColumns>> rowNumbers(const TipRowTexts& row)
+{
+    std::array<int, kTipColumns> numbers{};
+    for (int c = 0; c < kTipColumns; ++c) {
+        const auto n = tipNumber(row[std::size_t(c)]);
+        if (!n) return std::nullopt;
+        numbers[std::size_t(c)] = *n;
+    }
+    return numbers;
+}
+
+QString normalizeBoxText(const QString& text)
+{
+    const auto n = tipNumber(text);
+    return n ? QString::number(*n) : QString();
 }
 
 TipRows normalizeTipRows(const TipRows& rows)

@@ -27,6 +27,10 @@ struct TipFileError : std::runtime_error {
 
 // A box text read as an integer (blanks around it allowed); nullopt for an empty or non-numeric text.
 std::optional<int> parseBoxNumber(const QString& text);
+// A box text that holds a number of the game (1..49); nullopt for anything else.
+std::optional<int> tipNumber(const QString& text);
+// The six numbers of a row when every box holds a number of the game; nullopt otherwise.
+std::optional<std::array<int, kTipColumns>> rowNumbers(const TipRowTexts& row);
 
 // The rule of every number box (Edit1Change): a text that is no integer becomes empty, an integer
 // is written in canonical decimal ("07" → "7"), and one outside 1..49 becomes empty.

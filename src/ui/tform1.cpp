@@ -142,7 +142,6 @@ TForm1::TForm1(Environment env, QWidget* parent)
 
     // Hints go to status panel 1 when the mouse enters a control.
     statusHints_ = new StatusHints(this, statusPanel1);
-    qApp->installEventFilter(this);
 }
 
 void TForm1::createArchiveActions()
@@ -354,7 +353,6 @@ void TForm1::FormShow()
     initValues();
     openSettings();
     readCheckBoxSettings();
-    createPositioningWindow();
     readParameterSettings();
     applyStoredLanguage();
     readLosnummer();
@@ -405,7 +403,6 @@ void TForm1::readCheckBoxSettings()
 }
 
 // 5. The slip dialogs are created with the main window; their settings are read in steps 9 and 10.
-void TForm1::createPositioningWindow() {}
 
 // 6. Language, spin controls and the tip grid.
 void TForm1::readParameterSettings()

@@ -65,7 +65,6 @@ public:
     DatenbankPage* datenbank() const { return datenbank_; }
     InternetPage* internet() const { return internet_; }
     // The archive actions of the "Datenbank" page, the update button of the draw panel and the menu.
-    DatenbankActions& archiveActions() { return *archiveActions_; }
     // The archive search and the historical analyses.
     AnalysisActions& analysisActions() { return *analysisActions_; }
     // The slip print dialogs, created with the main window and kept for the whole run.
@@ -124,7 +123,6 @@ private:
     void initValues();              // 2
     void openSettings();            // 3
     void readCheckBoxSettings();    // 4
-    void createPositioningWindow(); // 5
     void readParameterSettings();   // 6
     void applyStoredLanguage();     // 7
     void readLosnummer();           // 8

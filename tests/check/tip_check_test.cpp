@@ -42,6 +42,11 @@ TEST(BoxRule, KeepsOnlyCanonicalNumbersFrom1To49)
     EXPECT_EQ(normalizeBoxText(" 12 "), "12");
     EXPECT_EQ(normalizeBoxText("1"), "1");
     EXPECT_EQ(normalizeBoxText("49"), "49");
+    // A row counts only with a number of the game in every box.
+    EXPECT_EQ(rowNumbers(row({"3", " 11", "13", "15", "34", "49"})), (std::array<int, 6>{3, 11, 13, 15, 34, 49}));
+    EXPECT_EQ(rowNumbers(row({"3", "11", "13", "15", "34", "50"})), std::nullopt);
+    EXPECT_EQ(rowNumbers(row({"0", "11", "13", "15", "34", "35"})), std::nullopt);
+    EXPECT_EQ(rowNumbers(row({"3", "11", "13", "15", "34"})), std::nullopt);
 }
 
 TEST(Komplettcheck, WorkedExampleSortsColoursSumsAndTallies)
