@@ -112,8 +112,9 @@ TEST(Tipp24Submission, AnErrorWithAMessagePageShowsThatPageOnly)
     const std::string body = "<html><head><META HTTP-EQUIV='Refresh' CONTENT='0; url=https://evil.example/'>"
                              "<meta http-equiv=\"refresh\" content=\"5\"></head><body>Mitteilung: Wartung bis 12 "
                              "Uhr<script>alert(1)</script></body></html>";
+    // 400, the lowest error status, counts as an error like any above it.
     test::HttpServer server([&](const httplib::Request&, httplib::Response& res) {
-        res.status = 503;
+        res.status = 400;
         res.set_content(body, "text/html");
     });
     EXPECT_EQ(submitToTipp24(handOverOf(f.session), f.options(server.url()), f.rows, 8, f.choices),
