@@ -40,8 +40,6 @@
 
 #include <algorithm>
 
-#include <QAbstractScrollArea>
-#include <QAbstractSpinBox>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
@@ -55,7 +53,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -80,6 +77,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     Session& session = *session_;
 
     PageControl1 = new QTabWidget(this);
+    scaler_ = std::make_unique<ControlScaler>(*PageControl1);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     // The chart page runs the statistics for the buttons of the other pages, so it comes first.
     diagramm_ = new DiagrammPage(session);
@@ -376,8 +374,7 @@ void TForm1::fixLocale()
 // 2.
 void TForm1::initValues()
 {
-    lastHeight_ = height();
-    designHeight_ = lastHeight_;
+    scaler_->start(height());
     session_->setIterationLimit(100000);
     session_->setSettingsLoaded(false);
 }
@@ -581,51 +578,10 @@ void TForm1::resizeEvent(QResizeEvent* e)
     FormResize();
 }
 
-namespace {
-// Controls whose children are their own parts (spin boxes, lists, charts) are scaled as a whole.
-bool scalesChildren(QWidget* w)
-{
-    return !qobject_cast<QAbstractSpinBox*>(w) && !qobject_cast<QComboBox*>(w) &&
-           !qobject_cast<QAbstractScrollArea*>(w);
-}
-} // namespace
-
-// Scales every control of the pages by new height / design height, always from the design
-// geometry and font, so growing and shrinking back ends where it started.
+// Scales every control of the pages with the window's height.
 void TForm1::FormResize()
 {
-    if (lastHeight_ <= 0 || designHeight_ <= 0 || height() == lastHeight_) return;
-    lastHeight_ = height();
-    const double factor = static_cast<double>(lastHeight_) / designHeight_;
-    // The controls placed by hand (no layout, no page stack, not a part of another control).
-    QList<QWidget*> placed;
-    std::function<void(QWidget*)> collect = [&](QWidget* parent) {
-        const bool managed = qobject_cast<QStackedWidget*>(parent) || parent->layout();
-        for (QObject* o : parent->children()) {
-            auto* w = qobject_cast<QWidget*>(o);
-            if (!w || w->isWindow()) continue;
-            if (!managed && !w->objectName().startsWith(QLatin1String("qt_"))) placed << w;
-            if (scalesChildren(w)) collect(w);
-        }
-    };
-    for (int i = 0; i < PageControl1->count(); ++i) collect(PageControl1->widget(i));
-    // Record every design value before changing any: a parent's new font would pass to its children.
-    for (QWidget* w : placed) {
-        auto it = design_.find(w);
-        if (it == design_.end() || !it->widget) design_.insert(w, Design{w, w->geometry(), w->font()});
-    }
-    for (QWidget* w : placed) {
-        const Design& d = design_[w];
-        const QRect g = d.geometry;
-        w->setGeometry(qRound(g.x() * factor), qRound(g.y() * factor), qRound(g.width() * factor),
-                       qRound(g.height() * factor));
-        QFont f = d.font;
-        if (f.pointSizeF() > 0)
-            f.setPointSizeF(d.font.pointSizeF() * factor);
-        else if (f.pixelSize() > 0)
-            f.setPixelSize(std::max(1, qRound(d.font.pixelSize() * factor)));
-        w->setFont(f);
-    }
+    if (scaler_) scaler_->scaleTo(height());
 }
 
 void TForm1::LanguageClick(int sprache)

@@ -7,6 +7,7 @@
 #include "base/prompt.h"
 #include "base/run_control.h"
 #include "print/slip.h"
+#include "ui/control_scaler.h"
 
 #include <QFont>
 #include <QHash>
@@ -162,10 +163,10 @@ private:
     QString settingsFile_;
     std::unique_ptr<SettingsStore> store_;
     bool settingsRead_ = false; // FormShow has opened the store
-    int lastHeight_ = 0;
 
     // Controls
     QTabWidget* PageControl1;
+    std::unique_ptr<ControlScaler> scaler_; // of PageControl1
     LottotippPage* lottotipp_;
     BerechnungPage* berechnung_;
     DiagrammPage* diagramm_;
@@ -185,14 +186,6 @@ private:
     QList<QAction*> languageActions; // Deutsch1 … Niederlndisch1, in menu order
     QAction* Export1;
 
-    // Design geometry and font of every scaled control and the height they belong to.
-    struct Design {
-        QPointer<QWidget> widget;
-        QRect geometry;
-        QFont font;
-    };
-    QHash<QWidget*, Design> design_;
-    int designHeight_ = 0;
 };
 
 } // namespace razoz
