@@ -60,9 +60,9 @@ QString ResultsClient::urlFor(double date) const
     return url.toString(QUrl::FullyEncoded);
 }
 
-HttpAnswer ResultsClient::get(double date)
+HttpAnswer ResultsClient::get(double date, const RunControl* stop)
 {
-    return httpGet(d_->nam, QUrl(urlFor(date)), d_->timeoutMs, d_->maxBody);
+    return httpGet(d_->nam, QUrl(urlFor(date)), d_->timeoutMs, d_->maxBody, stop);
 }
 
 UpdateResult updateArchive(DrawArchive& archive, const UpdateOptions& options, RunControl& run,
@@ -94,9 +94,13 @@ UpdateResult updateArchive(DrawArchive& archive, const UpdateOptions& options, R
         run.status(0, QStringLiteral("Loading .. ") + fromDays(date).toString(QStringLiteral("yyyyMMdd")));
         HttpAnswer answer;
         try {
-            answer = client->get(date);
+            answer = client->get(date, &run);
         } catch (const TransportFailure& f) {
-            result.failure = f.message;
+            // A stop during the request is a stop like one between requests: this day is asked again next time.
+            if (f.stopped)
+                result.stopped = true;
+            else
+                result.failure = f.message;
             break;
         }
         run.status(0, QStringLiteral("Received %1 bytes").arg(answer.body.size()));

@@ -31,7 +31,8 @@ struct UpdateOptions {
 };
 
 // The HTTP client of the update: one connection reused across requests, cookies kept, no redirects
-// followed. get() waits in a local event loop that lets no user input through.
+// followed. get() waits in a local event loop that lets no user input through; create and use it
+// on one thread (its network access belongs to the thread that made it).
 class ResultsClient {
 public:
     // Throws TransportFailure for an unusable server address or proxy port.
@@ -40,8 +41,8 @@ public:
     ResultsClient(const ResultsClient&) = delete;
     ResultsClient& operator=(const ResultsClient&) = delete;
 
-    // Throws TransportFailure.
-    HttpAnswer get(double date);
+    // Throws TransportFailure; with `stop`, a stop request aborts the request at once.
+    HttpAnswer get(double date, const RunControl* stop = nullptr);
     QString urlFor(double date) const;
 
 private:

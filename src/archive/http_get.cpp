@@ -1,5 +1,7 @@
 #include "archive/http_get.h"
 
+#include "base/run_control.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
@@ -47,7 +49,8 @@ QUrl webBaseAddress(const QString& text, const QString& invalid)
     return url;
 }
 
-HttpAnswer httpGet(QNetworkAccessManager& nam, const QUrl& url, int timeoutMs, qint64 maxBodyBytes)
+HttpAnswer httpGet(QNetworkAccessManager& nam, const QUrl& url, int timeoutMs, qint64 maxBodyBytes,
+                   const RunControl* stop)
 {
     QNetworkRequest request(url);
     request.setRawHeader("Accept", "text/html, */*");
@@ -57,12 +60,21 @@ HttpAnswer httpGet(QNetworkAccessManager& nam, const QUrl& url, int timeoutMs, q
 
     std::unique_ptr<QNetworkReply> reply(nam.get(request));
     QByteArray body;
-    bool timedOut = false, tooLarge = false;
+    bool timedOut = false, tooLarge = false, stopped = false;
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
         timedOut = true;
+        reply->abort();
+    });
+    // The stop is a flag set from the window's thread: looked at often enough that a stop during
+    // a request that hangs ends it well within a tenth of a second.
+    QTimer stopWatch;
+    stopWatch.setInterval(10);
+    QObject::connect(&stopWatch, &QTimer::timeout, &loop, [&] {
+        if (!stop->stopRequested()) return;
+        stopped = true;
         reply->abort();
     });
     auto refuseLarge = [&] {
@@ -79,11 +91,18 @@ HttpAnswer httpGet(QNetworkAccessManager& nam, const QUrl& url, int timeoutMs, q
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     timer.start(timeoutMs);
+    if (stop) stopWatch.start();
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
-    if (!tooLarge && !timedOut && reply->isOpen()) body += reply->read(maxBodyBytes + 1 - body.size());
+    stopWatch.stop();
+    if (!tooLarge && !timedOut && !stopped && reply->isOpen()) body += reply->read(maxBodyBytes + 1 - body.size());
 
     const QString where = url.toString(QUrl::RemoveQuery | QUrl::RemovePath);
+    if (stopped) {
+        TransportFailure failure{QStringLiteral("Abgebrochen: %1").arg(where)};
+        failure.stopped = true;
+        throw failure;
+    }
     if (tooLarge || body.size() > maxBodyBytes)
         throw TransportFailure{
             QStringLiteral("Die Antwort von %1 ist zu groß (über %2 Bytes)").arg(where).arg(maxBodyBytes)};

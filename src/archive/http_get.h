@@ -11,9 +11,12 @@ class QNetworkAccessManager;
 
 namespace razoz {
 
+class RunControl;
+
 // A GET that could not be answered: refused, timed out, cut off, too large, bad proxy.
 struct TransportFailure {
     QString message;
+    bool stopped = false; // the user's stop aborted the request
 };
 
 struct HttpAnswer {
@@ -31,8 +34,10 @@ void applyProxy(QNetworkAccessManager& nam, const QString& host, const QString& 
 // TransportFailure with `invalid` (its %1 is the text).
 QUrl webBaseAddress(const QString& text, const QString& invalid);
 
-// Waits in a local event loop that lets no user input through. TransportFailure when no whole
-// answer came.
-HttpAnswer httpGet(QNetworkAccessManager& nam, const QUrl& url, int timeoutMs, qint64 maxBodyBytes);
+// Waits in a local event loop that lets no user input through (on a worker thread there is none to
+// keep out). TransportFailure when no whole answer came; with `stop`, a stop request aborts the
+// request at once (TransportFailure with `stopped`), however long the server keeps it.
+HttpAnswer httpGet(QNetworkAccessManager& nam, const QUrl& url, int timeoutMs, qint64 maxBodyBytes,
+                   const RunControl* stop = nullptr);
 
 } // namespace razoz

@@ -1,11 +1,13 @@
 #pragma once
-// Long actions (tip calculation, archive update, analyses) run inside their handler and talk to
-// the window through this interface: let events through, ask whether the user pressed stop, and
-// show progress texts. razoz-cli and tests use their own implementations.
+// Long actions (tip calculation, archive update, analyses) talk to the window through this
+// interface: let events through, ask whether the user pressed stop, and show progress texts. The
+// window's runner gives one to an action on a worker thread; razoz-cli and tests use their own.
+// stopRequested() may be asked from any thread (a pending network request watches it).
 #include <QElapsedTimer>
 #include <QString>
 
 #include <array>
+#include <atomic>
 #include <functional>
 
 namespace razoz {
@@ -15,7 +17,7 @@ public:
     virtual ~RunControl() = default;
     // Lets pending events through (a window repaints; the stop button can act).
     virtual void yield() = 0;
-    // True once the user asked the running action to stop.
+    // True once the user asked the running action to stop; safe from any thread.
     virtual bool stopRequested() const = 0;
     // Progress text for status panel 0 or 1.
     virtual void status(int panel, const QString& text) = 0;
@@ -34,7 +36,7 @@ public:
 private:
     std::function<void(int, const QString&)> echo_;
     std::array<QString, 2> last_;
-    bool stop_ = false;
+    std::atomic<bool> stop_{false};
 };
 
 // The window's run control: texts and event processing reach the window at most about 30 times a
@@ -60,7 +62,7 @@ private:
     int intervalMs_;
     QElapsedTimer clock_;
     std::array<QString, 2> pending_, shown_;
-    bool stop_ = false;
+    std::atomic<bool> stop_{false};
 };
 
 } // namespace razoz

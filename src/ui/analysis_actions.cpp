@@ -9,6 +9,7 @@
 #include "archive/draw_archive.h"
 #include "base/day_count.h"
 #include "base/run_control.h"
+#include "ui/long_action_runner.h"
 #include "ui/page_datenbank.h"
 #include "ui/page_lottotipp.h"
 #include "ui/settings_binder.h"
@@ -27,6 +28,8 @@
 #include <QUrl>
 
 #include <climits>
+#include <memory>
+#include <optional>
 
 namespace razoz {
 
@@ -97,45 +100,33 @@ void openReport(Session& s, const ReportFile& file)
 
 } // namespace
 
-// One analysis at a time: the button that started it becomes its stop button, the status bar
-// shows the progress at most about 30 times a second, and the window's other long actions wait.
+// The button that started an analysis becomes its stop button while the runner runs it.
 class AnalysisActions::Busy {
 public:
-    Busy(AnalysisActions& a, QPushButton* button, Kind kind)
-        : a_(a), button_(button),
-          run_({[&s = a.session_](int panel, const QString& text) { s.showStatus(panel, text); },
-                [] { QCoreApplication::processEvents(); }})
+    Busy(AnalysisActions& a, QPushButton* button, Kind kind) : a_(a), button_(button)
     {
         if (button_) {
             caption_ = button_->text();
             button_->setText(a.session_.text(kStopCaptionText));
         }
-        a_.running_ = &run_;
         a_.runningKind_ = kind;
-        if (a_.w_.onBusyChanged) a_.w_.onBusyChanged(true);
-        if (button_) button_->setEnabled(true); // it stops the run
     }
     ~Busy()
     {
-        run_.flush();
-        a_.running_ = nullptr;
         a_.runningKind_ = Kind::None;
         if (button_) button_->setText(caption_);
-        if (a_.w_.onBusyChanged) a_.w_.onBusyChanged(false);
     }
     Busy(const Busy&) = delete;
     Busy& operator=(const Busy&) = delete;
-    ThrottledRunControl& run() { return run_; }
 
 private:
     AnalysisActions& a_;
     QPointer<QPushButton> button_;
     QString caption_;
-    ThrottledRunControl run_;
 };
 
-AnalysisActions::AnalysisActions(Session& session, Window window)
-    : currentFolder([] { return QDir::currentPath(); }), session_(session), w_(std::move(window))
+AnalysisActions::AnalysisActions(Session& session, LongActionRunner& runner, Window window)
+    : currentFolder([] { return QDir::currentPath(); }), session_(session), runner_(runner), w_(std::move(window))
 {
 }
 
@@ -158,9 +149,10 @@ void AnalysisActions::showSearchState(const SearchResult& state)
 
 void AnalysisActions::SpeedButton4Click()
 {
-    if (running()) return;
+    if (runner_.busy()) return;
     const auto threshold = askThreshold(session_, 5);
     if (!threshold) return;
+    // What the search looks at is read now; it runs on the worker with these values.
     WidgetGenerationSettings settings(w_.mainWindow, session_);
     SearchOptions options;
     options.start = settings.dateTimePicker2();
@@ -168,24 +160,37 @@ void AnalysisActions::SpeedButton4Click()
     options.days = session_.drawDays();
     options.threshold = *threshold;
     options.losnummer = session_.ticketNumber();
-    try {
-        const SearchResult result = searchTips(
-            session_.archivePath(), w_.grid->texts(), options,
-            [this](const SearchReport& report, const SearchResult& sofar) {
-                showSearchState(sofar);
-                return session_.prompt().question(session_.text(8), searchReportText(session_.texts(), report.date));
-            });
-        showSearchState(result);
-    } catch (const ArchiveError& e) {
-        session_.prompt().error(e.message());
-    }
+    const QString archivePath = session_.archivePath();
+    const TipRows rows = w_.grid->texts();
+    const QString caption = session_.text(8);
+    const InterfaceTexts texts = session_.texts();
+    struct Outcome {
+        std::optional<SearchResult> result;
+        QString failure;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    auto job = [this, options, archivePath, rows, caption, texts, outcome](RunControl&, Prompt& prompt) {
+        try {
+            const auto reply = [&](const SearchReport& report, const SearchResult& sofar) {
+                // The hit is shown before the question about it.
+                runner_.onWindow([this, sofar] { showSearchState(sofar); });
+                return prompt.question(caption, searchReportText(texts, report.date));
+            };
+            outcome->result = searchTips(archivePath, rows, options, reply);
+        } catch (const ArchiveError& e) {
+            outcome->failure = e.message();
+        }
+    };
+    runner_.start(std::move(job), [this, outcome] {
+        if (outcome->result) showSearchState(*outcome->result);
+        if (!outcome->failure.isEmpty()) session_.prompt().error(outcome->failure);
+    });
 }
 
 bool AnalysisActions::stopIfRunning(Kind kind)
 {
-    if (!running_) return false;
-    if (runningKind_ == kind) running_->requestStop();
-    return true;
+    if (runningKind_ == kind) runner_.requestStop();
+    return runner_.busy(); // a click that slipped through while another action runs
 }
 
 void AnalysisActions::BitBtn9Click()
@@ -222,9 +227,13 @@ void AnalysisActions::BitBtn9Click()
 
     ParameterAnalysisResult result;
     {
-        Busy busy(*this, w_.parameterButton, Kind::Parameters);
-        WidgetGenerationSettings settings(w_.mainWindow, session_);
-        result = runParameterAnalysis(settings, session_.archivePath(), options, busy.run(), random, session_.texts());
+        const Busy busy(*this, w_.parameterButton, Kind::Parameters);
+        runner_.runHere(
+            [&](RunControl& run, Prompt&) {
+                WidgetGenerationSettings settings(w_.mainWindow, session_);
+                result = runParameterAnalysis(settings, session_.archivePath(), options, run, random, session_.texts());
+            },
+            {w_.parameterButton});
     }
 
     // The window where the last pass left it: its rows checked against its draw.
@@ -288,16 +297,20 @@ void AnalysisActions::BitBtn19Click()
 
     RepeatAnalysisResult result;
     {
-        Busy busy(*this, w_.repeatButton, Kind::Repeat);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        result = runRepeatAnalysis(session_.archivePath(), options, busy.run(), [this](const RepeatMatch& m) {
-            QApplication::restoreOverrideCursor();
-            showAnalysedDraw(m.draw);
-            const bool yes = session_.prompt().question(session_.text(8), repeatMatchText(session_.texts(), m.earlier));
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            return yes;
-        });
-        QApplication::restoreOverrideCursor();
+        const Busy busy(*this, w_.repeatButton, Kind::Repeat);
+        runner_.runHere(
+            [&](RunControl& run, Prompt& prompt) {
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+                result = runRepeatAnalysis(session_.archivePath(), options, run, [&](const RepeatMatch& m) {
+                    QApplication::restoreOverrideCursor();
+                    runner_.onWindow([this, m] { showAnalysedDraw(m.draw); });
+                    const bool yes = prompt.question(session_.text(8), repeatMatchText(session_.texts(), m.earlier));
+                    QApplication::setOverrideCursor(Qt::WaitCursor);
+                    return yes;
+                });
+                QApplication::restoreOverrideCursor();
+            },
+            {w_.repeatButton});
     }
 
     if (result.passes > 0 || result.end == AnalysisEnd::Declined) {
@@ -347,8 +360,7 @@ std::unique_ptr<AnalysisActions> connectAnalysisActions(TForm1& form)
         lotto->Label35->setText(text);
         lotto->Label13->setText(formatSum(d));
     };
-    w.onBusyChanged = [&form](bool running) { form.setLongActionRunning(running); };
-    auto actions = std::make_unique<AnalysisActions>(form.session(), std::move(w));
+    auto actions = std::make_unique<AnalysisActions>(form.session(), form.runner(), std::move(w));
     AnalysisActions* a = actions.get();
     QObject::connect(lotto->SpeedButton4, &QToolButton::clicked, &form, [a] { a->SpeedButton4Click(); });
     QObject::connect(db->BitBtn9, &QPushButton::clicked, &form, [a] { a->BitBtn9Click(); });

@@ -1,8 +1,10 @@
 #pragma once
 // The archive search of the "Lottotipp" page (SpeedButton4 "Tipps in DB suchen") and the two
 // historical analyses of the "Datenbank" page (BitBtn9, BitBtn19). Each handler of the window is
-// one call here; the work is in src/analysis. While an analysis runs the window stays responsive,
-// its status bar shows the progress, and a second click on its button stops it.
+// one call here; the work is in src/analysis. All run through the window's long-action runner: the
+// search on its worker thread, the analyses (which still read the calculation settings from the
+// controls at every candidate) on the window's thread. While an analysis runs the window stays
+// responsive, its status bar shows the progress, and a second click on its button stops it.
 #include "analysis/archive_search.h"
 #include "archive/current_draw.h"
 
@@ -20,7 +22,7 @@ class QWidget;
 namespace razoz {
 
 class Session;
-class ThrottledRunControl;
+class LongActionRunner;
 class TipGrid;
 
 class AnalysisActions {
@@ -35,9 +37,8 @@ public:
         QWidget* lottotippPage = nullptr;
         std::function<void()> selectDrawByDate;           // SelectDrawByDate of the window
         std::function<void(const CurrentDraw&)> showDraw; // Label29, Label35, Label13; the picker stays
-        std::function<void(bool running)> onBusyChanged;  // what must not run meanwhile is disabled
     };
-    AnalysisActions(Session& session, Window window);
+    AnalysisActions(Session& session, LongActionRunner& runner, Window window);
     ~AnalysisActions();
 
     // The folder "Test.txt" is written to (the program's working folder); tests set their own.
@@ -46,7 +47,8 @@ public:
     void SpeedButton4Click(); // archive search
     void BitBtn9Click();      // parameter analysis, or stop the one that runs
     void BitBtn19Click();     // repeat analysis, or stop the one that runs
-    bool running() const { return running_ != nullptr; }
+    // An analysis runs (the search is not one).
+    bool running() const { return runningKind_ != Kind::None; }
 
 private:
     void showAnalysedDraw(double date);
@@ -57,8 +59,8 @@ private:
     void showSearchState(const SearchResult& state);
 
     Session& session_;
+    LongActionRunner& runner_;
     Window w_;
-    ThrottledRunControl* running_ = nullptr;
     Kind runningKind_ = Kind::None;
 };
 

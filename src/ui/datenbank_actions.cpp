@@ -3,11 +3,13 @@
 #include "archive/dates.h"
 #include "archive/draw_csv.h"
 #include "archive/manual_entry.h"
+#include "ui/long_action_runner.h"
 
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
+#include <memory>
 
 namespace razoz {
 
@@ -20,24 +22,20 @@ constexpr int kImportDifferingText = 76; // "%1 Ziehungen wichen vom Archiv ab: 
 } // namespace
 
 DatenbankActions::DatenbankActions(ArchivePath archivePath, OptionsSource options, Prompt& prompt,
-                                   RunControlFactory runControl, DrawChanged drawChanged)
-    : archivePath_(std::move(archivePath)), options_(std::move(options)), prompt_(prompt),
-      runControl_(std::move(runControl)), drawChanged_(std::move(drawChanged))
+                                   LongActionRunner& runner, DrawChanged drawChanged)
+    : archivePath_(std::move(archivePath)), options_(std::move(options)), prompt_(prompt), runner_(runner),
+      drawChanged_(std::move(drawChanged))
 {
 }
 
-bool DatenbankActions::begin()
+bool DatenbankActions::busy() const
 {
-    if (busy_) return false; // a click that slipped through while another action runs
-    busy_ = true;
-    if (onBusyChanged) onBusyChanged(true);
-    return true;
+    return runner_.busy();
 }
 
-void DatenbankActions::end()
+void DatenbankActions::setBusy(bool running)
 {
-    busy_ = false;
-    if (onBusyChanged) onBusyChanged(false);
+    if (onBusyChanged) onBusyChanged(running);
 }
 
 void DatenbankActions::updateArchive()
@@ -52,77 +50,91 @@ void DatenbankActions::rebuildArchive()
 
 void DatenbankActions::stopUpdate()
 {
-    if (running_) running_->requestStop();
+    runner_.requestStop();
 }
 
 void DatenbankActions::runUpdate(bool rebuild)
 {
-    if (!begin()) return;
+    if (runner_.busy()) return; // a click that slipped through while another action runs
     const UpdateOptions options = options_();
-    std::unique_ptr<ThrottledRunControl> run = runControl_();
-    running_ = run.get();
-    std::optional<UpdateResult> result;
-    QString failure;
-    try {
-        DrawArchive archive(archivePath_());
-        const DrawFetched fetched = [this](const CurrentDraw& d) {
-            if (onDrawFetched) onDrawFetched(d);
-        };
-        if (rebuild)
-            result = razoz::rebuildArchive(archive, options, prompt_, *run, fetched);
-        else
-            result = razoz::updateArchive(archive, options, *run, fetched);
-    } catch (const ArchiveError& e) {
-        failure = e.message();
-    }
-    if (result && result->stopped) {
-        // Say what the stopped run got, so a stop is not taken for an archive up to date.
-        int fetched = 0;
-        for (const UpdateRequestLog& r : result->requests) fetched += r.appended;
-        run->status(
-            0, textOr(kUpdateStoppedText, QStringLiteral("Aktualisierung gestoppt: %1 Ziehungen geholt")).arg(fetched));
-    }
-    run->flush();
-    running_ = nullptr;
-    end();
-    if (result && !result->failure.isEmpty()) failure = result->failure;
-    if (!failure.isEmpty()) prompt_.error(failure);
-    if (result) drawChanged_(result->pickerDate);
+    const QString archivePath = archivePath_();
+    const QString stoppedText =
+        textOr(kUpdateStoppedText, QStringLiteral("Aktualisierung gestoppt: %1 Ziehungen geholt"));
+    struct Outcome {
+        std::optional<UpdateResult> result;
+        QString failure;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    auto job = [this, options, archivePath, stoppedText, rebuild, outcome](RunControl& run, Prompt& prompt) {
+        try {
+            DrawArchive archive(archivePath);
+            const DrawFetched fetched = [this](const CurrentDraw& d) {
+                runner_.onWindow([this, d] {
+                    if (onDrawFetched) onDrawFetched(d);
+                });
+            };
+            if (rebuild)
+                outcome->result = razoz::rebuildArchive(archive, options, prompt, run, fetched);
+            else
+                outcome->result = razoz::updateArchive(archive, options, run, fetched);
+        } catch (const ArchiveError& e) {
+            outcome->failure = e.message();
+        }
+        if (outcome->result && outcome->result->stopped) {
+            // Say what the stopped run got, so a stop is not taken for an archive up to date.
+            int appended = 0;
+            for (const UpdateRequestLog& r : outcome->result->requests) appended += r.appended;
+            run.status(0, stoppedText.arg(appended));
+        }
+    };
+    auto done = [this, outcome] {
+        setBusy(false);
+        const std::optional<UpdateResult>& result = outcome->result;
+        QString failure = outcome->failure;
+        if (result && !result->failure.isEmpty()) failure = result->failure;
+        if (!failure.isEmpty()) prompt_.error(failure);
+        if (result) drawChanged_(result->pickerDate);
+    };
+    if (runner_.start(std::move(job), std::move(done))) setBusy(true);
 }
 
 void DatenbankActions::enterDraw(double shownDate)
 {
-    if (!begin()) return;
     double reference = shownDate;
     bool changed = false;
-    try {
-        DrawArchive archive(archivePath_());
-        const EntryReference ref = findEntryReference(archive, shownDate);
-        reference = ref.record.date;
-        changed = true;
-        if (editDraw) {
-            if (const auto typed = editDraw(ref.record)) storeEnteredDraw(archive, *typed, ref);
+    const bool ran = runner_.runHere([&](RunControl&, Prompt& prompt) {
+        setBusy(true);
+        try {
+            DrawArchive archive(archivePath_());
+            const EntryReference ref = findEntryReference(archive, shownDate);
+            reference = ref.record.date;
+            changed = true;
+            if (editDraw) {
+                if (const auto typed = editDraw(ref.record)) storeEnteredDraw(archive, *typed, ref);
+            }
+        } catch (const ArchiveError& e) {
+            prompt.error(e.message());
         }
-    } catch (const ArchiveError& e) {
-        prompt_.error(e.message());
-    }
-    end();
-    if (changed) drawChanged_(reference);
+        setBusy(false);
+    });
+    if (ran && changed) drawChanged_(reference);
 }
 
 void DatenbankActions::deleteShownDraw(double shownDate)
 {
-    if (!begin()) return;
     bool done = false;
-    try {
-        DrawArchive archive(archivePath_());
-        deleteDrawsOn(archive, shownDate);
-        done = true;
-    } catch (const ArchiveError& e) {
-        prompt_.error(e.message());
-    }
-    end();
-    if (done) drawChanged_(shownDate);
+    const bool ran = runner_.runHere([&](RunControl&, Prompt& prompt) {
+        setBusy(true);
+        try {
+            DrawArchive archive(archivePath_());
+            deleteDrawsOn(archive, shownDate);
+            done = true;
+        } catch (const ArchiveError& e) {
+            prompt.error(e.message());
+        }
+        setBusy(false);
+    });
+    if (ran && done) drawChanged_(shownDate);
 }
 
 QString DatenbankActions::textOr(int n, const QString& german) const
@@ -133,22 +145,21 @@ QString DatenbankActions::textOr(int n, const QString& german) const
 
 void DatenbankActions::importCsv()
 {
-    if (!begin()) return;
+    if (runner_.busy()) return;
     const QString archivePath = archivePath_();
-    const QString file =
-        prompt_.openFileName(textOr(kImportTitleText, QStringLiteral("Ziehungen aus einer CSV-Datei einlesen")),
-                             textOr(kImportFilterText, QStringLiteral("Ergebnisliste (*.csv)|*.csv")),
-                             QFileInfo(archivePath).absolutePath());
-    bool done = false;
-    if (!file.isEmpty()) {
+    const QString title = textOr(kImportTitleText, QStringLiteral("Ziehungen aus einer CSV-Datei einlesen"));
+    const QString filter = textOr(kImportFilterText, QStringLiteral("Ergebnisliste (*.csv)|*.csv"));
+    const QString reportText =
+        textOr(kImportReportText, QStringLiteral("%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv."));
+    const QString differingText = textOr(kImportDifferingText, QStringLiteral("%1 Ziehungen wichen vom Archiv ab: %2"));
+    const auto imported = std::make_shared<bool>(false);
+    auto job = [archivePath, title, filter, reportText, differingText, imported](RunControl&, Prompt& prompt) {
+        const QString file = prompt.openFileName(title, filter, QFileInfo(archivePath).absolutePath());
+        if (file.isEmpty()) return;
         try {
             DrawArchive archive(archivePath);
             const ImportReport report = importResultsCsv(archive, file);
-            QString text = textOr(kImportReportText,
-                                  QStringLiteral("%1 Ziehungen hinzugefügt, %2 ersetzt; %3 Ziehungen im Archiv."))
-                               .arg(report.added)
-                               .arg(report.replaced)
-                               .arg(report.records);
+            QString text = QString(reportText).arg(report.added).arg(report.replaced).arg(report.records);
             if (!report.differing.empty()) {
                 // The user should see which archived draws the list corrected.
                 QStringList dates;
@@ -156,18 +167,19 @@ void DatenbankActions::importCsv()
                     dates << formatDate(report.differing[i]);
                 if (report.differing.size() > 5) dates << QStringLiteral("…");
                 text += QLatin1Char('\n') +
-                        textOr(kImportDifferingText, QStringLiteral("%1 Ziehungen wichen vom Archiv ab: %2"))
-                            .arg(report.differing.size())
-                            .arg(dates.join(QStringLiteral(", ")));
+                        QString(differingText).arg(report.differing.size()).arg(dates.join(QStringLiteral(", ")));
             }
-            prompt_.information(text);
-            done = true;
+            prompt.information(text);
+            *imported = true;
         } catch (const ArchiveError& e) {
-            prompt_.error(e.message());
+            prompt.error(e.message());
         }
-    }
-    end();
-    if (done) drawChanged_(options_().pickerDate);
+    };
+    auto done = [this, imported] {
+        setBusy(false);
+        if (*imported) drawChanged_(options_().pickerDate);
+    };
+    if (runner_.start(std::move(job), std::move(done))) setBusy(true);
 }
 
 } // namespace razoz

@@ -19,6 +19,7 @@
 #include "ui/first_start.h"
 #include "ui/generation_view.h"
 #include "ui/language_applier.h"
+#include "ui/long_action_runner.h"
 #include "ui/online_actions.h"
 #include "ui/page_berechnung.h"
 #include "ui/page_datenbank.h"
@@ -75,6 +76,11 @@ TForm1::TForm1(Environment env, QWidget* parent)
     session_ = std::make_unique<Session>(env.programFolder, *prompt);
     session_->setOpener(std::move(env.opener));
     Session& session = *session_;
+    runner_ = std::make_unique<LongActionRunner>(
+        session.prompt(), [this](int panel, const QString& text) { session_->showStatus(panel, text); });
+    runner_->onBusyChanged = [this](bool running, const QList<const QObject*>& stoppers) {
+        setLongActionRunning(running, stoppers);
+    };
 
     PageControl1 = new QTabWidget(this);
     scaler_ = std::make_unique<ControlScaler>(*PageControl1);
@@ -155,18 +161,10 @@ void TForm1::createArchiveActions()
         o.today = today();
         return o;
     };
-    auto runControl = [this] {
-        return std::make_unique<ThrottledRunControl>(
-            ThrottledRunControl::Window{[this](int panel, const QString& text) { session_->showStatus(panel, text); },
-                                        [] { QApplication::processEvents(); }});
-    };
     archiveActions_ =
         std::make_unique<DatenbankActions>([this] { return session_->archivePath(); }, options, session.prompt(),
-                                           runControl, [this](double date) { archiveChanged(date); });
-    archiveActions_->onBusyChanged = [this](bool running) {
-        setLongActionRunning(running);
-        datenbank_->SpeedButton8->setVisible(running);
-    };
+                                           *runner_, [this](double date) { archiveChanged(date); });
+    archiveActions_->onBusyChanged = [this](bool running) { datenbank_->SpeedButton8->setVisible(running); };
     archiveActions_->onDrawFetched = [this](const CurrentDraw& d) {
         const QString text = formatDraw(d, session_->navigator().separator());
         datenbank_->Label29->setText(text);
@@ -250,7 +248,11 @@ void TForm1::showArchiveHealth()
     datenbank_->Label99->setText(line);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // A worker still running uses the archive actions: it ends before they go.
+    runner_.reset();
+}
 
 void TForm1::buildMenu()
 {
@@ -341,6 +343,22 @@ void TForm1::showEvent(QShowEvent* e)
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    // A run is stopped first (a question it has not yet shown is answered with Cancel/No) and
+    // waited for; one that unwinds on this thread closes the window when it has ended.
+    if (runner_->busy() && !runner_->shutdown()) {
+        e->ignore();
+        if (!closeAfterRun_) {
+            closeAfterRun_ = true;
+            connect(
+                runner_.get(), &LongActionRunner::finished, this,
+                [this] {
+                    closeAfterRun_ = false;
+                    close();
+                },
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+        }
+        return;
+    }
     FormClose();
     e->accept();
 }
@@ -482,10 +500,15 @@ void TForm1::selectTodaysDraw()
     // the unattended print mode of the command line).
     if (arguments_.value(0) != QLatin1String("D"))
         offerFirstDraws(session_->archivePath(), session_->prompt(), session_->texts(),
-                        {[this] { archiveActions_->importCsv(); },
+                        // The first charts wait for the draws the user chose to get.
+                        {[this] {
+                             archiveActions_->importCsv();
+                             runner_->waitUntilIdle();
+                         },
                          [this](double fromDay) {
                              datenbank_->DateTimePicker1->setDate(fromDays(fromDay));
                              archiveActions_->updateArchive();
+                             runner_->waitUntilIdle();
                          },
                          internet_->ServerURLEdit->text().trimmed(),
                          [this](const QString& url) { internet_->ServerURLEdit->setText(url); },
@@ -707,19 +730,21 @@ void TForm1::EditLosnummer()
     Komplettcheck();
 }
 
-void TForm1::setLongActionRunning(bool running, std::initializer_list<const QObject*> stoppers)
+void TForm1::setLongActionRunning(bool running, const QList<const QObject*>& stoppers)
 {
-    const auto starts = [stoppers](const QObject* o) {
-        return std::find(stoppers.begin(), stoppers.end(), o) == stoppers.end();
-    };
+    const auto starts = [&stoppers](const QObject* o) { return !stoppers.contains(o); };
     const std::initializer_list<QWidget*> buttons{
-        lottotipp_->BitBtn4, lottotipp_->SpeedButton4, lottotipp_->SpeedButton10, datenbank_->BitBtn1,
-        datenbank_->BitBtn2, datenbank_->BitBtn8,      datenbank_->BitBtn6,       datenbank_->BitBtn10,
-        datenbank_->BitBtn9, datenbank_->BitBtn19};
+        lottotipp_->BitBtn4,    lottotipp_->SpeedButton4, lottotipp_->SpeedButton10, lottotipp_->SpeedButton16,
+        lottotipp_->OnlineTipp, datenbank_->BitBtn1,      datenbank_->BitBtn2,       datenbank_->BitBtn8,
+        datenbank_->BitBtn6,    datenbank_->BitBtn10,     datenbank_->BitBtn9,       datenbank_->BitBtn19};
     for (QWidget* w : buttons)
         if (w && starts(w)) w->setEnabled(!running);
-    for (QAction* a : {Berechnen1, Aktualisieren1})
+    // Printing and the hand-over read the rows a run writes; a language switch retitles its stop.
+    QList<QAction*> actions{Berechnen1, Aktualisieren1, Scheindrucken1, Abgeben1};
+    actions += languageActions;
+    for (QAction* a : actions)
         if (starts(a)) a->setEnabled(!running);
+    if (!running) datenbank_->SpeedButton8->setVisible(false); // also after a run the close ended
 }
 
 void TForm1::Komplettcheck()
@@ -730,31 +755,32 @@ void TForm1::Komplettcheck()
 void TForm1::Label28Click()
 {
     // A second click while the calculation runs stops it at the next candidate.
-    if (calculation_) {
-        calculation_->requestStop();
+    if (calculating_) {
+        runner_->requestStop();
         return;
     }
+    if (runner_->busy()) return;
     QPushButton* button = lottotipp_->BitBtn4;
     const QString caption = button->text();
     const bool loaded = session_->settingsLoaded();
     button->setText(session_->text(16));
     session_->setSettingsLoaded(false);
-    setLongActionRunning(true, {button, Berechnen1});
-    ThrottledRunControl run({[this](int panel, const QString& text) { setStatus(panel, text); },
-                             [] { QCoreApplication::processEvents(); }});
-    calculation_ = &run;
     LockedRows locked;
     for (int r = 0; r < kTipRows; ++r)
         if (tipGrid()->rowLocked(r)) locked[static_cast<std::size_t>(r)] = tipGrid()->rowTexts(r);
-    WidgetGenerationSettings settings(this, *session_);
-    WindowGenerationObserver observer(*session_, *tipGrid(), *lottotipp_, *diagramm_);
-    WindowNumberList numberList(*session_, *lottotipp_, *form6_, [this] { tipGrid()->emptyUnlockedRows(); });
-    const GenerationResult result =
-        generateTips(settings, session_->archivePath(), locked, run, RandomGenerator::shared(), session_->texts(),
-                     {settings.checkBox20() ? &numberList : nullptr, &observer});
-    run.flush();
-    calculation_ = nullptr;
-    setLongActionRunning(false);
+    // Still on the window's thread: the settings are read from the controls at every candidate.
+    GenerationResult result;
+    calculating_ = true;
+    runner_->runHere(
+        [&](RunControl& run, Prompt&) {
+            WidgetGenerationSettings settings(this, *session_);
+            WindowGenerationObserver observer(*session_, *tipGrid(), *lottotipp_, *diagramm_);
+            WindowNumberList numberList(*session_, *lottotipp_, *form6_, [this] { tipGrid()->emptyUnlockedRows(); });
+            result = generateTips(settings, session_->archivePath(), locked, run, RandomGenerator::shared(),
+                                  session_->texts(), {settings.checkBox20() ? &numberList : nullptr, &observer});
+        },
+        {button, Berechnen1});
+    calculating_ = false;
     button->setText(caption);
     session_->setSettingsLoaded(loaded);
     if (result.rowsWritten) {

@@ -16,7 +16,6 @@
 #include <QRect>
 
 #include <functional>
-#include <initializer_list>
 #include <memory>
 
 class QAction;
@@ -33,6 +32,7 @@ class DatenbankActions;
 class DatenbankPage;
 class DiagrammPage;
 class InternetPage;
+class LongActionRunner;
 class LottotippPage;
 class OnlineActions;
 class Session;
@@ -76,10 +76,12 @@ public:
     // "Ab&geben", the per-date tip file and "Tipp &abgeben".
     OnlineActions& online() { return *online_; }
     QString statusText(int panel) const;
-    // One long action at a time (the calculation, an analysis or search, an archive change): while
-    // one runs, the buttons and menu entries that start the others are disabled; `stoppers` stop
-    // the running one and stay enabled.
-    void setLongActionRunning(bool running, std::initializer_list<const QObject*> stoppers = {});
+    // The runner of the long actions (the calculation, an analysis or search, an archive change).
+    LongActionRunner& runner() { return *runner_; }
+    // The one place for what must not start while a long action runs: the buttons and menu entries
+    // of the other long actions, print, the online hand-over, loading tips and the language
+    // switch are disabled; `stoppers` stop the running one and stay enabled.
+    void setLongActionRunning(bool running, const QList<const QObject*>& stoppers = {});
     // Shows the built slip page; unset: Qt's print preview (tests set it).
     std::function<void(const SlipPage&)> slipPreview;
 
@@ -148,9 +150,11 @@ private:
     // Runs an archive action and reports a failed open, read or write as an error.
     void guarded(const std::function<void()>& action);
 
-    ThrottledRunControl* calculation_ = nullptr; // while the tip calculation runs
+    bool calculating_ = false;
+    bool closeAfterRun_ = false; // the window was closed while a run unwinds on its thread
     std::unique_ptr<Prompt> ownPrompt_;
     std::unique_ptr<Session> session_;
+    std::unique_ptr<LongActionRunner> runner_;
     std::unique_ptr<DatenbankActions> archiveActions_;
     std::unique_ptr<AnalysisActions> analysisActions_;
     // TForm5 refers to TForm8, so it goes first.

@@ -2,6 +2,7 @@
 // archive, settings and answers (every report answered Yes).
 #include "analysis/repeat_analysis.h"
 #include "app/session.h"
+#include "long_action.h"
 #include "rtf_text.h"
 #include "synthetic_archive.h"
 #include "test_support.h"
@@ -80,6 +81,7 @@ TEST(AnalysisCli, SearchReportsTheDatesTheWindowAsksAbout)
     c.form->tipGrid()->setRowTexts(0, row);
     c.prompt.inputAnswers = {QStringLiteral("5")};
     QTest::mouseClick(c.form->lottotipp()->SpeedButton4, Qt::LeftButton);
+    ASSERT_TRUE(test::waitForLongAction(c.form->runner()));
     QStringList asked;
     for (const QString& q : c.prompt.texts("question")) asked << q.mid(c.form->session().text(6).size() + 1, 10);
 

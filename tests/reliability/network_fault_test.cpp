@@ -5,8 +5,10 @@
 #include "archive/dates.h"
 #include "archive/results_answer.h"
 #include "fault_server.h"
+#include "long_action.h"
 #include "test_support.h"
 #include "ui/datenbank_actions.h"
+#include "ui/long_action_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -141,14 +143,11 @@ TEST_P(NetworkFaults, TheDatenbankPageGetsItsButtonsBackAndShowsTheFailure)
     o.serverUrl = server.url();
     o.today = toDays({2005, 4, 30});
     o.timeoutMs = 700;
-    DatenbankActions actions{[&] { return dir.archivePath(); }, [&] { return o; }, prompt,
-                             [] {
-                                 return std::make_unique<ThrottledRunControl>(
-                                     ThrottledRunControl::Window{[](int, const QString&) {}, [] {}});
-                             },
-                             [](double) {}};
+    LongActionRunner runner{prompt, [](int, const QString&) {}};
+    DatenbankActions actions{[&] { return dir.archivePath(); }, [&] { return o; }, prompt, runner, [](double) {}};
     actions.onBusyChanged = [&](bool b) { busy.push_back(b); };
     actions.updateArchive();
+    ASSERT_TRUE(test::waitForLongAction(runner));
 
     EXPECT_EQ(busy, (std::vector<bool>{true, false}));
     EXPECT_FALSE(actions.busy());

@@ -4,6 +4,7 @@
 #include "analysis/repeat_analysis.h"
 #include "app/session.h"
 #include "generate/random_generator.h"
+#include "long_action.h"
 #include "rtf_text.h"
 #include "synthetic_archive.h"
 #include "test_support.h"
@@ -75,6 +76,7 @@ TEST(AnalysisWindow, TheSearchReportsInTheBoxShowsTheDrawAndANoLeavesItThere)
     w.prompt.inputAnswers = {QStringLiteral("6")};
     w.prompt.questionAnswers = {false};
     QTest::mouseClick(w.form->lottotipp()->SpeedButton4, Qt::LeftButton);
+    ASSERT_TRUE(test::waitForLongAction(w.form->runner()));
 
     ASSERT_EQ(w.prompt.texts("question").size(), 1);
     EXPECT_EQ(w.prompt.shown.back().caption, w.text(8));
@@ -91,6 +93,7 @@ TEST(AnalysisWindow, TheSearchReportsInTheBoxShowsTheDrawAndANoLeavesItThere)
     // A threshold that is no number searches nothing.
     w.prompt.inputAnswers = {QStringLiteral("sechs")};
     QTest::mouseClick(w.form->lottotipp()->SpeedButton4, Qt::LeftButton);
+    ASSERT_TRUE(test::waitForLongAction(w.form->runner()));
     EXPECT_EQ(w.prompt.texts("question").size(), 1);
     EXPECT_EQ(w.prompt.texts("error").size(), 1);
 }

@@ -2,8 +2,10 @@
 #include "app/languages.h"
 #include "archive/draw_archive.h"
 #include "http_server.h"
+#include "long_action.h"
 #include "test_support.h"
 #include "ui/datenbank_actions.h"
+#include "ui/long_action_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -19,20 +21,18 @@ struct Fixture {
     std::vector<bool> busy;
     UpdateOptions options;
     std::vector<QString> status0;
-    DatenbankActions actions{[this] { return dir.archivePath(); }, [this] { return options; }, prompt,
-                             [this] {
-                                 return std::make_unique<ThrottledRunControl>(
-                                     ThrottledRunControl::Window{[this](int panel, const QString& text) {
-                                                                     if (panel == 0) status0.push_back(text);
-                                                                 },
-                                                                 [] {}});
-                             },
+    LongActionRunner runner{prompt, [this](int panel, const QString& text) {
+                                if (panel == 0) status0.push_back(text);
+                            }};
+    DatenbankActions actions{[this] { return dir.archivePath(); }, [this] { return options; }, prompt, runner,
                              [this](double d) { selected.push_back(d); }};
     Fixture()
     {
         actions.onBusyChanged = [this](bool b) { busy.push_back(b); };
         dir.writeArchive(test::syntheticArchive(4)); // Thu 17.10., Sat 19.10., Thu 24.10., Sat 26.10.1985
     }
+    // The update, the rebuild and the import run on the worker: the test waits for their end.
+    void finish() { ASSERT_TRUE(test::waitForLongAction(runner)); }
 };
 
 } // namespace
@@ -82,19 +82,23 @@ TEST(DatenbankActions, ImportReportsWhatWasAddedAndABadFileChangesNothing)
     f.dir.writeFile("fix.csv", "31.10.1985;10;14;29;33;46;49;30;\n");
     f.prompt.fileAnswers = {f.dir.file("new.csv"), f.dir.file("bad.csv"), {}, f.dir.file("fix.csv")};
     f.actions.importCsv();
+    f.finish();
     EXPECT_EQ(f.prompt.texts("information"), QStringList{"1 Ziehungen hinzugefügt, 0 ersetzt; 5 Ziehungen im Archiv."});
     const QByteArray after = f.dir.readFile("dovovuduv.dat");
     f.actions.importCsv();
+    f.finish();
     ASSERT_EQ(f.prompt.texts("error").size(), 1);
     EXPECT_TRUE(f.prompt.texts("error")[0].contains("bad.csv, Zeile 2"));
     EXPECT_EQ(f.dir.readFile("dovovuduv.dat"), after);
     f.actions.importCsv(); // cancelled
+    f.finish();
     EXPECT_EQ(f.selected.size(), 1u);
     // A draw that differs from the archive's is named, in the interface language.
     InterfaceTexts english;
     ASSERT_TRUE(loadInterfaceTexts(QStringLiteral(RAZOZ_SOURCE_DIR "/data"), "en", english));
     f.actions.interfaceText = [&](int n) { return english.text(n); };
     f.actions.importCsv();
+    f.finish();
     EXPECT_EQ(f.prompt.texts("information").back(),
               "0 draws added, 1 replaced; 5 draws in the archive.\n1 draws differed from the archive: 31.10.1985");
 }
@@ -118,6 +122,7 @@ TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)
         if (fetched == 2) f.actions.stopUpdate();
     };
     f.actions.updateArchive();
+    f.finish();
     EXPECT_EQ(fetched, 2);
     EXPECT_EQ(edits, 0);
     EXPECT_EQ(DrawArchive(f.dir.archivePath()).recordCount(), 6);
@@ -130,6 +135,7 @@ TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)
     server.reset(); // the server is gone: the next update fails
     f.actions.onDrawFetched = {};
     f.actions.updateArchive();
+    f.finish();
     ASSERT_EQ(f.prompt.texts("error").size(), 1);
     EXPECT_TRUE(f.prompt.texts("error")[0].startsWith("Keine Antwort"));
     EXPECT_FALSE(f.actions.busy());
@@ -137,5 +143,6 @@ TEST(DatenbankActions, UpdateRunsAloneCanBeStoppedAndReportsAFailure)
     f.prompt.questionAnswers = {false};
     const QByteArray before = f.dir.readFile("dovovuduv.dat");
     f.actions.rebuildArchive();
+    f.finish();
     EXPECT_EQ(f.dir.readFile("dovovuduv.dat"), before);
 }

@@ -1,6 +1,7 @@
 // The main window's archive maintenance, slip printing and tip files, driven through its controls.
 #include "archive/draw_archive.h"
 #include "http_server.h"
+#include "long_action.h"
 #include "test_support.h"
 #include "tipfiles/tip_file.h"
 #include "ui/click_label.h"
@@ -100,6 +101,7 @@ TEST(ArchiveWiring, UpdateFromTheServerOfTheInternetPageShowsTheNewestDraw)
     });
     w.form.pages()->setCurrentWidget(db);
     QTest::mouseClick(db->BitBtn1, Qt::LeftButton);
+    ASSERT_TRUE(test::waitForLongAction(w.form.runner()));
     EXPECT_FALSE(server.targets().empty());
     EXPECT_TRUE(w.prompt.texts("error").isEmpty()) << w.prompt.texts("error").join("|").toStdString();
     const auto records = DrawArchive(dir.archivePath()).readAll();
@@ -123,6 +125,7 @@ TEST(ArchiveWiring, UpdateFromTheServerOfTheInternetPageShowsTheNewestDraw)
     // The server gone: a clear message, the archive as it was, the buttons back.
     w.form.internet()->ServerURLEdit->setText("http://127.0.0.1:1");
     QTest::mouseClick(w.form.lottotipp()->SpeedButton10, Qt::LeftButton);
+    ASSERT_TRUE(test::waitForLongAction(w.form.runner()));
     ASSERT_EQ(w.prompt.texts("error").size(), 1);
     EXPECT_EQ(DrawArchive(dir.archivePath()).readAll(), after);
     EXPECT_TRUE(db->BitBtn1->isEnabled());
@@ -138,6 +141,7 @@ TEST(ArchiveWiring, CsvImportFromTheDatenbankPageSelectsTheImportedDraw)
     w.prompt.fileAnswers = {dir.file("new.csv")};
     w.form.datenbank()->DateTimePicker1->setDate(QDate(1985, 10, 31));
     QTest::mouseClick(w.form.datenbank()->BitBtn10, Qt::LeftButton);
+    ASSERT_TRUE(test::waitForLongAction(w.form.runner()));
     EXPECT_EQ(DrawArchive(dir.archivePath()).recordCount(), 5);
     EXPECT_EQ(fromDays(w.form.session().currentDraw().date), QDate(1985, 10, 31));
     EXPECT_TRUE(w.form.datenbank()->Label99->text().startsWith("5 Ziehungen"));
