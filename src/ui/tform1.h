@@ -189,7 +189,6 @@ private:
     QAction* Schlieen1;
     QList<QAction*> languageActions; // Deutsch1 … Niederlndisch1, in menu order
     QAction* Export1;
-
 };
 
 } // namespace razoz
