@@ -35,7 +35,7 @@ int SpeedButton12Click(PrintActionContext& ctx)
 {
     TForm5& f5 = ctx.form5;
     SettingsValues& s = ctx.settings;
-    // A1 – A3
+    // The controls of the number search, the fixed last digit and where the search looks.
     for (int n = 3; n <= 9; ++n) f5.UpDown[n]->show();
     f5.SpeedButton2->show();
     f5.SpeedButton3->show();
@@ -43,7 +43,7 @@ int SpeedButton12Click(PrintActionContext& ctx)
     f5.setFixedLastDigit(random(10));
     f5.setRandomSource(random);
     f5.setArchivePath(ctx.archivePath);
-    // A4 – A6
+    // The games, fees, slip preset and print offsets as last stored.
     TForm5::setTriState(f5.CheckBox4, s.get(key::PlaysSuper6) == 1 ? TriState::Checked : TriState::Unchecked);
     TForm5::setTriState(f5.CheckBox3, s.get(key::PlaysSpiel77) == 1 ? TriState::Checked : TriState::Unchecked);
     TForm5::setTriState(f5.CheckBox6, s.get(key::PlaysGluecksspirale) == 1 ? TriState::Checked : TriState::Unchecked);
@@ -52,13 +52,13 @@ int SpeedButton12Click(PrintActionContext& ctx)
     f5.setPresetItem(s.get(key::SlipPreset));
     f5.UpDown[1]->setValue(s.get(key::PrintOffsetTop));
     f5.UpDown[2]->setValue(s.get(key::PrintOffsetLeft));
-    // A7 – A9
+    // The draw days the slip is for and the rows it carries.
     const auto [saturday, wednesday] = defaultDrawDays(ctx.onlySaturday, ctx.today);
     f5.CheckBox1->setChecked(saturday);
     f5.CheckBox2->setChecked(wednesday);
     f5.setPlayedRows(countPlayedRows(ctx.rows));
     f5.CheckBox1Click();
-    // A10, A11
+    // The grid behind the dialog, then the dialog; the games chosen are kept whatever the answer.
     if (ctx.showLottotipp) ctx.showLottotipp();
     const int result = f5.exec();
     auto flag = [](const QCheckBox* c) { return c->checkState() == Qt::Checked ? 1 : 0; };
@@ -72,12 +72,12 @@ int SpeedButton12Click(PrintActionContext& ctx)
     }
     if (result != 1) return result;
 
-    // B1: written at once; a failing store is ignored.
+    // The ticket number and games are written at once; a failing store is ignored.
     s.set(key::TicketNumber, f5.Losnummer());
     if (ctx.store)
         ctx.store->writeNow(s, {key::TicketNumber, key::PlaysSpiel77, key::PlaysSuper6, key::PlaysGluecksspirale});
     if (ctx.setLosnummer) ctx.setLosnummer(f5.Losnummer());
-    // B3
+    // The preset and offsets chosen are kept for the next print.
     s.set(key::SlipPreset, f5.presetItem());
     s.set(key::PrintOffsetTop, f5.UpDown[1]->value());
     s.set(key::PrintOffsetLeft, f5.UpDown[2]->value());
@@ -105,7 +105,7 @@ int SpeedButton12Click(PrintActionContext& ctx)
         ctx.prompt.error(e.message());
         return result;
     }
-    ctx.form8.setPositioning(req.positioning); // B9
+    ctx.form8.setPositioning(req.positioning); // the positioning window shows what was printed
     if (ctx.preview)
         ctx.preview(page);
     else

@@ -30,14 +30,15 @@ struct PrintActionContext {
     const InterfaceTexts& texts;
     QString programFolder;
     QString archivePath;
-    TipRows rows;                                                                      // the grid as it stands
-    bool onlySaturday = false;                                                         // CheckBox32
-    QString feeOneText = QStringLiteral("0,50"), feeBothText = QStringLiteral("1,00"); // Edit81, Edit82
+    TipRows rows;                                       // the grid as it stands
+    bool onlySaturday = false;                          // CheckBox32
+    QString feeOneText = defaultOf(key::FeeOneDraw);    // Edit81
+    QString feeBothText = defaultOf(key::FeeBothDraws); // Edit82
     QDate today = QDate::currentDate();
     SettingsStore* store = nullptr;                   // "Drucken" writes the ticket number and games at once
     std::function<int(int)> random;                   // the fixed last digit; default the program's generator
-    std::function<void()> showLottotipp;              // A10
-    std::function<void(const QString&)> setLosnummer; // B1: the main window's number and its label
+    std::function<void()> showLottotipp;              // the grid is shown behind the dialog
+    std::function<void(const QString&)> setLosnummer; // the main window's number and its label
     std::function<void()> online;                     // result 2: online submission
     std::function<void(const SlipPage&)> preview;     // default: showSlipPreview
     QWidget* parent = nullptr;

@@ -383,13 +383,12 @@ void TForm1::FormShow()
     runCommandLinePrint();
 }
 
-// 1. Dates, times and numbers look the same on every system.
+// Dates, times and numbers look the same on every system.
 void TForm1::fixLocale()
 {
     fixProgramLocale();
 }
 
-// 2.
 void TForm1::initValues()
 {
     scaler_->start(height());
@@ -397,7 +396,6 @@ void TForm1::initValues()
     session_->setSettingsLoaded(false);
 }
 
-// 3.
 void TForm1::openSettings()
 {
     store_ =
@@ -410,16 +408,17 @@ void TForm1::readGroup(SettingGroup group)
     readSettingsGroup(*store_, group, applicationWindows(), session_->settings());
 }
 
-// 4. Check boxes, slip flags, window size and print offsets; at least one draw day stays selected.
+// Check boxes, slip flags, window size and print offsets; at least one draw day stays selected.
 void TForm1::readCheckBoxSettings()
 {
     readGroup(SettingGroup::CheckBoxes);
     lottotipp_->setDrawDays(atLeastOneDrawDay(session_->drawDays()));
 }
 
-// 5. The slip dialogs are created with the main window; their settings are read in steps 9 and 10.
+// The slip dialogs are created with the main window; their settings are read with the positioning
+// and print-font settings.
 
-// 6. Language, spin controls and the tip grid.
+// Language, spin controls and the tip grid.
 void TForm1::readParameterSettings()
 {
     readGroup(SettingGroup::Parameters);
@@ -428,13 +427,11 @@ void TForm1::readParameterSettings()
     session_->setLanguage(stored >= 0 && stored <= 8 ? stored : 0);
 }
 
-// 7.
 void TForm1::applyStoredLanguage()
 {
     LanguageClick(session_->language());
 }
 
-// 8.
 void TForm1::readLosnummer()
 {
     if (const auto stored = store_->get(key::TicketNumber)) session_->setTicketNumber(*stored);
@@ -442,13 +439,13 @@ void TForm1::readLosnummer()
     showLosnummer();
 }
 
-// 9. Into the slip positioning window (when it exists; otherwise the values are kept).
+// Into the slip positioning window (when it exists; otherwise the values are kept).
 void TForm1::readPositioningSettings()
 {
     readGroup(SettingGroup::Positioning);
 }
 
-// 10. The slip print font is read only as a whole.
+// The slip print font is read only as a whole.
 void TForm1::readPrintFontSettings()
 {
     const QList<QWidget*> windows = applicationWindows();
@@ -461,14 +458,13 @@ void TForm1::readPrintFontSettings()
     }
 }
 
-// 11.
 void TForm1::readFeeSettings()
 {
     readGroup(SettingGroup::Fees);
     readGroup(SettingGroup::Browser);
 }
 
-// 13. Start page, proxy, results server; then the start of the evaluated range.
+// Start page, proxy, results server; then the start of the evaluated range.
 void TForm1::readInternetSettings()
 {
     readGroup(SettingGroup::Internet);
@@ -478,7 +474,6 @@ void TForm1::readInternetSettings()
     applySetting(applicationWindows(), *picker, start);
 }
 
-// 14.
 void TForm1::finishSettings()
 {
     // The spin position, kept within its range (the shown text may carry separators or a suffix).
@@ -516,13 +511,13 @@ void TForm1::selectTodaysDraw()
     showArchiveHealth();
 }
 
-// 17. The frequency chart of the drawn numbers, ready when the user first looks.
+// The frequency chart of the drawn numbers, ready when the user first looks.
 void TForm1::drawFirstChart()
 {
     diagramm_->SpeedButton2Click();
 }
 
-// 18. "D" and a tip file: the file into the grid, the slip printed, the program closed.
+// "D" and a tip file: the file into the grid, the slip printed, the program closed.
 void TForm1::runCommandLinePrint()
 {
     if (arguments_.isEmpty() || arguments_.first() != QLatin1String("D")) return;

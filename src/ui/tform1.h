@@ -122,21 +122,21 @@ protected:
 private:
     void buildMenu();
     // Start-up steps, in the order FormShow runs them.
-    void fixLocale();               // 1
-    void initValues();              // 2
-    void openSettings();            // 3
-    void readCheckBoxSettings();    // 4
-    void readParameterSettings();   // 6
-    void applyStoredLanguage();     // 7
-    void readLosnummer();           // 8
-    void readPositioningSettings(); // 9
-    void readPrintFontSettings();   // 10
-    void readFeeSettings();         // 11
-    void readInternetSettings();    // 13
-    void finishSettings();          // 14
-    void selectTodaysDraw();        // 15, 16
-    void drawFirstChart();          // 17
-    void runCommandLinePrint();     // 18
+    void fixLocale();
+    void initValues();
+    void openSettings();
+    void readCheckBoxSettings();
+    void readParameterSettings();
+    void applyStoredLanguage();
+    void readLosnummer();
+    void readPositioningSettings();
+    void readPrintFontSettings();
+    void readFeeSettings();
+    void readInternetSettings();
+    void finishSettings();
+    void selectTodaysDraw();
+    void drawFirstChart();
+    void runCommandLinePrint();
     void readGroup(SettingGroup group);
     void openAddress(const QString& address);
     // One step of the previous/next buttons, then the display and the tip check.
