@@ -4,8 +4,8 @@
 #include "analysis/archive_search.h"
 #include "analysis/parameter_analysis.h"
 #include "analysis/repeat_analysis.h"
+#include "app/calculation_values.h"
 #include "app/languages.h"
-#include "app/stored_generation_settings.h"
 #include "archive/draw_archive.h"
 
 #include <QTemporaryDir>
@@ -65,7 +65,7 @@ void BM_ParameterFrom1986(benchmark::State& state)
     o.onlyAfterThree = state.range(0) != 0;
     int calculations = 0, draws = 0;
     for (auto _ : state) {
-        StoredGenerationSettings settings(values);
+        CalculationSettingsSource settings(calculationSettingsFrom(values));
         QuietRunControl run;
         RandomGenerator random;
         const ParameterAnalysisResult r = runParameterAnalysis(settings, archive().path, o, run, random, texts);

@@ -1,8 +1,8 @@
 // The tip calculation over the real archive (4,185 draws): a whole calculation with the default
 // settings, the run rate when no row can pass, and one candidate through all thirteen tests.
 #include "../tests/generate/real_draws.h"
+#include "app/calculation_values.h"
 #include "app/languages.h"
-#include "app/stored_generation_settings.h"
 #include "archive/draw_archive.h"
 #include "generate/pool_builder.h"
 #include "generate/row_rules.h"
@@ -45,7 +45,7 @@ void BM_FullCalculation(benchmark::State& state)
 {
     SettingsValues v = defaults();
     v.set(key::RowsToCompute, 12);
-    StoredGenerationSettings s(v);
+    CalculationSettingsSource s(calculationSettingsFrom(v));
     const InterfaceTexts texts(germanInterfaceTexts());
     std::uint32_t seed = 1;
     for (auto _ : state) {
@@ -69,7 +69,7 @@ void BM_SpentBudget(benchmark::State& state)
         v.set(key::FirstWindowHits, 2);
         v.set(key::FirstWindowDraws, 500);
     }
-    StoredGenerationSettings s(v);
+    CalculationSettingsSource s(calculationSettingsFrom(v));
     const InterfaceTexts texts(germanInterfaceTexts());
     for (auto _ : state) {
         QuietRunControl run;
@@ -103,7 +103,7 @@ void BM_OneCandidateAllTests(benchmark::State& state)
     v.set(key::MinPrimes, 0);
     v.set(key::MinEven, 0);
     v.set(key::MinOdd, 0);
-    StoredGenerationSettings s(v);
+    const CalculationSettings s = calculationSettingsFrom(v);
     ReferenceDraws ref;
     SlipRows slip{};
     slip[0] = {1, 2, 3, 4, 5, 6};

@@ -45,7 +45,8 @@ public:
     bool takeFlag(const QString& name);                     // --name
     void expectNoMore();                                    // UsageError on leftovers
 
-    // Settings values: the stored value, or its design default when missing or of the wrong type.
+    // Settings values as the window reads them at start-up: the stored value, or its design default
+    // when missing or not read (a value of the wrong type ends its group).
     template <typename Key> auto setting(Key k) const { return values_.get(k); }
     // The stored value, or `fallback` when the store lacks it or holds a value of the wrong type.
     template <typename Key, typename T> auto settingOr(Key k, T fallback) const
@@ -57,9 +58,6 @@ public:
     const SettingsValues& settingsValues() const { return values_; }
     StoredValue storedValue(const SettingDef& def) const { return store_->read(def); }
     StoredValue storedValue(const AnySettingKey& k) const { return store_->read(k); }
-    // The values as the desktop program reads these groups at start-up: a value of the wrong type
-    // ends its group; the rest keep their design defaults.
-    SettingsValues startUpValues(std::initializer_list<SettingGroup> groups) const;
     // The draw days of the settings, at least one kept, then --no-saturday / --no-thursday taken.
     DrawDays takeDrawDays();
     // The numbered interface texts of languageCode() (German design texts where the file lacks them).
@@ -91,11 +89,6 @@ QJsonObject drawJson(const CurrentDraw& draw, int index, DrawSeparator separator
 // would hold them. UsageError for a bad --row or both given or (when required) neither;
 // Failure when the tip file cannot be read.
 TipRows takeTipRows(CliContext& ctx, bool required = true);
-
-// The calculation settings as the desktop program starts with them: check boxes and spin positions
-// read group by group (a value of the wrong type ends its group), at least one draw day, the start
-// date as at start-up.
-SettingsValues calculationStartUpValues(const CliContext& ctx);
 
 // Commands, one per file.
 int archiveCommand(CliContext& ctx);

@@ -6,7 +6,7 @@
 #include "analysis/archive_search.h"
 #include "analysis/parameter_analysis.h"
 #include "analysis/repeat_analysis.h"
-#include "app/stored_generation_settings.h"
+#include "app/calculation_values.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 
@@ -111,11 +111,11 @@ int parametersRun(CliContext& ctx)
     const bool noThursday = ctx.takeFlag(QStringLiteral("--no-thursday"));
     ctx.expectNoMore();
 
-    SettingsValues values = calculationStartUpValues(ctx);
+    SettingsValues values = ctx.settingsValues();
     if (start) values.set(key::RangeStartDate, parseDateOption(QStringLiteral("--start"), *start));
     if (noSaturday) values.set(key::CountSaturdayDraws, false);
     if (noThursday) values.set(key::CountThursdayDraws, false);
-    StoredGenerationSettings settings(values);
+    CalculationSettingsSource settings(calculationSettingsFrom(values));
 
     ParameterAnalysisOptions options;
     options.from = parseDateOption(QStringLiteral("--from"), *from);

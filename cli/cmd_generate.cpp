@@ -1,7 +1,7 @@
 // generate: the tip calculation with the stored settings, as "Tipps &berechnen" runs it.
 #include "cli.h"
 
-#include "app/stored_generation_settings.h"
+#include "app/calculation_values.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "generate/tip_generator.h"
@@ -51,19 +51,6 @@ QString rowLine(int r, const RowValues& values, const std::optional<int>& sum)
 
 } // namespace
 
-// The values the desktop program starts with: check boxes and spin positions read group by group
-// (a value of the wrong type ends its group), at least one draw day, the start date as at start-up.
-SettingsValues calculationStartUpValues(const CliContext& ctx)
-{
-    SettingsValues values = ctx.startUpValues({SettingGroup::CheckBoxes, SettingGroup::Parameters});
-    const DrawDays days = atLeastOneDrawDay({values.get(key::CountSaturdayDraws), values.get(key::CountThursdayDraws)});
-    values.set(key::CountSaturdayDraws, days.saturday);
-    values.set(key::CountThursdayDraws, days.thursday);
-    values.set(key::RangeStartDate,
-               startDateFromStore(ctx.storedValue(key::RangeStartDate), defaultOf(key::RangeStartDate), today()));
-    return values;
-}
-
 int generateCommand(CliContext& ctx)
 {
     const auto seed = ctx.takeOption(QStringLiteral("--seed"));
@@ -76,14 +63,14 @@ int generateCommand(CliContext& ctx)
     const bool noThursday = ctx.takeFlag(QStringLiteral("--no-thursday"));
     ctx.expectNoMore();
 
-    SettingsValues values = calculationStartUpValues(ctx);
+    SettingsValues values = ctx.settingsValues();
     if (rows) values.set(key::RowsToCompute, int(integerOption(QStringLiteral("--rows"), *rows, 1, kTipRows)));
     if (start) values.set(key::RangeStartDate, parseDateOption(QStringLiteral("--start"), *start));
     // Without --end, today: the calculation selects the latest draw for it, as the window does at start-up.
     values.set(key::RangeEndDate, end ? parseDateOption(QStringLiteral("--end"), *end) : today());
     if (noSaturday) values.set(key::CountSaturdayDraws, false);
     if (noThursday) values.set(key::CountThursdayDraws, false);
-    StoredGenerationSettings settings(values);
+    CalculationSettingsSource settings(calculationSettingsFrom(values));
 
     RandomGenerator& random = RandomGenerator::shared();
     if (seed)
@@ -112,7 +99,7 @@ int generateCommand(CliContext& ctx)
                                   {"status", result.status},
                                   {"runs", result.runCounter},
                                   {"budget", result.iterationLimit},
-                                  {"end", formatDate(settings.dateTimePicker1())}});
+                                  {"end", formatDate(settings.snapshot().rangeEnd)}});
         return 0;
     }
     for (int r = 0; r < kTipRows; ++r)

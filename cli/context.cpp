@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "app/languages.h"
+#include "app/start_up_settings.h"
 #include "archive/dates.h"
 
 #include <QJsonArray>
@@ -14,7 +15,11 @@ CliContext::CliContext(QString programFolder, QString settingsFile, QString lang
       out_(stdout)
 {
     store_ = settingsFile.isEmpty() ? std::make_unique<SettingsStore>() : std::make_unique<SettingsStore>(settingsFile);
-    stored_ = loadAllSettings(*store_, values_);
+    // Read as the window reads them at start-up, with the same rules and the same fault policy.
+    StartUpHooks hooks;
+    hooks.apply = [this](const SettingDef& def, const QVariant&) { stored_ << def.name; };
+    readStartUpSettings(*store_, values_, today(), hooks);
+    if (!store_->holds(key::RangeStartDate)) stored_.removeAll(key::RangeStartDate.def().name);
 }
 
 QString CliContext::languageCode() const
@@ -65,15 +70,6 @@ bool CliContext::takeFlag(const QString& name)
 void CliContext::expectNoMore()
 {
     if (!args_.isEmpty()) throw UsageError(QStringLiteral("unexpected argument: %1").arg(args_.first()));
-}
-
-SettingsValues CliContext::startUpValues(std::initializer_list<SettingGroup> groups) const
-{
-    SettingsValues values;
-    for (SettingGroup group : groups)
-        store_->readGroup(group,
-                          [&](const SettingDef& def, const QVariant& v) { SettingsRows::setValue(values, def, v); });
-    return values;
 }
 
 DrawDays CliContext::takeDrawDays()

@@ -1,7 +1,7 @@
 // The settings file as the desktop program and razoz-cli read it, with values of every wrong
 // type: each value is taken typed and in range or else takes its default; no group read fails.
+#include "app/calculation_values.h"
 #include "app/settings_store.h"
-#include "app/stored_generation_settings.h"
 #include "base/day_count.h"
 #include "fuzz_support.h"
 
@@ -55,8 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double today = 46000;
         const double start = startDateFromStore(store.read(key::RangeStartDate), 40000, today);
         if (!(start >= kEarliestDrawDay && start <= today - 7)) fuzz::violated("start date outside the range");
-        StoredGenerationSettings generation(values);
-        (void)generation.checkBox1();
+        (void)calculationSettingsFrom(values);
     }
     QFile::remove(path);
     return 0;

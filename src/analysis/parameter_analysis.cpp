@@ -9,114 +9,6 @@ namespace razoz {
 
 namespace {
 
-// The calculation settings as a replayed calculation sees them: everything live from the
-// window's settings, except the end date, which is the replay's, and the number list, which
-// would stop every pass for the player.
-class ReplaySettings : public GenerationSettings {
-public:
-    explicit ReplaySettings(GenerationSettings& base) : b_(base) {}
-    double end = 0;
-
-#define RAZOZ_FORWARD_BOOL(N)                                                                                          \
-    bool checkBox##N() const override                                                                                  \
-    {                                                                                                                  \
-        return b_.checkBox##N();                                                                                       \
-    }
-#define RAZOZ_FORWARD_INT(N)                                                                                           \
-    int upDown##N() const override                                                                                     \
-    {                                                                                                                  \
-        return b_.upDown##N();                                                                                         \
-    }
-    RAZOZ_FORWARD_BOOL(1)
-    RAZOZ_FORWARD_BOOL(2)
-    RAZOZ_FORWARD_BOOL(3)
-    RAZOZ_FORWARD_BOOL(4)
-    RAZOZ_FORWARD_BOOL(5)
-    RAZOZ_FORWARD_BOOL(6)
-    RAZOZ_FORWARD_BOOL(7)
-    RAZOZ_FORWARD_BOOL(8)
-    RAZOZ_FORWARD_BOOL(9)
-    RAZOZ_FORWARD_BOOL(10)
-    RAZOZ_FORWARD_BOOL(11)
-    RAZOZ_FORWARD_BOOL(12)
-    RAZOZ_FORWARD_BOOL(13)
-    RAZOZ_FORWARD_BOOL(14)
-    RAZOZ_FORWARD_BOOL(15)
-    RAZOZ_FORWARD_BOOL(16)
-    RAZOZ_FORWARD_BOOL(17)
-    RAZOZ_FORWARD_BOOL(18)
-    RAZOZ_FORWARD_BOOL(19)
-    RAZOZ_FORWARD_BOOL(22)
-    RAZOZ_FORWARD_BOOL(23)
-    RAZOZ_FORWARD_BOOL(24)
-    RAZOZ_FORWARD_BOOL(25)
-    RAZOZ_FORWARD_BOOL(26)
-    RAZOZ_FORWARD_BOOL(27)
-    RAZOZ_FORWARD_BOOL(28)
-    RAZOZ_FORWARD_BOOL(29)
-    RAZOZ_FORWARD_BOOL(30)
-    RAZOZ_FORWARD_BOOL(34)
-    RAZOZ_FORWARD_BOOL(35)
-    RAZOZ_FORWARD_INT(1)
-    RAZOZ_FORWARD_INT(2)
-    RAZOZ_FORWARD_INT(3)
-    RAZOZ_FORWARD_INT(4)
-    RAZOZ_FORWARD_INT(5)
-    RAZOZ_FORWARD_INT(6)
-    RAZOZ_FORWARD_INT(7)
-    RAZOZ_FORWARD_INT(8)
-    RAZOZ_FORWARD_INT(9)
-    RAZOZ_FORWARD_INT(10)
-    RAZOZ_FORWARD_INT(11)
-    RAZOZ_FORWARD_INT(12)
-    RAZOZ_FORWARD_INT(13)
-    RAZOZ_FORWARD_INT(14)
-    RAZOZ_FORWARD_INT(15)
-    RAZOZ_FORWARD_INT(16)
-    RAZOZ_FORWARD_INT(17)
-    RAZOZ_FORWARD_INT(18)
-    RAZOZ_FORWARD_INT(20)
-    RAZOZ_FORWARD_INT(21)
-#undef RAZOZ_FORWARD_BOOL
-#undef RAZOZ_FORWARD_INT
-
-    bool checkBox20() const override
-    {
-        return false;
-    }
-    double dateTimePicker1() const override
-    {
-        return end;
-    }
-    double dateTimePicker2() const override
-    {
-        return b_.dateTimePicker2();
-    }
-    void setDateTimePicker1(double date) override
-    {
-        end = date;
-    }
-    void setCheckBox8(bool checked) override
-    {
-        b_.setCheckBox8(checked);
-    }
-    void setUpDown4(int position) override
-    {
-        b_.setUpDown4(position);
-    }
-    void setUpDown5(int position) override
-    {
-        b_.setUpDown5(position);
-    }
-    void setUpDown6(int position) override
-    {
-        b_.setUpDown6(position);
-    }
-
-private:
-    GenerationSettings& b_;
-};
-
 TipRows rowsOf(const GenerationResult& result, const LockedRows& locked)
 {
     TipRows rows;
@@ -145,7 +37,7 @@ int replayStep(bool saturday, bool thursday)
     return saturday && thursday ? 1 : 6;
 }
 
-ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const QString& archivePath,
+ParameterAnalysisResult runParameterAnalysis(CalculationSettingsSource& settings, const QString& archivePath,
                                              const ParameterAnalysisOptions& options, RunControl& run,
                                              RandomGenerator& random, const InterfaceTexts& texts)
 {
@@ -165,10 +57,12 @@ ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const
     // Without a draw no selection can move, and the replay would walk the date on for ever.
     if (archive.empty()) return fail(QStringLiteral("Die Datenbank enthält keine Ziehungen"));
 
-    ReplaySettings replay(settings);
+    // Every replayed calculation reads the settings live, except the end date, which is the replay's.
+    double replayEnd = 0;
     DrawHistory history(archivePath);
     GenerationHooks hooks;
     hooks.history = &history;
+    hooks.replayEnd = &replayEnd;
 
     int index = archive.selectByDate(options.from);
     double picker = archive.at(index).date;
@@ -190,8 +84,8 @@ ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const
         pass.known = picker;
         pass.computed = !options.onlyAfterThree || generate;
         if (pass.computed) {
-            replay.end = picker;
-            const GenerationResult g = generateTips(replay, archivePath, options.locked, run, random, texts, hooks);
+            replayEnd = picker;
+            const GenerationResult g = generateTips(settings, archivePath, options.locked, run, random, texts, hooks);
             ++res.calculations;
             if (!g.rowsWritten || g.end == GenerationEnd::ArchiveFailure) return fail(g.message);
             res.rows = rowsOf(g, options.locked);
@@ -202,7 +96,8 @@ ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const
         }
 
         const double before = picker;
-        index = archive.selectByDate(picker + replayStep(settings.checkBox16(), settings.checkBox17()));
+        const CalculationSettings now = settings.snapshot();
+        index = archive.selectByDate(picker + replayStep(now.countSaturdayDraws, now.countThursdayDraws));
         picker = archive.at(index).date;
         show(index);
         ++res.table.draws;

@@ -7,7 +7,7 @@
 #include "base/interface_texts.h"
 #include "base/run_control.h"
 #include "check/tip_check.h"
-#include "generate/generation_settings.h"
+#include "generate/calculation_settings.h"
 #include "generate/random_generator.h"
 #include "generate/tip_generator.h"
 
@@ -60,7 +60,7 @@ struct ParameterAnalysisResult {
 // sees is the replay's own, and the number list is never shown. Status: panel 0 the date of the
 // draw being replayed, panel 1 what the calculation shows. Stops at the next candidate when `run`
 // asks. An empty archive, a missing one or any failed calculation ends it as Failed.
-ParameterAnalysisResult runParameterAnalysis(GenerationSettings& settings, const QString& archivePath,
+ParameterAnalysisResult runParameterAnalysis(CalculationSettingsSource& settings, const QString& archivePath,
                                              const ParameterAnalysisOptions& options, RunControl& run,
                                              RandomGenerator& random, const InterfaceTexts& texts);
 

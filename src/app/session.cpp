@@ -32,9 +32,4 @@ void Session::setTicketNumber(const QString& number)
     emit ticketNumberChanged();
 }
 
-int iterationLimitFor(int upDown7Position)
-{
-    return clampToRange(key::RunBudgetThousands.def(), upDown7Position) * 1000;
-}
-
 } // namespace razoz

@@ -7,6 +7,7 @@
 #include "archive/draw_filter.h"
 #include "base/interface_texts.h"
 #include "base/prompt.h"
+#include "generate/calculation_settings.h"
 
 #include <QObject>
 #include <QUrl>
@@ -53,9 +54,9 @@ public:
     // Set once the settings are read at start-up; the tip check waits for it.
     bool settingsLoaded() const { return settingsLoaded_; }
     void setSettingsLoaded(bool loaded) { settingsLoaded_ = loaded; }
-    // The run budget of the calculation, from "UpDown7".
-    int iterationLimit() const { return iterationLimit_; }
-    void setIterationLimit(int limit) { iterationLimit_ = limit; }
+    // The settings the calculation and the analyses read, kept equal to the controls as the user
+    // edits them (the program's settings values catch up when the window closes).
+    CalculationSettingsSource& calculation() { return calculation_; }
 
     // Every persisted value as the program holds it.
     SettingsValues& settings() { return settings_; }
@@ -92,13 +93,11 @@ private:
     double endDate_ = 0;
     QString ticketNumber_;
     bool settingsLoaded_ = false;
-    int iterationLimit_ = 100000;
+    CalculationSettingsSource calculation_;
     SettingsValues settings_;
     Opener opener_;
 };
 
 // The run budget for a "UpDown7" position: thousands of candidate rows, the position kept within
-// its range.
-int iterationLimitFor(int upDown7Position);
 
 } // namespace razoz

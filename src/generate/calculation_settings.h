@@ -75,6 +75,12 @@ struct CalculationSettings {
     friend bool operator==(const CalculationSettings&, const CalculationSettings&) = default;
 };
 
+// The run budget in candidates, all rows together.
+inline int iterationLimit(const CalculationSettings& s)
+{
+    return 1000 * s.runBudgetThousands;
+}
+
 // Shared between the window's thread, which edits, and the calculation, which reads.
 class CalculationSettingsSource {
 public:

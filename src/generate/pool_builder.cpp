@@ -26,7 +26,7 @@ QString whole(double v)
 
 class Builder {
 public:
-    Builder(const GenerationSettings& s, const QString& archivePath, const ReferenceDraws& ref,
+    Builder(const CalculationSettings& s, const QString& archivePath, const ReferenceDraws& ref,
             const InterfaceTexts& texts, RunControl& run, GenerationObserver* observer)
         : s_(s), path_(archivePath), ref_(ref), texts_(texts), run_(run), observer_(observer)
     {
@@ -96,22 +96,22 @@ public:
 
     void numberSteps()
     {
-        if (s_.checkBox2() || s_.checkBox14()) {
+        if (s_.preferMostDrawn || s_.preferLeastDrawn) {
             announce(kDrawnNumbers);
             const BarChart frequency = statistic_(Statistic::Frequency);
-            if (s_.checkBox2()) topShare(frequency, s_.upDown12(), QStringLiteral("  "));
-            if (s_.checkBox14()) bottomShare(frequency, s_.upDown14());
+            if (s_.preferMostDrawn) topShare(frequency, s_.mostDrawnSharePercent, QStringLiteral("  "));
+            if (s_.preferLeastDrawn) bottomShare(frequency, s_.leastDrawnSharePercent);
         }
-        if (s_.checkBox10()) {
+        if (s_.preferOverdue) {
             announce(kOverdue);
-            topShare(statistic_(Statistic::Overdue), s_.upDown13(), QStringLiteral(" "));
+            topShare(statistic_(Statistic::Overdue), s_.overdueSharePercent, QStringLiteral(" "));
         }
     }
 
     // Step 10: four entries for each neighbour of the last draw's eight values.
     void neighbours()
     {
-        if (!s_.checkBox19()) return;
+        if (!s_.preferLastDrawNeighbours) return;
         announce(kNeighbours);
         for (int v : ref_.last) {
             if (v >= 2) pool_.append(v - 1, 4);
@@ -124,7 +124,7 @@ public:
     void baseBlock()
     {
         pool_.appendEmpty();
-        if (s_.checkBox15()) return;
+        if (s_.drawOnlyPreferred) return;
         for (int n = 1; n <= 49; ++n) pool_.append(n);
         pool_.append(1);
     }
@@ -136,11 +136,11 @@ public:
             if (!on || limit != 0) return;
             for (int i = 0; i < 7; ++i) pool_.removeAll(d[std::size_t(i)]);
         };
-        recent(s_.checkBox4(), s_.upDown4(), ref_.last);
-        recent(s_.checkBox5(), s_.upDown5(), ref_.secondLast);
-        recent(s_.checkBox23(), s_.upDown11(), ref_.thirdLast);
-        if (s_.checkBox29()) pool_.removeBelow(13);
-        if (s_.checkBox30())
+        recent(s_.limitSharedWithLastDraw, s_.sharedWithLastDrawLimit, ref_.last);
+        recent(s_.limitSharedWithSecondLastDraw, s_.sharedWithSecondLastDrawLimit, ref_.secondLast);
+        recent(s_.limitSharedWithThirdLastDraw, s_.sharedWithThirdLastDrawLimit, ref_.thirdLast);
+        if (s_.avoidOneToTwelve) pool_.removeBelow(13);
+        if (s_.lessWeightUpToThirtyOne)
             for (int k = 1; k <= 31; ++k) pool_.removeFirst(k);
         pool_.compact();
     }
@@ -148,7 +148,7 @@ public:
 private:
     BarChart statistic_(Statistic statistic)
     {
-        const StatsRange range{s_.dateTimePicker2(), s_.dateTimePicker1(), {s_.checkBox16(), s_.checkBox17()}};
+        const StatsRange range{s_.rangeStart, s_.rangeEnd, {s_.countSaturdayDraws, s_.countThursdayDraws}};
         BarChart chart = runStatistic(statistic, path_, range, texts_);
         if (observer_) observer_->chartDrawn(chart);
         return chart;
@@ -170,7 +170,7 @@ private:
         }
     }
 
-    const GenerationSettings& s_;
+    const CalculationSettings& s_;
     const QString& path_;
     const ReferenceDraws& ref_;
     const InterfaceTexts& texts_;
@@ -181,21 +181,21 @@ private:
 
 } // namespace
 
-PoolBuild buildNumberPool(const GenerationSettings& settings, const QString& archivePath, const ReferenceDraws& ref,
+PoolBuild buildNumberPool(const CalculationSettings& settings, const QString& archivePath, const ReferenceDraws& ref,
                           const InterfaceTexts& texts, RunControl& run, NumberList* numberList,
                           GenerationObserver* observer)
 {
     Builder b(settings, archivePath, ref, texts, run, observer);
-    b.runs(Statistic::Pairs, 2, kPairs, settings.checkBox1(), settings.checkBox11());
-    b.runs(Statistic::Triples, 3, kTriples, settings.checkBox6(), settings.checkBox12());
-    b.runs(Statistic::Quads, 4, kQuads, settings.checkBox7(), settings.checkBox13());
+    b.runs(Statistic::Pairs, 2, kPairs, settings.preferFrequentPairs, settings.preferRarestPairs);
+    b.runs(Statistic::Triples, 3, kTriples, settings.preferFrequentTriples, settings.preferRarestTriples);
+    b.runs(Statistic::Quads, 4, kQuads, settings.preferFrequentQuads, settings.preferRarestQuads);
     b.numberSteps();
     b.neighbours();
     b.baseBlock();
     b.removals();
 
     PoolBuild result{std::move(b.pool())};
-    if (settings.checkBox20() && numberList) {
+    if (settings.showNumberListFirst && numberList) {
         NumberListEntries entries = numberListOf(result.pool);
         switch (numberList->edit(entries)) {
         case NumberListOutcome::Keep: break;

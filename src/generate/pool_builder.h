@@ -2,8 +2,8 @@
 // Building the number pool of a calculation from the statistics, the last draws and the number list.
 #include "base/interface_texts.h"
 #include "base/run_control.h"
+#include "generate/calculation_settings.h"
 #include "generate/generation_observer.h"
-#include "generate/generation_settings.h"
 #include "generate/number_list.h"
 #include "generate/number_pool.h"
 #include "generate/reference_draws.h"
@@ -21,7 +21,7 @@ struct PoolBuild {
 // on and `numberList` is given. The statistics read the archive between the start and the end date
 // under the draw-day boxes; each is handed to `observer`. Status texts go to panel 1 of `run`.
 // Throws ArchiveError when the archive cannot be read.
-PoolBuild buildNumberPool(const GenerationSettings& settings, const QString& archivePath, const ReferenceDraws& ref,
+PoolBuild buildNumberPool(const CalculationSettings& settings, const QString& archivePath, const ReferenceDraws& ref,
                           const InterfaceTexts& texts, RunControl& run, NumberList* numberList = nullptr,
                           GenerationObserver* observer = nullptr);
 

@@ -54,30 +54,31 @@ void sortRow(RowValues& v)
             if (v[j] < v[i]) std::swap(v[i], v[j]);
 }
 
-bool Secheroderfuenfer(const RowValues& candidate, const GenerationSettings& s, DrawHistory& history)
+bool Secheroderfuenfer(const RowValues& candidate, const CalculationSettings& s, DrawHistory& history)
 {
-    return history.hasNoHitRecord(numberMask(candidate.data(), 6), s.dateTimePicker2(), s.dateTimePicker1(),
-                                  s.upDown6(), {s.checkBox16(), s.checkBox17()}, s.checkBox35());
+    return history.hasNoHitRecord(numberMask(candidate.data(), 6), s.rangeStart, s.rangeEnd, s.pastDrawHits,
+                                  {s.countSaturdayDraws, s.countThursdayDraws}, s.complementaryCountsAsHit);
 }
 
-bool dreierodervierer(const RowValues& candidate, int hits, int draws, const GenerationSettings& s,
+bool dreierodervierer(const RowValues& candidate, int hits, int draws, const CalculationSettings& s,
                       DrawHistory& history)
 {
     // The last d archived draws up to the end date, counted, whatever the game's week was then.
-    const double end = s.dateTimePicker1();
-    const DrawDays days{s.checkBox16(), s.checkBox17()};
-    return history.hasNoHitInLastDraws(numberMask(candidate.data(), 6), end, draws, hits, days, s.checkBox35());
+    const double end = s.rangeEnd;
+    const DrawDays days{s.countSaturdayDraws, s.countThursdayDraws};
+    return history.hasNoHitInLastDraws(numberMask(candidate.data(), 6), end, draws, hits, days,
+                                       s.complementaryCountsAsHit);
 }
 
 namespace {
 
 // Test 1: from the third row on, against every earlier row of the slip.
-bool slipOverlapPasses(const RowValues& c, int row, const SlipRows& slip, const GenerationSettings& s)
+bool slipOverlapPasses(const RowValues& c, int row, const SlipRows& slip, const CalculationSettings& s)
 {
     if (row < 2) return true;
-    const bool every = s.checkBox27(), atMost = s.checkBox3(), atLeast = s.checkBox24();
+    const bool every = s.overlapBoundsForEveryRow, atMost = s.demandMaxOverlap, atLeast = s.demandMinOverlap;
     if (!every && !atMost && !atLeast) return true;
-    const int lowBound = s.upDown9(), highBound = s.upDown3();
+    const int lowBound = s.minOverlap, highBound = s.maxOverlap;
     int largest = 0, smallest = 6;
     for (int j = 0; j < row; ++j) {
         const int o = overlapCount(c, slip[std::size_t(j)]);
@@ -100,23 +101,29 @@ bool recentPasses(const RowValues& c, bool on, int limit, const DrawValues& draw
 } // namespace
 
 RowTest CheckRow(const RowValues& c, int row, const SlipRows& slip, const ReferenceDraws& ref,
-                 const GenerationSettings& s, DrawHistory& history)
+                 const CalculationSettings& s, DrawHistory& history)
 {
     if (!slipOverlapPasses(c, row, slip, s)) return RowTest::SlipOverlap;
-    if (s.checkBox8() && !hasPair(c)) return RowTest::ForcedPair;
-    if (s.checkBox18() && hasTriple(c)) return RowTest::NoTriple;
+    if (s.demandConsecutivePair && !hasPair(c)) return RowTest::ForcedPair;
+    if (s.forbidConsecutiveTriple && hasTriple(c)) return RowTest::NoTriple;
     const int sum = rowSum(c);
-    if (sum < s.upDown1() || sum > s.upDown2()) return RowTest::SumRange;
-    const bool complementary = s.checkBox35();
-    if (!recentPasses(c, s.checkBox4(), s.upDown4(), ref.last, complementary)) return RowTest::LastDraw;
-    if (!recentPasses(c, s.checkBox5(), s.upDown5(), ref.secondLast, complementary)) return RowTest::SecondLast;
-    if (!recentPasses(c, s.checkBox23(), s.upDown11(), ref.thirdLast, complementary)) return RowTest::ThirdLast;
-    if (s.checkBox25() && countEven(c) < s.upDown15()) return RowTest::MinEven;
-    if (s.checkBox26() && countOdd(c) < s.upDown16()) return RowTest::MinOdd;
-    if (s.checkBox28() && !dreierodervierer(c, s.upDown17(), s.upDown18(), s, history)) return RowTest::RecentFirst;
-    if (s.checkBox34() && !dreierodervierer(c, s.upDown20(), s.upDown21(), s, history)) return RowTest::RecentSecond;
-    if (s.checkBox9() && !Secheroderfuenfer(c, s, history)) return RowTest::NeverWon;
-    if (s.checkBox22() && primzahlen(c) < s.upDown10()) return RowTest::MinPrimes;
+    if (sum < s.lowestSum || sum > s.highestSum) return RowTest::SumRange;
+    const bool complementary = s.complementaryCountsAsHit;
+    if (!recentPasses(c, s.limitSharedWithLastDraw, s.sharedWithLastDrawLimit, ref.last, complementary))
+        return RowTest::LastDraw;
+    if (!recentPasses(c, s.limitSharedWithSecondLastDraw, s.sharedWithSecondLastDrawLimit, ref.secondLast,
+                      complementary))
+        return RowTest::SecondLast;
+    if (!recentPasses(c, s.limitSharedWithThirdLastDraw, s.sharedWithThirdLastDrawLimit, ref.thirdLast, complementary))
+        return RowTest::ThirdLast;
+    if (s.demandMinEven && countEven(c) < s.minEven) return RowTest::MinEven;
+    if (s.demandMinOdd && countOdd(c) < s.minOdd) return RowTest::MinOdd;
+    if (s.limitFirstWindowHits && !dreierodervierer(c, s.firstWindowHits, s.firstWindowDraws, s, history))
+        return RowTest::RecentFirst;
+    if (s.limitSecondWindowHits && !dreierodervierer(c, s.secondWindowHits, s.secondWindowDraws, s, history))
+        return RowTest::RecentSecond;
+    if (s.avoidPastDrawHits && !Secheroderfuenfer(c, s, history)) return RowTest::NeverWon;
+    if (s.demandMinPrimes && primzahlen(c) < s.minPrimes) return RowTest::MinPrimes;
     return RowTest::None;
 }
 

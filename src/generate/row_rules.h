@@ -1,9 +1,9 @@
 #pragma once
 // The tests a candidate row must pass (CheckRow), in their order: the rows of the slip, the
 // single-row rules, the last three draws and the archived draws.
+#include "generate/calculation_settings.h"
 #include "generate/draw_history.h"
 #include "generate/generation_observer.h"
-#include "generate/generation_settings.h"
 #include "generate/reference_draws.h"
 
 #include <array>
@@ -27,10 +27,10 @@ int rowSum(const RowValues& values);
 void sortRow(RowValues& values);
 
 // Secheroderfuenfer: no draw since the start date gave the candidate the hits of upDown6.
-bool Secheroderfuenfer(const RowValues& candidate, const GenerationSettings& s, DrawHistory& history);
+bool Secheroderfuenfer(const RowValues& candidate, const CalculationSettings& s, DrawHistory& history);
 // dreierodervierer: none of the last `draws` archived draws up to the end date (under the draw-day
 // boxes) gave `hits` or more hits.
-bool dreierodervierer(const RowValues& candidate, int hits, int draws, const GenerationSettings& s,
+bool dreierodervierer(const RowValues& candidate, int hits, int draws, const CalculationSettings& s,
                       DrawHistory& history);
 
 // The tests of CheckRow by their place in the order.
@@ -54,6 +54,6 @@ enum class RowTest {
 // CheckRow for the sorted candidate of row `row` (0-based): the first test that rejects it, or
 // RowTest::None. Every setting is read anew. Throws ArchiveError when the archive cannot be read.
 RowTest CheckRow(const RowValues& candidate, int row, const SlipRows& slip, const ReferenceDraws& ref,
-                 const GenerationSettings& s, DrawHistory& history);
+                 const CalculationSettings& s, DrawHistory& history);
 
 } // namespace razoz

@@ -17,27 +17,73 @@ enum Text {
     kDone = 26,
 };
 
-// The four settings the calculation loosens, put back however it ends.
-class Loosened {
+// The four rules the calculation loosens as its budget runs out. A loosened value holds from the
+// candidate it was loosened at to the end of the run, unless the user changes that setting
+// meanwhile: from then on the user's value counts. The shared settings never hold a loosened value.
+class Loosening {
 public:
-    explicit Loosened(GenerationSettings& s)
-        : s_(s), pair_(s.checkBox8()), last_(s.upDown4()), secondLast_(s.upDown5()), hits_(s.upDown6())
+    Loosening(GenerationObserver* observer) : observer_(observer) {}
+
+    // Loosens `rule` from this candidate on (`now`: its settings).
+    void loosen(LoosenedRule rule, int value, CalculationSettings& now)
     {
+        Entry& e = entries_[std::size_t(rule)];
+        if (e.userChanged) return;
+        if (!e.value) e.from = get(now, rule);
+        e.value = value;
+        set(now, rule, value);
+        loosened_ = true;
+        if (observer_) observer_->ruleLoosened(rule, value);
     }
-    ~Loosened()
+    // The settings of the next candidate: the user's, with what is still loosened.
+    void applyTo(CalculationSettings& s)
     {
-        s_.setCheckBox8(pair_);
-        s_.setUpDown4(last_);
-        s_.setUpDown5(secondLast_);
-        s_.setUpDown6(hits_);
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            Entry& e = entries_[i];
+            if (!e.value || e.userChanged) continue;
+            if (get(s, LoosenedRule(i)) != e.from)
+                e.userChanged = true;
+            else
+                set(s, LoosenedRule(i), *e.value);
+        }
     }
-    Loosened(const Loosened&) = delete;
-    Loosened& operator=(const Loosened&) = delete;
+    // The window shows the user's values again, however the run ends.
+    ~Loosening()
+    {
+        if (loosened_ && observer_) observer_->loosenedRulesRestored();
+    }
+    Loosening(const Loosening&) = delete;
+    Loosening& operator=(const Loosening&) = delete;
 
 private:
-    GenerationSettings& s_;
-    bool pair_;
-    int last_, secondLast_, hits_;
+    struct Entry {
+        std::optional<int> value;
+        int from = 0;
+        bool userChanged = false;
+    };
+    static int get(const CalculationSettings& s, LoosenedRule rule)
+    {
+        switch (rule) {
+        case LoosenedRule::ConsecutivePair: return s.demandConsecutivePair ? 1 : 0;
+        case LoosenedRule::SharedWithLastDraw: return s.sharedWithLastDrawLimit;
+        case LoosenedRule::SharedWithSecondLastDraw: return s.sharedWithSecondLastDrawLimit;
+        case LoosenedRule::PastDrawHits: return s.pastDrawHits;
+        }
+        return 0;
+    }
+    static void set(CalculationSettings& s, LoosenedRule rule, int value)
+    {
+        switch (rule) {
+        case LoosenedRule::ConsecutivePair: s.demandConsecutivePair = value != 0; break;
+        case LoosenedRule::SharedWithLastDraw: s.sharedWithLastDrawLimit = value; break;
+        case LoosenedRule::SharedWithSecondLastDraw: s.sharedWithSecondLastDrawLimit = value; break;
+        case LoosenedRule::PastDrawHits: s.pastDrawHits = value; break;
+        }
+    }
+
+    GenerationObserver* observer_;
+    std::array<Entry, 4> entries_{};
+    bool loosened_ = false;
 };
 
 } // namespace
@@ -52,14 +98,25 @@ QString candidateStatus(int row, const RowValues& v, int sum, const InterfaceTex
     return s;
 }
 
-GenerationResult generateTips(GenerationSettings& settings, const QString& archivePath, const LockedRows& locked,
+GenerationResult generateTips(CalculationSettingsSource& source, const QString& archivePath, const LockedRows& locked,
                               RunControl& run, RandomGenerator& random, const InterfaceTexts& texts,
                               const GenerationHooks& hooks)
 {
     GenerationResult res;
-    res.iterationLimit = 1000 * settings.upDown7();
+    Loosening loosening(hooks.observer);
+    // A consistent copy of the settings, taken afresh for every candidate.
+    auto current = [&] {
+        CalculationSettings s = source.snapshot();
+        if (hooks.replayEnd) {
+            s.rangeEnd = *hooks.replayEnd;
+            s.showNumberListFirst = false;
+        }
+        loosening.applyTo(s);
+        return s;
+    };
+    CalculationSettings settings = current();
+    res.iterationLimit = iterationLimit(settings);
     const int limit = res.iterationLimit;
-    const Loosened loosened(settings);
     auto endEarly = [&](GenerationEnd end, const QString& message) {
         res.end = end;
         res.message = message;
@@ -83,16 +140,23 @@ GenerationResult generateTips(GenerationSettings& settings, const QString& archi
     DrawHistory& history = hooks.history ? *hooks.history : ownHistory;
     const int queriesBefore = history.queries();
     try {
-        const DrawDays days{settings.checkBox16(), settings.checkBox17()};
-        const auto ref = captureReferenceDraws(archivePath, settings.dateTimePicker1(), days);
+        const DrawDays days{settings.countSaturdayDraws, settings.countThursdayDraws};
+        const auto ref = captureReferenceDraws(archivePath, settings.rangeEnd, days);
         if (!ref)
             return endEarly(
                 GenerationEnd::ArchiveMissing,
                 QStringLiteral("Die Datei kann nicht geöffnet werden: %1").arg(QDir::toNativeSeparators(archivePath)));
         res.reference = *ref;
         // Statistics and history windows end at the selected draw, not at the day typed in.
-        if (ref->lastDate > 0 && ref->lastDate != settings.dateTimePicker1())
-            settings.setDateTimePicker1(ref->lastDate);
+        if (ref->lastDate > 0 && ref->lastDate != settings.rangeEnd) {
+            if (hooks.replayEnd) {
+                *hooks.replayEnd = ref->lastDate;
+            } else {
+                source.edit([&](CalculationSettings& s) { s.rangeEnd = ref->lastDate; });
+                if (hooks.observer) hooks.observer->rangeEndMoved(ref->lastDate);
+            }
+            settings = current();
+        }
 
         const PoolBuild built =
             buildNumberPool(settings, archivePath, res.reference, texts, run, hooks.numberList, hooks.observer);
@@ -115,23 +179,24 @@ GenerationResult generateTips(GenerationSettings& settings, const QString& archi
             if (lockedRows[std::size_t(r)]) {
                 c = *lockedRows[std::size_t(r)]; // neither sorted nor tested
             } else {
-                const bool drawn = r == 0 || (runs < limit && r < settings.upDown8());
+                const bool drawn = r == 0 || (runs < limit && r < settings.rowsToCompute);
                 if (drawn && poolUsable) {
                     int fill = 0;
                     while (fill < 6 && runs < limit && !run.stopRequested()) {
                         run.yield();
                         ++runs;
-                        if (runs == limit / 2) settings.setCheckBox8(false);
+                        settings = current();
+                        if (runs == limit / 2) loosening.loosen(LoosenedRule::ConsecutivePair, 0, settings);
                         if (r >= 2) {
                             const int left = limit - runs;
-                            if (left == 20000) settings.setUpDown6(6);
+                            if (left == 20000) loosening.loosen(LoosenedRule::PastDrawHits, 6, settings);
                             if (left == 10000) {
-                                settings.setUpDown5(2);
-                                settings.setUpDown4(1);
+                                loosening.loosen(LoosenedRule::SharedWithSecondLastDraw, 2, settings);
+                                loosening.loosen(LoosenedRule::SharedWithLastDraw, 1, settings);
                             }
                             if (left == 5000) {
-                                settings.setUpDown5(3);
-                                settings.setUpDown4(2);
+                                loosening.loosen(LoosenedRule::SharedWithSecondLastDraw, 3, settings);
+                                loosening.loosen(LoosenedRule::SharedWithLastDraw, 2, settings);
                             }
                         }
                         // Empty slots and repeated numbers cost another pick, not another run.

@@ -3,15 +3,16 @@
 // random from it, each kept only when it passes every test of CheckRow, within a run budget shared
 // by all rows. Locked rows stay as they are and take part in the tests of the later rows.
 //
-// The window's handler is a thin call: it passes its settings (read live from the controls), the
-// grid's locked rows, its run control (events, stop button, status bar) and the shared random
-// generator, shows what the observer reports, and afterwards selects the draw for the end date and
-// checks the rows. razoz-cli and the analyses call the same function.
+// The window runs it on its long-action worker: it passes the shared calculation settings (which
+// the pages keep up to date as the user edits), the grid's locked rows, its run control (stop
+// button, status bar) and the shared random generator, shows what the observer reports, and
+// afterwards selects the draw for the end date and checks the rows. razoz-cli and the analyses
+// call the same function.
 #include "base/interface_texts.h"
 #include "base/run_control.h"
+#include "generate/calculation_settings.h"
 #include "generate/draw_history.h"
 #include "generate/generation_observer.h"
-#include "generate/generation_settings.h"
 #include "generate/number_list.h"
 #include "generate/random_generator.h"
 #include "generate/reference_draws.h"
@@ -46,7 +47,7 @@ struct GenerationResult {
     // The sum label of each row; nullopt for a locked row (its label stays).
     std::array<std::optional<int>, kTipRows> sums{};
     int runCounter = 0;     // RunCounter: runs used, all rows together
-    int iterationLimit = 0; // IterationLimit: 1000 × upDown7
+    int iterationLimit = 0; // IterationLimit: the run budget in candidates
     ReferenceDraws reference;
     QString status;           // final text of status panel 1 (empty when the number list was cancelled)
     QString message;          // why the calculation ended early, for a message to the user
@@ -59,12 +60,17 @@ struct GenerationHooks {
     NumberList* numberList = nullptr;
     GenerationObserver* observer = nullptr;
     DrawHistory* history = nullptr;
+    // A replayed calculation (the analyses): it ends at this day instead of the settings' end
+    // date, moves only this day onto the draw it selects and never shows the number list.
+    double* replayEnd = nullptr;
 };
 
 // The calculation. Every random value comes from `random`, exactly one draw per pick of a pool
-// slot, so equal seeds, settings, archive and locked rows give equal rows. The four settings it
-// loosens are put back whichever way it ends; the final status is also shown in panel 1 of `run`.
-GenerationResult generateTips(GenerationSettings& settings, const QString& archivePath, const LockedRows& locked,
+// slot, so equal seeds, settings, archive and locked rows give equal rows. Every candidate takes a
+// fresh copy of `settings`, so an edit counts from the next candidate on. The rules it loosens are
+// loosened in its own copy only (the observer hears of them); the end date it moves onto the
+// selected draw is moved in `settings`. The final status is also shown in panel 1 of `run`.
+GenerationResult generateTips(CalculationSettingsSource& settings, const QString& archivePath, const LockedRows& locked,
                               RunControl& run, RandomGenerator& random, const InterfaceTexts& texts,
                               const GenerationHooks& hooks = {});
 

@@ -9,13 +9,13 @@
 #include "archive/draw_archive.h"
 #include "base/day_count.h"
 #include "base/run_control.h"
+#include "ui/calculation_settings_link.h"
 #include "ui/long_action_runner.h"
 #include "ui/page_datenbank.h"
 #include "ui/page_lottotipp.h"
 #include "ui/settings_binder.h"
 #include "ui/tform1.h"
 #include "ui/tip_grid.h"
-#include "ui/widget_generation_settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,33 +40,22 @@ constexpr std::uint32_t kMaxSeed = 99999999;
 constexpr int kSeedRangeText = 62;
 constexpr int kStopCaptionText = 71; // "Analyse &stoppen"
 
-// "Liste für Zahlenreihengenerierung anzeigen / bearbeiten" is off while an analysis computes
-// tips and comes back however the analysis ends.
+// The number-list box shows off from now until the analysis ends, however it ends.
 class NumberListOff {
 public:
-    NumberListOff(QWidget* mainWindow, Session& session) : session_(session)
+    explicit NumberListOff(std::function<void(bool)> show) : show_(std::move(show))
     {
-        box_ = qobject_cast<QCheckBox*>(findControl(mainWindow, QStringLiteral("CheckBox20")));
-        was_ = box_ ? box_->isChecked() : session_.settings().get(key::ShowNumberListFirst);
-        if (box_)
-            box_->setChecked(false);
-        else
-            session_.settings().set(key::ShowNumberListFirst, false);
+        if (show_) show_(true);
     }
     ~NumberListOff()
     {
-        if (box_)
-            box_->setChecked(was_);
-        else
-            session_.settings().set(key::ShowNumberListFirst, was_);
+        if (show_) show_(false);
     }
     NumberListOff(const NumberListOff&) = delete;
     NumberListOff& operator=(const NumberListOff&) = delete;
 
 private:
-    Session& session_;
-    QPointer<QCheckBox> box_;
-    bool was_ = false;
+    std::function<void(bool)> show_;
 };
 
 void setLabelColour(QLabel* label, const QColor& colour)
@@ -153,9 +142,8 @@ void AnalysisActions::SpeedButton4Click()
     const auto threshold = askThreshold(session_, 5);
     if (!threshold) return;
     // What the search looks at is read now; it runs on the worker with these values.
-    WidgetGenerationSettings settings(w_.mainWindow, session_);
     SearchOptions options;
-    options.start = settings.dateTimePicker2();
+    options.start = session_.calculation().snapshot().rangeStart;
     options.end = w_.endPicker ? toDays(w_.endPicker->date()) : session_.endDate();
     options.days = session_.drawDays();
     options.threshold = *threshold;
@@ -196,7 +184,8 @@ bool AnalysisActions::stopIfRunning(Kind kind)
 void AnalysisActions::BitBtn9Click()
 {
     if (stopIfRunning(Kind::Parameters)) return;
-    const NumberListOff numberListOff(w_.mainWindow, session_);
+    // The replayed calculations never show the number list; the box says so while they run.
+    const auto numberListOff = std::make_shared<NumberListOff>(w_.showNumberListOff);
     const double from = w_.endPicker ? toDays(w_.endPicker->date()) : session_.endDate();
     if (w_.selectDrawByDate) w_.selectDrawByDate();
 
@@ -225,17 +214,25 @@ void AnalysisActions::BitBtn9Click()
         if (w_.grid->rowLocked(r)) options.locked[std::size_t(r)] = w_.grid->rowTexts(r);
     options.losnummer = session_.ticketNumber();
 
-    ParameterAnalysisResult result;
-    {
-        const Busy busy(*this, w_.parameterButton, Kind::Parameters);
-        runner_.runHere(
-            [&](RunControl& run, Prompt&) {
-                WidgetGenerationSettings settings(w_.mainWindow, session_);
-                result = runParameterAnalysis(settings, session_.archivePath(), options, run, random, session_.texts());
-            },
-            {w_.parameterButton});
-    }
+    // The replayed calculations read the settings as the user edits them meanwhile.
+    const auto result = std::make_shared<ParameterAnalysisResult>();
+    auto busy = std::make_shared<Busy>(*this, w_.parameterButton, Kind::Parameters);
+    auto job = [this, result, options, archivePath = session_.archivePath(), texts = session_.texts()](RunControl& run,
+                                                                                                       Prompt&) {
+        *result =
+            runParameterAnalysis(session_.calculation(), archivePath, options, run, RandomGenerator::shared(), texts);
+    };
+    runner_.start(std::move(job),
+                  [this, result, options, busy]() mutable {
+                      busy.reset();
+                      showParameterAnalysis(*result, options);
+                  },
+                  {w_.parameterButton});
+}
 
+void AnalysisActions::showParameterAnalysis(const ParameterAnalysisResult& result,
+                                            const ParameterAnalysisOptions& options)
+{
     // The window where the last pass left it: its rows checked against its draw.
     if (result.calculations > 0)
         for (int r = 0; r < kTipRows; ++r)
@@ -288,31 +285,39 @@ void AnalysisActions::BitBtn19Click()
     const auto threshold = askThreshold(session_, 39);
     if (!threshold) return;
 
-    WidgetGenerationSettings settings(w_.mainWindow, session_);
     RepeatAnalysisOptions options;
     options.chosen = chosen;
-    options.start = settings.dateTimePicker2();
+    options.start = session_.calculation().snapshot().rangeStart;
     options.days = session_.drawDays();
     options.threshold = *threshold;
 
-    RepeatAnalysisResult result;
-    {
-        const Busy busy(*this, w_.repeatButton, Kind::Repeat);
-        runner_.runHere(
-            [&](RunControl& run, Prompt& prompt) {
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-                result = runRepeatAnalysis(session_.archivePath(), options, run, [&](const RepeatMatch& m) {
-                    QApplication::restoreOverrideCursor();
-                    runner_.onWindow([this, m] { showAnalysedDraw(m.draw); });
-                    const bool yes = prompt.question(session_.text(8), repeatMatchText(session_.texts(), m.earlier));
-                    QApplication::setOverrideCursor(Qt::WaitCursor);
-                    return yes;
-                });
+    const auto result = std::make_shared<RepeatAnalysisResult>();
+    auto busy = std::make_shared<Busy>(*this, w_.repeatButton, Kind::Repeat);
+    auto job = [this, result, options, archivePath = session_.archivePath(), texts = session_.texts()](RunControl& run,
+                                                                                                       Prompt& prompt) {
+        *result = runRepeatAnalysis(archivePath, options, run, [&](const RepeatMatch& m) {
+            // The question is asked over the draw it concerns, with the normal cursor.
+            runner_.onWindow([this, m] {
                 QApplication::restoreOverrideCursor();
-            },
-            {w_.repeatButton});
-    }
+                showAnalysedDraw(m.draw);
+            });
+            const bool yes = prompt.question(texts.text(8), repeatMatchText(texts, m.earlier));
+            runner_.onWindow([] { QApplication::setOverrideCursor(Qt::WaitCursor); });
+            return yes;
+        });
+    };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    runner_.start(std::move(job),
+                  [this, result, busy]() mutable {
+                      QApplication::restoreOverrideCursor();
+                      busy.reset();
+                      showRepeatAnalysis(*result);
+                  },
+                  {w_.repeatButton});
+}
 
+void AnalysisActions::showRepeatAnalysis(const RepeatAnalysisResult& result)
+{
     if (result.passes > 0 || result.end == AnalysisEnd::Declined) {
         w_.grid->SpeedButton11Click();
         w_.grid->setRowTexts(0, result.row1);
@@ -354,6 +359,7 @@ std::unique_ptr<AnalysisActions> connectAnalysisActions(TForm1& form)
     w.repeatButton = db->BitBtn19;
     w.lottotippPage = lotto;
     w.selectDrawByDate = [&form] { form.SelectDrawByDate(); };
+    w.showNumberListOff = [&form](bool off) { form.calculationSettings().showNumberListOff(off); };
     w.showDraw = [lotto, db, &form](const CurrentDraw& d) {
         const QString text = formatDraw(d, form.session().navigator().separator());
         db->Label29->setText(text);

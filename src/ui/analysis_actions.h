@@ -6,6 +6,8 @@
 // controls at every candidate) on the window's thread. While an analysis runs the window stays
 // responsive, its status bar shows the progress, and a second click on its button stops it.
 #include "analysis/archive_search.h"
+#include "analysis/parameter_analysis.h"
+#include "analysis/repeat_analysis.h"
 #include "archive/current_draw.h"
 
 #include <QPointer>
@@ -37,6 +39,9 @@ public:
         QWidget* lottotippPage = nullptr;
         std::function<void()> selectDrawByDate;           // SelectDrawByDate of the window
         std::function<void(const CurrentDraw&)> showDraw; // Label29, Label35, Label13; the picker stays
+        // Shows "Liste für Zahlenreihengenerierung anzeigen / bearbeiten" off (true) or as the user
+        // set it (false), without changing the user's setting.
+        std::function<void(bool off)> showNumberListOff;
     };
     AnalysisActions(Session& session, LongActionRunner& runner, Window window);
     ~AnalysisActions();
@@ -52,6 +57,9 @@ public:
 
 private:
     void showAnalysedDraw(double date);
+    // What an analysis left: the rows, the draw, its report.
+    void showParameterAnalysis(const ParameterAnalysisResult& result, const ParameterAnalysisOptions& options);
+    void showRepeatAnalysis(const RepeatAnalysisResult& result);
     class Busy;
     enum class Kind { None, Parameters, Repeat };
     // A click on the button of the running analysis stops it; true when the click was taken.

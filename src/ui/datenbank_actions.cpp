@@ -1,12 +1,26 @@
 #include "ui/datenbank_actions.h"
 
+#include "app/session.h"
+#include "archive/current_draw.h"
 #include "archive/dates.h"
 #include "archive/draw_csv.h"
 #include "archive/manual_entry.h"
+#include "base/day_count.h"
 #include "ui/long_action_runner.h"
+#include "ui/page_datenbank.h"
+#include "ui/page_internet.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
+#include "ui/tform3.h"
 
+#include <QAction>
+#include <QDateEdit>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QToolButton>
 
 #include <algorithm>
 #include <memory>
@@ -180,6 +194,52 @@ void DatenbankActions::importCsv()
         if (*imported) drawChanged_(options_().pickerDate);
     };
     if (runner_.start(std::move(job), std::move(done))) setBusy(true);
+}
+
+// The archive actions of the "Datenbank" page, the update button of the draw panel and the menu
+// entry: the server and the proxy are read from the "Internet-Optionen" page at the moment of use.
+std::unique_ptr<DatenbankActions> connectArchiveActions(TForm1& form, QAction* updateEntry)
+{
+    Session& session = form.session();
+    DatenbankPage* datenbank = form.datenbank();
+    LottotippPage* lottotipp = form.lottotipp();
+    InternetPage* internet = form.internet();
+    // The server and the proxy are read from the "Internet-Optionen" page at the moment of use.
+    auto options = [internet, datenbank] {
+        UpdateOptions o;
+        o.serverUrl = internet->ServerURLEdit->text().trimmed();
+        o.proxyHost = internet->ProxyHostEdit->text().trimmed();
+        o.proxyPort = internet->ProxyPortEdit->text().trimmed();
+        o.pickerDate = toDays(datenbank->DateTimePicker1->date());
+        o.today = today();
+        return o;
+    };
+    auto actions =
+        std::make_unique<DatenbankActions>([&session] { return session.archivePath(); }, options, session.prompt(),
+                                           form.runner(), [&form](double date) { form.archiveChanged(date); });
+    actions->onBusyChanged = [datenbank](bool running) { datenbank->SpeedButton8->setVisible(running); };
+    actions->onDrawFetched = [&session, datenbank, lottotipp](const CurrentDraw& d) {
+        const QString text = formatDraw(d, session.navigator().separator());
+        datenbank->Label29->setText(text);
+        lottotipp->Label35->setText(text);
+        lottotipp->Label13->setText(formatSum(d));
+    };
+    actions->editDraw = [&form](const DrawRecord& reference) { return enterDrawDialog(reference, &form); };
+    actions->interfaceText = [&session](int n) { return session.text(n); };
+
+    DatenbankActions& a = *actions;
+    QObject::connect(datenbank->BitBtn1, &QPushButton::clicked, &form, [&a] { a.updateArchive(); });
+    QObject::connect(lottotipp->SpeedButton10, &QToolButton::clicked, &form, [&a] { a.updateArchive(); });
+    QObject::connect(updateEntry, &QAction::triggered, &form, [&a] { a.updateArchive(); });
+    QObject::connect(datenbank->SpeedButton8, &QToolButton::clicked, &form, [&a] { a.stopUpdate(); });
+    QObject::connect(datenbank->BitBtn2, &QPushButton::clicked, &form, [&a] { a.rebuildArchive(); });
+    // The entry starts from the draw of the picker's date, the deletion removes the draw on display.
+    QObject::connect(datenbank->BitBtn8, &QPushButton::clicked, &form,
+                     [datenbank, &a] { a.enterDraw(toDays(datenbank->DateTimePicker1->date())); });
+    QObject::connect(datenbank->BitBtn6, &QPushButton::clicked, &form,
+                     [&session, &a] { a.deleteShownDraw(session.currentDraw().date); });
+    QObject::connect(datenbank->BitBtn10, &QPushButton::clicked, &form, [&a] { a.importCsv(); });
+    return actions;
 }
 
 } // namespace razoz

@@ -11,7 +11,11 @@
 #include <memory>
 #include <optional>
 
+class QAction;
+
 namespace razoz {
+
+class TForm1;
 
 class LongActionRunner;
 
@@ -56,5 +60,8 @@ private:
     LongActionRunner& runner_;
     DrawChanged drawChanged_;
 };
+
+// Makes the archive actions of the main window and connects them to its buttons and to `updateEntry`.
+std::unique_ptr<DatenbankActions> connectArchiveActions(TForm1& form, QAction* updateEntry);
 
 } // namespace razoz

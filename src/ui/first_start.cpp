@@ -1,11 +1,19 @@
 #include "ui/first_start.h"
 
+#include "app/session.h"
 #include "archive/draw_archive.h"
 #include "base/day_count.h"
 #include "base/prompt.h"
+#include "ui/datenbank_actions.h"
+#include "ui/long_action_runner.h"
+#include "ui/page_datenbank.h"
+#include "ui/page_internet.h"
+#include "ui/tform1.h"
 
+#include <QDateEdit>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace razoz {
 
@@ -36,6 +44,26 @@ bool offerFirstDraws(const QString& archivePath, Prompt& prompt, const Interface
         prompt.information(texts.text(72), caption);
     }
     return true;
+}
+
+bool offerFirstDraws(TForm1& form, DatenbankActions& actions)
+{
+    Session& session = form.session();
+    InternetPage* internet = form.internet();
+    return offerFirstDraws(session.archivePath(), session.prompt(), session.texts(),
+                           // The first charts wait for the draws the user chose to get.
+                           {[&form, &actions] {
+                                actions.importCsv();
+                                form.runner().waitUntilIdle();
+                            },
+                            [&form, &actions](double fromDay) {
+                                form.datenbank()->DateTimePicker1->setDate(fromDays(fromDay));
+                                actions.updateArchive();
+                                form.runner().waitUntilIdle();
+                            },
+                            internet->ServerURLEdit->text().trimmed(),
+                            [internet](const QString& url) { internet->ServerURLEdit->setText(url); },
+                            [&form](int panel, const QString& text) { form.setStatus(panel, text); }});
 }
 
 } // namespace razoz

@@ -9,6 +9,9 @@
 
 namespace razoz {
 
+class DatenbankActions;
+class TForm1;
+
 class Prompt;
 
 struct FirstDrawSources {
@@ -25,5 +28,8 @@ struct FirstDrawSources {
 // own) and the user learns what to do next (text 72). True when it asked at all.
 bool offerFirstDraws(const QString& archivePath, Prompt& prompt, const InterfaceTexts& texts,
                      const FirstDrawSources& sources);
+
+// The same for the main window: its CSV import and update, its server address and status bar.
+bool offerFirstDraws(TForm1& form, DatenbankActions& actions);
 
 } // namespace razoz

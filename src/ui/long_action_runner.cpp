@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
+#include <QWidget>
 
 namespace razoz {
 
@@ -184,6 +185,22 @@ bool LongActionRunner::runHere(const Job& job, QList<const QObject*> stoppers)
     closing_ = false;
     emit finished();
     return true;
+}
+
+bool LongActionRunner::shutdownFor(QWidget* window)
+{
+    if (!busy_ || shutdown()) return true;
+    if (!closeAfterRun_) {
+        closeAfterRun_ = true;
+        connect(
+            this, &LongActionRunner::finished, window,
+            [this, window] {
+                closeAfterRun_ = false;
+                window->close();
+            },
+            static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
+    return false;
 }
 
 bool LongActionRunner::callOnWindow(std::function<void()> f)

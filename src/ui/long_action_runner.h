@@ -25,6 +25,7 @@
 #include <optional>
 
 class QThread;
+class QWidget;
 
 namespace razoz {
 
@@ -63,6 +64,9 @@ public:
     // unwinds on the window's thread (or a question of it is on screen); then finished() follows.
     bool shutdown();
     bool closing() const { return closing_; }
+    // The same for `window`'s close: true when it may close now; otherwise the close is repeated
+    // once the run has ended.
+    bool shutdownFor(QWidget* window);
 
     // Runs `f` on the window's thread and, from a worker, waits for it. `cancelled` when the window
     // closes before `f` ran.
@@ -99,6 +103,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> closing_{false};
     bool busy_ = false;
+    bool closeAfterRun_ = false; // a window's close waits for the run to unwind
 
     std::unique_ptr<QThread> worker_;
     std::unique_ptr<WorkerRun> workerRun_;

@@ -4,17 +4,26 @@
 #include "generate/random_generator.h"
 #include "online/click_script.h"
 #include "online/online_files.h"
+#include "ui/page_datenbank.h"
+#include "ui/page_internet.h"
+#include "ui/page_lottotipp.h"
+#include "ui/tform1.h"
 #include "ui/tform5.h"
+#include "ui/tip_grid.h"
 #include "ui/tzorbform.h"
 #include "ui/windows.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 
 namespace razoz {
 
@@ -141,6 +150,39 @@ void OnlineActions::AutoWebScript()
     if (!startRobot(program, robotArguments(filled, robot), QFileInfo(program).absolutePath()))
         session_.prompt().error(
             QStringLiteral("Der Klickomat (%1) konnte nicht gestartet werden.").arg(QDir::toNativeSeparators(program)));
+}
+
+// "Ab&geben", the per-date tip file and "Tipp &abgeben", with the addresses and the proxy of the
+// "Internet-Optionen" page read at the moment of use.
+std::unique_ptr<OnlineActions> connectOnlineActions(TForm1& form, QAction* handOverEntry)
+{
+    Session& session = form.session();
+    LottotippPage* lottotipp = form.lottotipp();
+    InternetPage* internet = form.internet();
+    OnlineWindow w;
+    w.rows = [&form] { return form.tipGrid()->texts(); };
+    w.rowCount = [&session] { return session.calculation().snapshot().rowsToCompute; };
+    w.shownDraw = [&form] { return form.datenbank()->DateTimePicker1->date(); };
+    w.options = [internet] {
+        OnlineOptions o;
+        o.proxyHost = internet->ProxyHostEdit->text().trimmed();
+        o.proxyPort = internet->ProxyPortEdit->text().trimmed();
+        o.linkPage = internet->CheckBox21->isChecked();
+        o.serviceAddress = internet->ServiceURLEdit->text().trimmed();
+        o.portalAddress = internet->PortalURLEdit->text().trimmed();
+        o.webSite = internet->WebSiteURLEdit->text().trimmed();
+        o.partnerRef = internet->PartnerRefEdit->text().trimmed();
+        return o;
+    };
+    w.robotPage = [internet] { return internet->RobotURLEdit->text().trimmed(); };
+    w.printAction = [&form] { return form.SpeedButton12Click(); };
+    w.openStore = [&form] { return form.settingsStore(); };
+    w.setLosnummer = [&form](const QString& number) { form.setLosnummer(number); };
+    w.showLottotipp = [&form, lottotipp] { form.pages()->setCurrentWidget(lottotipp); };
+    auto online = std::make_unique<OnlineActions>(session, form.form5(), std::move(w), &form);
+    QObject::connect(handOverEntry, &QAction::triggered, online.get(), &OnlineActions::OnlineTippClick);
+    QObject::connect(lottotipp->OnlineTipp, &QPushButton::clicked, online.get(), &OnlineActions::AutoWebScript);
+    return online;
 }
 
 } // namespace razoz

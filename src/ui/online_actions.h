@@ -14,7 +14,11 @@
 
 class QWidget;
 
+class QAction;
+
 namespace razoz {
+
+class TForm1;
 
 class TForm5;
 class TZorbForm;
@@ -63,5 +67,8 @@ private:
     std::unique_ptr<TZorbForm> zorb_;
     QString lastTipFile_;
 };
+
+// Makes the online actions of the main window and connects them to its buttons and to `handOverEntry`.
+std::unique_ptr<OnlineActions> connectOnlineActions(TForm1& form, QAction* handOverEntry);
 
 } // namespace razoz

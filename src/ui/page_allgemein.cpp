@@ -31,13 +31,6 @@ AllgemeinPage::AllgemeinPage(Session& session, QWidget* parent) : QWidget(parent
     page.rule(nullptr, CheckBox20);
     page.rule(nullptr, CheckBox15);
     page.finish();
-
-    connect(Edit55, &SpinControl::valueChanged, this, &AllgemeinPage::UpDown7Changing);
-}
-
-void AllgemeinPage::UpDown7Changing(int position)
-{
-    session_.setIterationLimit(iterationLimitFor(position));
 }
 
 } // namespace razoz

@@ -23,10 +23,6 @@ public:
     QCheckBox* CheckBox20;
     QCheckBox* CheckBox15;
 
-public slots:
-    // The run budget follows the position at once.
-    void UpDown7Changing(int position);
-
 private:
     Session& session_;
 };

@@ -1,8 +1,11 @@
 #include "ui/page_datenbank.h"
 #include "ui/control_factory.h"
 
+#include "app/languages.h"
 #include "app/session.h"
+#include "archive/archive_health.h"
 #include "archive/dates.h"
+#include "archive/draw_archive.h"
 #include "ui/date_picker.h"
 #include "ui/stats_buttons.h"
 
@@ -90,6 +93,20 @@ void DatenbankPage::showCurrentDraw()
     Label29->setText(formatDraw(d, session_.navigator().separator()));
     const QDate date = fromDays(d.date);
     if (date.isValid() && date >= DateTimePicker1->minimumDate()) DateTimePicker1->setDate(date);
+}
+
+void DatenbankPage::showArchiveHealth()
+{
+    QString line;
+    try {
+        DrawArchive archive(session_.archivePath());
+        if (archive.exists())
+            line = healthSummary(checkArchiveHealth(archive), session_.texts(), today(),
+                                 languageLocale(session_.language()));
+    } catch (const ArchiveError& e) {
+        line = e.message();
+    }
+    Label99->setText(line);
 }
 
 } // namespace razoz

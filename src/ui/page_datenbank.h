@@ -17,6 +17,8 @@ class Session;
 class DatenbankPage : public QWidget {
     Q_OBJECT
 public:
+    // The health line of the archive (Label99): its draws, gaps and last draw, or why it cannot be read.
+    void showArchiveHealth();
     // Shows every draw the session announces and reports every date picked as the end of the range.
     DatenbankPage(Session& session, DiagrammPage& diagramm, QWidget* parent = nullptr);
 

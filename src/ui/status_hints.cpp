@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QWidget>
 
 namespace razoz {
@@ -12,6 +14,23 @@ QString hintOf(QWidget* w)
     while (w && !w->isWindow() && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
         w = w->parentWidget();
     return w ? w->toolTip() : QString();
+}
+
+std::pair<QLabel*, QLabel*> buildStatusBar(QMainWindow& window)
+{
+    auto* bar = new QStatusBar(&window);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    auto* panel0 = new QLabel(bar);
+    panel0->setObjectName(QStringLiteral("StatusPanel0"));
+    panel0->setMinimumWidth(150);
+    auto* panel1 = new QLabel(bar);
+    panel1->setObjectName(QStringLiteral("StatusPanel1"));
+    panel1->setMinimumWidth(50);
+    bar->addWidget(panel0);
+    bar->addWidget(panel1, 1);
+    window.setStatusBar(bar);
+    return {panel0, panel1};
 }
 
 StatusHints::StatusHints(QWidget* window, QLabel* panel) : QObject(window), window_(window), panel_(panel)

@@ -4,7 +4,10 @@
 // so a hint never stays behind and a status is not lost to a passing mouse.
 #include <QObject>
 
+#include <utility>
+
 class QLabel;
+class QMainWindow;
 class QWidget;
 
 namespace razoz {
@@ -12,6 +15,9 @@ namespace razoz {
 // The hint of a control; the unnamed parts of a control (the edit of a date picker, the viewport
 // of the chart) show the hint of the control they belong to.
 QString hintOf(QWidget* w);
+
+// The window's status bar with its two panels: 0 for progress texts, 1 for the hints.
+std::pair<QLabel*, QLabel*> buildStatusBar(QMainWindow& window);
 
 class StatusHints : public QObject {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "base/run_control.h"
 #include "print/slip.h"
 #include "ui/control_scaler.h"
+#include "ui/main_menu.h"
 
 #include <QFont>
 #include <QHash>
@@ -28,6 +29,8 @@ class StatusHints;
 
 class AnalysisActions;
 class BerechnungPage;
+class CalculationAction;
+class CalculationSettingsLink;
 class DatenbankActions;
 class DatenbankPage;
 class DiagrammPage;
@@ -76,12 +79,23 @@ public:
     // "Ab&geben", the per-date tip file and "Tipp &abgeben".
     OnlineActions& online() { return *online_; }
     QString statusText(int panel) const;
+    // Keeps the shared calculation settings equal to the controls.
+    CalculationSettingsLink& calculationSettings() { return *calculationLink_; }
     // The runner of the long actions (the calculation, an analysis or search, an archive change).
     LongActionRunner& runner() { return *runner_; }
     // The one place for what must not start while a long action runs: the buttons and menu entries
     // of the other long actions, print, the online hand-over, loading tips and the language
     // switch are disabled; `stoppers` stop the running one and stay enabled.
     void setLongActionRunning(bool running, const QList<const QObject*>& stoppers = {});
+    // After every change of the archive: the draw of the date, the tip check, the health line.
+    void archiveChanged(double date);
+    // The ticket number's label; the archive's health line.
+    void showLosnummer();
+    void showArchiveHealth();
+    // A new ticket number: its label and the tip check ("+ S" follows its last digit).
+    void setLosnummer(const QString& number);
+    // The settings store, once the start-up has read it (before, nothing may be written).
+    std::unique_ptr<SettingsStore> settingsStore() const;
     // Shows the built slip page; unset: Qt's print preview (tests set it).
     std::function<void(const SlipPage&)> slipPreview;
 
@@ -89,8 +103,6 @@ public slots:
     void FormShow();
     void FormClose();
     void SelectDrawByDate();
-    void ShowPreviousDraw();
-    void ShowNextDraw();
     void EditLosnummer();
     void Komplettcheck();
     // "Tipps &berechnen" and the menu entry "&Berechnen": starts the tip calculation, or stops the
@@ -100,13 +112,11 @@ public slots:
     int SpeedButton12Click();
     void SpeedButton15Click(); // save the tip rows to a tip file
     void SpeedButton16Click(); // load a tip file into the grid
-    void FormResize();
     // Status bar: panel 0 carries progress texts, panel 1 the hints.
     void setStatus(int panel, const QString& text);
 
     // Interface languages: the nine menu entries call LanguageClick with their "Sprache" number.
     void LanguageClick(int sprache);
-    void DateiLaden1Click(const QString& basePath, const QString& code);
     void Export1Click();
     void Dokumentationanzeigen1Click();
     // The about box: program name, version and the window's title line (translated with it).
@@ -121,37 +131,14 @@ protected:
 
 private:
     void buildMenu();
-    // Start-up steps, in the order FormShow runs them.
-    void fixLocale();
-    void initValues();
-    void openSettings();
-    void readCheckBoxSettings();
-    void readParameterSettings();
-    void applyStoredLanguage();
-    void readLosnummer();
-    void readPositioningSettings();
-    void readPrintFontSettings();
-    void readFeeSettings();
-    void readInternetSettings();
-    void finishSettings();
+    void readSettings();
+    std::unique_ptr<SettingsStore> openStore() const;
+    void takeCalculationSettings();
     void selectTodaysDraw();
-    void drawFirstChart();
     void runCommandLinePrint();
-    void readGroup(SettingGroup group);
-    void openAddress(const QString& address);
-    // One step of the previous/next buttons, then the display and the tip check.
-    void stepDraw(void (DrawNavigator::*step)(DrawArchive&, DrawDays));
-    void showLosnummer();
-    void createArchiveActions();
-    void createOnlineActions();
-    // After every change of the archive: the draw of the date, the tip check, the health line.
-    void archiveChanged(double date);
-    void showArchiveHealth();
-    // Runs an archive action and reports a failed open, read or write as an error.
-    void guarded(const std::function<void()>& action);
 
-    bool calculating_ = false;
-    bool closeAfterRun_ = false; // the window was closed while a run unwinds on its thread
+    CalculationSettingsLink* calculationLink_ = nullptr;
+    CalculationAction* calculation_ = nullptr;
     std::unique_ptr<Prompt> ownPrompt_;
     std::unique_ptr<Session> session_;
     std::unique_ptr<LongActionRunner> runner_;
@@ -165,7 +152,6 @@ private:
     QStringList arguments_;
     bool shown_ = false;
     QString settingsFile_;
-    std::unique_ptr<SettingsStore> store_;
     bool settingsRead_ = false; // FormShow has opened the store
 
     // Controls
@@ -179,16 +165,7 @@ private:
     QLabel* statusPanel0;
     QLabel* statusPanel1;
     StatusHints* statusHints_ = nullptr; // panel 1: hints over the last status
-    QMenu* MainMenu1Sprache;
-    QAction* Aktualisieren1;
-    QAction* Berechnen1;
-    QAction* Abgeben1;
-    QAction* Scheindrucken1;
-    QAction* Dokumentationanzeigen1;
-    QAction* berRazozQuorex1;
-    QAction* Schlieen1;
-    QList<QAction*> languageActions; // Deutsch1 … Niederlndisch1, in menu order
-    QAction* Export1;
+    MainMenu menu_;
 };
 
 } // namespace razoz

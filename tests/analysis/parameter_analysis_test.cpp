@@ -1,7 +1,7 @@
 // The parameter analysis: the replay's steps, CheckBox31, the table and its report, its ends.
 #include "analysis/parameter_analysis.h"
+#include "app/calculation_values.h"
 #include "app/languages.h"
-#include "app/stored_generation_settings.h"
 #include "archive/draw_archive.h"
 #include "synthetic_archive.h"
 #include "test_support.h"
@@ -27,7 +27,7 @@ struct Replay {
     }
     ParameterAnalysisResult run(const QString& archive, const QDate& from, RunControl* control = nullptr)
     {
-        StoredGenerationSettings settings(values);
+        CalculationSettingsSource settings(calculationSettingsFrom(values));
         options.from = toDays(from);
         QuietRunControl quiet;
         RandomGenerator random;

@@ -105,6 +105,7 @@ TEST(AnalysisCli, AnalyzeParametersPrintsTheReportTheWindowWrites)
     c.form->datenbank()->DateTimePicker1->setDate(fromDays(c.records[60].date));
     c.prompt.inputAnswers = {QStringLiteral("4711")};
     QTest::mouseClick(c.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(c.form->runner()));
     ASSERT_EQ(c.opened.size(), 1) << c.prompt.texts("information").join("|").toStdString();
     const QByteArray window = c.dir.readFile(QStringLiteral("Test.txt"));
 
@@ -124,6 +125,7 @@ TEST(AnalysisCli, AnalyzeRepeatGivesTheTablesOfTheWindowsReport)
     c.form->datenbank()->DateTimePicker1->setDate(fromDays(c.records[10].date));
     c.prompt.inputAnswers = {QStringLiteral("5")};
     QTest::mouseClick(c.form->datenbank()->BitBtn19, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(c.form->runner()));
     ASSERT_EQ(c.opened.size(), 1);
     const QStringList window = test::rtfLines(c.dir.readFile(QStringLiteral("Test.rtf")));
 

@@ -1,7 +1,7 @@
 // razoz-cli generate: the real binary over the real archive gives the rows the core gives.
 #include "../generate/real_draws.h"
+#include "app/calculation_values.h"
 #include "app/languages.h"
-#include "app/stored_generation_settings.h"
 #include "generate/tip_generator.h"
 #include "test_support.h"
 
@@ -48,7 +48,7 @@ TEST_F(GenerateCli, SameSeedSameRowsAsTheCore)
 
     SettingsValues values;
     values.set(key::RangeEndDate, toDays(QDate(2026, 9, 7)));
-    StoredGenerationSettings settings(values);
+    CalculationSettingsSource settings(calculationSettingsFrom(values));
     QuietRunControl quiet;
     RandomGenerator random(42);
     const GenerationResult core =

@@ -1,8 +1,8 @@
 #pragma once
 // Settings and folders for the tests of the tip calculation.
+#include "app/calculation_values.h"
 #include "app/languages.h"
 #include "app/settings_store.h"
-#include "app/stored_generation_settings.h"
 #include "base/interface_texts.h"
 #include "real_draws.h"
 #include "test_support.h"

@@ -18,7 +18,7 @@ protected:
 
     NumberPool build(const ReferenceDraws& ref = {}, NumberList* list = nullptr)
     {
-        StoredGenerationSettings s(values);
+        const CalculationSettings s = calculationSettingsFrom(values);
         const PoolBuild b = buildNumberPool(s, dir.archivePath(), ref, texts, run, list);
         cancelled = b.cancelled;
         return b.pool;

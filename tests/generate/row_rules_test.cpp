@@ -41,7 +41,7 @@ protected:
     }
     RowTest check(const RowValues& c, int row = 0)
     {
-        StoredGenerationSettings s(values);
+        const CalculationSettings s = calculationSettingsFrom(values);
         DrawHistory history(dir.archivePath());
         return CheckRow(c, row, slip, ref, s, history);
     }

@@ -22,31 +22,18 @@ public:
     }
 };
 
-// Records when the calculation changes one of the four settings.
-class RecordingSettings : public StoredGenerationSettings {
+// Records the rules the calculation loosens, with the run each was loosened at.
+class RecordingObserver : public GenerationObserver {
 public:
-    RecordingSettings(SettingsValues& v, const CountingRun& run) : StoredGenerationSettings(v), run_(run) {}
-    std::vector<std::tuple<QString, int, int>> changes; // setting, value, run
-    void setCheckBox8(bool c) override
+    explicit RecordingObserver(const CountingRun& run) : run_(run) {}
+    std::vector<std::tuple<QString, int, int>> changes; // rule (its control), value, run
+    int restored = 0;
+    void ruleLoosened(LoosenedRule rule, int value) override
     {
-        changes.emplace_back(QStringLiteral("CheckBox8"), int(c), run_.yields);
-        StoredGenerationSettings::setCheckBox8(c);
+        static const char* const controls[] = {"CheckBox8", "UpDown4", "UpDown5", "UpDown6"};
+        changes.emplace_back(QString::fromLatin1(controls[int(rule)]), value, run_.yields);
     }
-    void setUpDown4(int p) override
-    {
-        changes.emplace_back(QStringLiteral("UpDown4"), p, run_.yields);
-        StoredGenerationSettings::setUpDown4(p);
-    }
-    void setUpDown5(int p) override
-    {
-        changes.emplace_back(QStringLiteral("UpDown5"), p, run_.yields);
-        StoredGenerationSettings::setUpDown5(p);
-    }
-    void setUpDown6(int p) override
-    {
-        changes.emplace_back(QStringLiteral("UpDown6"), p, run_.yields);
-        StoredGenerationSettings::setUpDown6(p);
-    }
+    void loosenedRulesRestored() override { ++restored; }
 
 private:
     const CountingRun& run_;
@@ -62,10 +49,10 @@ protected:
     }
     GenerationResult generate(std::uint32_t seed = 4711, GenerationObserver* observer = nullptr)
     {
-        StoredGenerationSettings s(values);
+        CalculationSettingsSource s(calculationSettingsFrom(values));
         return generate(s, seed, observer);
     }
-    GenerationResult generate(GenerationSettings& s, std::uint32_t seed, GenerationObserver* observer = nullptr)
+    GenerationResult generate(CalculationSettingsSource& s, std::uint32_t seed, GenerationObserver* observer = nullptr)
     {
         RandomGenerator random(seed);
         GenerationHooks hooks;
@@ -139,13 +126,13 @@ TEST_F(GeneratorTest, ABadLockedRowChangesNothing)
 {
     locked[3] = TipRowTexts{"1", "2", "", "4", "5", "6"};
     setBoxes(values, {8}, true);
-    StoredGenerationSettings s(values);
+    CalculationSettingsSource s(calculationSettingsFrom(values));
     const GenerationResult r = generate(s, 1);
     EXPECT_EQ(r.end, GenerationEnd::BadLockedRow);
     EXPECT_FALSE(r.rowsWritten);
     EXPECT_TRUE(r.message.contains(QStringLiteral("4. Tipp")));
     EXPECT_EQ(run.yields, 0);
-    EXPECT_TRUE(s.checkBox8());
+    EXPECT_TRUE(s.snapshot().demandConsecutivePair);
 }
 
 TEST_F(GeneratorTest, MissingArchiveEndsBeforeAnyRow)
@@ -173,10 +160,13 @@ struct Loosening {
     int budget;     // thousands
     bool lockFirst; // rows 1 and 2 locked, so rows 3.. spend the budget
     std::vector<std::tuple<QString, int, int>> during;
+    int userEditAt = 0; // the run at which the user sets "UpDown5" to 4 (0: never)
 };
 class LooseningTest : public GeneratorTest, public ::testing::WithParamInterface<Loosening> {};
 
-TEST_P(LooseningTest, FourSettingsAreLoosenedAtTheirRunsAndRestored)
+// The shared settings keep the user's values throughout; a value the user sets during the run
+// ends the loosening of its rule.
+TEST_P(LooseningTest, FourRulesAreLoosenedAtTheirRunsAndTheUsersValuesStay)
 {
     noRowPasses();
     setSpin(values, 7, GetParam().budget);
@@ -188,21 +178,22 @@ TEST_P(LooseningTest, FourSettingsAreLoosenedAtTheirRunsAndRestored)
         locked[0] = TipRowTexts{"1", "2", "3", "4", "5", "6"};
         locked[1] = TipRowTexts{"7", "8", "9", "10", "11", "12"};
     }
-    RecordingSettings s(values, run);
-    const GenerationResult r = generate(s, 9);
+    CalculationSettingsSource s(calculationSettingsFrom(values));
+    const CalculationSettings before = s.snapshot();
+    run.onYield = [&](int n) {
+        if (n == GetParam().userEditAt) s.edit([](CalculationSettings& c) { c.sharedWithSecondLastDrawLimit = 4; });
+    };
+    RecordingObserver observer(run);
+    const GenerationResult r = generate(s, 9, &observer);
     EXPECT_EQ(r.end, GenerationEnd::BudgetSpent);
     EXPECT_EQ(r.status, texts.text(25));
     EXPECT_EQ(r.runCounter, GetParam().budget * 1000);
     for (int row = 2; row < 12; ++row) EXPECT_EQ(r.rows[row], RowValues{});
-    ASSERT_GE(s.changes.size(), 4u);
-    const std::vector<std::tuple<QString, int, int>> during(s.changes.begin(), s.changes.end() - 4);
-    EXPECT_EQ(during, GetParam().during);
-    const int end = r.runCounter;
-    const std::vector<std::tuple<QString, int, int>> restored(s.changes.end() - 4, s.changes.end());
-    EXPECT_EQ(restored, (std::vector<std::tuple<QString, int, int>>{
-                            {"CheckBox8", 1, end}, {"UpDown4", 0, end}, {"UpDown5", 1, end}, {"UpDown6", 5, end}}));
-    EXPECT_TRUE(s.checkBox8());
-    EXPECT_EQ(s.upDown6(), 5);
+    EXPECT_EQ(observer.changes, GetParam().during);
+    EXPECT_EQ(observer.restored, 1);
+    CalculationSettings expected = before;
+    if (GetParam().userEditAt) expected.sharedWithSecondLastDrawLimit = 4;
+    EXPECT_EQ(s.snapshot(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Budgets, LooseningTest,
@@ -223,7 +214,16 @@ INSTANTIATE_TEST_SUITE_P(Budgets, LooseningTest,
                                                       {"CheckBox8", 0, 9500},
                                                       {"UpDown5", 3, 14000},
                                                       {"UpDown4", 2, 14000}}},
-                                           Loosening{1, true, {{"CheckBox8", 0, 500}}}));
+                                           Loosening{1, true, {{"CheckBox8", 0, 500}}},
+                                           // The user's 4 from run 42000 on: "UpDown5" is not loosened again.
+                                           Loosening{50,
+                                                     true,
+                                                     {{"CheckBox8", 0, 25000},
+                                                      {"UpDown6", 6, 30000},
+                                                      {"UpDown5", 2, 40000},
+                                                      {"UpDown4", 1, 40000},
+                                                      {"UpDown4", 2, 45000}},
+                                                     42000}));
 
 // Rows are admitted from a given run on: a change during the run counts from the next candidate.
 TEST_F(GeneratorTest, ACandidatePassingOnTheLastRunIsEmptied)
@@ -233,11 +233,15 @@ TEST_F(GeneratorTest, ACandidatePassingOnTheLastRunIsEmptied)
         noRowTests(values);
         noRowPasses();
         setSpin(values, 7, 1);
-        StoredGenerationSettings s(values);
+        CalculationSettingsSource s(calculationSettingsFrom(values));
         run.yields = 0;
         run.onYield = [&](int n) {
             if (n == opening)
-                s.set(key::LowestSum, 21), s.set(key::HighestSum, 279), s.set(key::ForbidConsecutiveTriple, false);
+                s.edit([](CalculationSettings& c) {
+                    c.lowestSum = 21;
+                    c.highestSum = 279;
+                    c.forbidConsecutiveTriple = false;
+                });
         };
         const GenerationResult r = generate(s, 5);
         EXPECT_EQ(r.runCounter, 1000);
@@ -290,13 +294,13 @@ TEST_F(GeneratorTest, AnArchiveThatVanishesDuringTheRunEndsIt)
         if (n == 3) QFile::remove(dir.archivePath());
     };
     setBoxes(values, {8}, true);
-    StoredGenerationSettings s(values);
+    CalculationSettingsSource s(calculationSettingsFrom(values));
     const GenerationResult r = generate(s, 42);
     EXPECT_EQ(r.end, GenerationEnd::ArchiveFailure);
     EXPECT_TRUE(r.rowsWritten);
     EXPECT_FALSE(r.message.isEmpty());
     EXPECT_EQ(run.lastStatus(1), r.message);
-    EXPECT_TRUE(s.checkBox8());
+    EXPECT_TRUE(s.snapshot().demandConsecutivePair);
 }
 
 TEST(CandidateStatus, RowsTwoToFourPadBeforeTheSum)

@@ -112,6 +112,7 @@ TEST(AnalysisWindow, TheParameterAnalysisWritesTestTxtOpensItAndPutsCheckBox20Ba
     w.pick(54);
     w.prompt.inputAnswers = {QStringLiteral("4711")};
     QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
 
     ASSERT_EQ(w.opened.size(), 1) << w.prompt.texts("information").join("|").toStdString();
     const QString report = w.dir.file(QStringLiteral("cwd/Test.txt"));
@@ -137,6 +138,7 @@ TEST(AnalysisWindow, AnUnwritableWorkingFolderSendsTestTxtToTheProgramFolderAndS
     w.pick(58);
     w.prompt.inputAnswers = {QStringLiteral("1")};
     QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
     ASSERT_EQ(w.opened.size(), 1);
     EXPECT_EQ(w.opened[0], QUrl::fromLocalFile(w.dir.file(kParameterReportName)));
     ASSERT_EQ(w.prompt.texts("information").size(), 1);
@@ -151,6 +153,7 @@ TEST(AnalysisWindow, AFailedParameterAnalysisShowsText34AndStillPutsCheckBox20Ba
     numberList->setChecked(true);
     w.prompt.inputAnswers = {QStringLiteral("1")};
     QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
     EXPECT_TRUE(w.opened.isEmpty());
     EXPECT_TRUE(w.prompt.texts("information").contains(w.text(34)));
     EXPECT_TRUE(numberList->isChecked());
@@ -159,6 +162,7 @@ TEST(AnalysisWindow, AFailedParameterAnalysisShowsText34AndStillPutsCheckBox20Ba
     AnalysisWindow v;
     v.prompt.inputAnswers = {QStringLiteral("zwölf")};
     QTest::mouseClick(v.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(v.form->runner()));
     EXPECT_TRUE(v.prompt.texts("information").contains(v.text(34)));
     EXPECT_TRUE(v.opened.isEmpty());
 }
@@ -178,6 +182,7 @@ TEST(AnalysisWindow, TheSeedBoxCancelsAndRefusesSeedsOutsideItsRange)
         w.prompt.shown.clear();
         w.prompt.inputAnswers = {c.answer};
         QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+        EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
         const std::string what = c.answer.value_or("Abbrechen").toStdString();
         EXPECT_EQ(w.prompt.shown.front().text, w.text(31) + "|2") << what;
         EXPECT_EQ(w.prompt.texts("information"), c.refused ? QStringList{w.text(62)} : QStringList{}) << what;
@@ -185,6 +190,7 @@ TEST(AnalysisWindow, TheSeedBoxCancelsAndRefusesSeedsOutsideItsRange)
     }
     w.prompt.inputAnswers = {QStringLiteral("99999999")};
     QTest::mouseClick(w.form->datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
     EXPECT_EQ(w.opened.size(), 1);
 }
 
@@ -194,6 +200,7 @@ TEST(AnalysisWindow, TheRepeatAnalysisWritesTestRtfAndLeavesTheLastDrawInRowOne)
     w.pick(57);
     w.prompt.inputAnswers = {QStringLiteral("6")};
     QTest::mouseClick(w.form->datenbank()->BitBtn19, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
 
     ASSERT_EQ(w.opened.size(), 1);
     const QString report = w.dir.file(kRepeatReportName);
@@ -234,6 +241,7 @@ TEST(AnalysisWindow, TheRepeatAnalysisAsksOverTheAnalysedDraw)
         panel = w.form->lottotipp()->Label35->text();
     };
     QTest::mouseClick(w.form->datenbank()->BitBtn19, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
 
     ASSERT_EQ(w.prompt.texts("question").size(), 1);
     EXPECT_EQ(w.prompt.shown.back().text, w.text(6) + " " + formatDate(records[10].date) + "  " + w.text(7));
@@ -263,6 +271,7 @@ TEST(AnalysisWindow, ASecondClickStopsTheRunningAnalysisWithoutReport)
         });
     });
     QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
     EXPECT_TRUE(stopShown);
     EXPECT_TRUE(w.opened.isEmpty());
     EXPECT_EQ(w.form->statusText(0), QStringLiteral("Analyse abgebrochen"));

@@ -1,8 +1,11 @@
 // The calculation settings on the pages of "Berechnung" and "Lottotipp": every one persists across a
 // restart and is read live by the calculation, the arrows keep related values consistent, the
 // calculation's loosening shows in the controls, and a second click stops a run.
+#include "app/calculation_values.h"
 #include "app/settings_schema.h"
+#include "base/day_count.h"
 #include "generate/random_generator.h"
+#include "long_action.h"
 #include "test_support.h"
 #include "ui/control_factory.h"
 #include "ui/page_allgemein.h"
@@ -16,11 +19,11 @@
 #include "ui/settings_binder.h"
 #include "ui/tform1.h"
 #include "ui/tip_grid.h"
-#include "ui/widget_generation_settings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -166,51 +169,38 @@ TEST(CalculationSettings, EverySettingStartsAsDesignedAndSurvivesARestart)
     }
 }
 
-namespace {
-
-struct Reader {
-    const char* control;
-    std::function<int(const GenerationSettings&)> read;
-};
-#define RAZOZ_BOX(N)                                                                                                   \
-    Reader                                                                                                             \
-    {                                                                                                                  \
-        "CheckBox" #N, [](const GenerationSettings& s) { return int(s.checkBox##N()); }                                \
-    }
-#define RAZOZ_SPIN(N)                                                                                                  \
-    Reader                                                                                                             \
-    {                                                                                                                  \
-        "UpDown" #N, [](const GenerationSettings& s) { return s.upDown##N(); }                                         \
-    }
-const Reader kReaders[] = {
-    RAZOZ_BOX(1),   RAZOZ_BOX(2),   RAZOZ_BOX(3),   RAZOZ_BOX(4),   RAZOZ_BOX(5),   RAZOZ_BOX(6),   RAZOZ_BOX(7),
-    RAZOZ_BOX(8),   RAZOZ_BOX(9),   RAZOZ_BOX(10),  RAZOZ_BOX(11),  RAZOZ_BOX(12),  RAZOZ_BOX(13),  RAZOZ_BOX(14),
-    RAZOZ_BOX(15),  RAZOZ_BOX(16),  RAZOZ_BOX(17),  RAZOZ_BOX(18),  RAZOZ_BOX(19),  RAZOZ_BOX(20),  RAZOZ_BOX(22),
-    RAZOZ_BOX(23),  RAZOZ_BOX(24),  RAZOZ_BOX(25),  RAZOZ_BOX(26),  RAZOZ_BOX(27),  RAZOZ_BOX(28),  RAZOZ_BOX(29),
-    RAZOZ_BOX(30),  RAZOZ_BOX(34),  RAZOZ_BOX(35),  RAZOZ_SPIN(1),  RAZOZ_SPIN(2),  RAZOZ_SPIN(3),  RAZOZ_SPIN(4),
-    RAZOZ_SPIN(5),  RAZOZ_SPIN(6),  RAZOZ_SPIN(7),  RAZOZ_SPIN(8),  RAZOZ_SPIN(9),  RAZOZ_SPIN(10), RAZOZ_SPIN(11),
-    RAZOZ_SPIN(12), RAZOZ_SPIN(13), RAZOZ_SPIN(14), RAZOZ_SPIN(15), RAZOZ_SPIN(16), RAZOZ_SPIN(17), RAZOZ_SPIN(18),
-    RAZOZ_SPIN(20), RAZOZ_SPIN(21),
-};
-#undef RAZOZ_BOX
-#undef RAZOZ_SPIN
-
-} // namespace
-
-TEST(CalculationSettings, TheCalculationReadsEveryControlAtTheMomentOfUse)
+// Every control of a calculation setting, whoever changes it, changes the shared settings the
+// calculation reads, at once.
+TEST(CalculationSettings, EveryControlReachesTheSharedSettingsAtOnce)
 {
     test::ProgramDir dir;
     Window w(dir);
-    WidgetGenerationSettings settings(w.form.get(), w.form->session());
-    for (const Reader& r : kReaders) {
-        QObject* control = findControl(w.form.get(), QString::fromLatin1(r.control));
-        ASSERT_TRUE(control) << r.control;
-        // Changed after the settings object was made: only a live read sees it.
-        if (auto* c = qobject_cast<QCheckBox*>(control)) c->toggle();
-        if (auto* s = qobject_cast<QSpinBox*>(control))
-            s->setValue(s->value() == s->minimum() ? s->maximum() : s->minimum());
-        EXPECT_EQ(r.read(settings), valueOf(control).toInt()) << r.control;
-    }
+    CalculationSettingsSource& shared = w.form->session().calculation();
+    int linked = 0;
+    const auto expectLinked = [&](const AnySettingKey& k, auto read) {
+        const QString name = k.def().control.isEmpty() ? QStringLiteral("DateTimePicker1") : k.def().control;
+        QObject* control = findControl(w.form.get(), name);
+        ASSERT_TRUE(control) << name.toStdString();
+        QVariant shown;
+        if (auto* c = qobject_cast<QCheckBox*>(control)) {
+            c->toggle();
+            shown = c->isChecked();
+        } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+            spin->setValue(spin->value() == spin->minimum() ? spin->maximum() : spin->minimum());
+            shown = spin->value();
+        } else if (auto* date = qobject_cast<QDateEdit*>(control)) {
+            date->setDate(date->date().addDays(-9));
+            shown = toDays(date->date());
+        }
+        ASSERT_TRUE(shown.isValid()) << name.toStdString();
+        EXPECT_EQ(QVariant(read(shared.snapshot())), shown) << name.toStdString();
+        ++linked;
+    };
+#define RAZOZ_EXPECT_LINKED(field, setting)                                                                            \
+    expectLinked(key::setting, [](const CalculationSettings& s) { return s.field; });
+    RAZOZ_CALCULATION_FIELDS(RAZOZ_EXPECT_LINKED)
+#undef RAZOZ_EXPECT_LINKED
+    EXPECT_EQ(linked, 53);
 }
 
 TEST(CalculationSettings, EvenAndOddMinimumsCannotPassSixWithTheArrowsButTypingIsFree)
@@ -267,12 +257,12 @@ TEST(CalculationSettings, RunBudgetFollowsTheSpinAndOneThousandIsTheLeast)
     Window w(dir);
     SpinControl& runs = *w.form->berechnung()->Allgemein->Edit55;
     runs.setValue(1);
-    EXPECT_EQ(w.form->session().iterationLimit(), 1000);
+    EXPECT_EQ(iterationLimit(w.form->session().calculation().snapshot()), 1000);
     runs.setValue(30000);
-    EXPECT_EQ(w.form->session().iterationLimit(), 30000000);
+    EXPECT_EQ(iterationLimit(w.form->session().calculation().snapshot()), 30000000);
     type(runs, "0");
     EXPECT_EQ(runs.value(), 1);
-    EXPECT_EQ(w.form->session().iterationLimit(), 1000);
+    EXPECT_EQ(iterationLimit(w.form->session().calculation().snapshot()), 1000);
 }
 
 TEST(CalculationSettings, SumLineReadsAsASentenceInEveryLanguage)
@@ -366,6 +356,7 @@ TEST(CalculationSettings, LooseningShowsInTheControlsWhileTheCalculationRunsAndI
     QObject::connect(slip.Edit40, &QSpinBox::valueChanged, &form, record("last"));
 
     QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(form.runner()));
 
     EXPECT_EQ(seen, (QStringList{"hits=6", "pair=0", "second=2", "last=1", "second=3", "last=2", "pair=1", "last=0",
                                  "second=1", "hits=5"}));
@@ -374,6 +365,52 @@ TEST(CalculationSettings, LooseningShowsInTheControlsWhileTheCalculationRunsAndI
     EXPECT_EQ(slip.Edit41->value(), 1);
     EXPECT_EQ(slip.Edit42->value(), 5);
     EXPECT_EQ(form.statusText(1), form.session().text(25)) << "the budget was used up";
+}
+
+// While the calculation runs on its worker the user may change a loosened setting: the user's value
+// counts from then on and stays. Closing mid-run stores the user's values, not the loosened ones.
+TEST(CalculationSettings, AValueTypedIntoALoosenedControlWinsAndTheCloseStoresTheUsersValues)
+{
+    for (const bool closeMidRun : {false, true}) {
+        SCOPED_TRACE(closeMidRun ? "closed mid-run" : "run to its end");
+        test::ProgramDir dir;
+        dir.copyInstallData();
+        Window w(dir, true);
+        TForm1& form = *w.form;
+        rejectEveryRow(form);
+        form.berechnung()->Allgemein->Edit55->setValue(21); // "UpDown6" is loosened to 6 at run 1000
+        ScheinOptimierungPage& slip = *form.berechnung()->ScheinOptimierung;
+        slip.Edit40->setValue(0);
+        slip.Edit42->setValue(5);
+        TipGrid& grid = *form.tipGrid();
+        grid.setRowTexts(0, {"1", "2", "3", "4", "5", "6"});
+        grid.setRowLocked(0, true);
+        grid.setRowTexts(1, {"7", "8", "9", "10", "11", "12"});
+        grid.setRowLocked(1, true);
+        bool typed = false;
+        QObject::connect(slip.Edit42, &QSpinBox::valueChanged, &form, [&](int value) {
+            if (value != 6 || typed) return;
+            typed = true;
+            if (closeMidRun)
+                QTimer::singleShot(0, &form, &QWidget::close);
+            else
+                QTimer::singleShot(0, &form, [&slip] { slip.Edit42->setValue(4); });
+        });
+
+        QTest::mouseClick(form.lottotipp()->BitBtn4, Qt::LeftButton);
+        EXPECT_TRUE(test::waitForLongAction(form.runner()));
+        ASSERT_TRUE(typed) << "the loosening showed";
+        if (closeMidRun) {
+            QTest::qWait(10);
+            const SettingsStore stored(dir.file("settings.ini"));
+            EXPECT_EQ(stored.get(key::PastDrawHits), 5);
+            EXPECT_EQ(stored.get(key::SharedWithLastDrawLimit), 0);
+            continue;
+        }
+        EXPECT_EQ(slip.Edit42->value(), 4) << "not put back to 5";
+        EXPECT_EQ(form.session().calculation().snapshot().pastDrawHits, 4);
+        EXPECT_EQ(slip.Edit40->value(), 0) << "the other loosened limits are put back";
+    }
 }
 
 TEST(CalculationSettings, SecondClickStopsTheRunningCalculationWhileOtherLongActionsWait)
@@ -413,6 +450,7 @@ TEST(CalculationSettings, SecondClickStopsTheRunningCalculationWhileOtherLongAct
     RandomGenerator::shared().setSeed(7);
 
     QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(form.runner()));
 
     EXPECT_EQ(captionWhileRunning, form.session().text(16));
     EXPECT_TRUE(enabledWhileRunning.isEmpty())

@@ -1,6 +1,7 @@
 // "Tipps &berechnen" in the real window: rows computed into the grid, locked rows kept, the
 // caption restored, the final status shown.
 #include "generate/random_generator.h"
+#include "long_action.h"
 #include "test_support.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
@@ -31,6 +32,7 @@ TEST(Calculation, TheButtonFillsTheRequestedRowsAndKeepsLockedOnes)
     RandomGenerator::shared().setSeed(42);
     const QString caption = form.lottotipp()->BitBtn4->text();
     QTest::mouseClick(form.lottotipp()->BitBtn4, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(form.runner()));
 
     EXPECT_EQ(form.lottotipp()->BitBtn4->text(), caption);
     EXPECT_TRUE(form.session().settingsLoaded());

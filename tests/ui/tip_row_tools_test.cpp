@@ -5,6 +5,7 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "generate/tip_text.h"
+#include "long_action.h"
 #include "modal.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
@@ -82,6 +83,7 @@ struct Window {
     {
         RandomGenerator::shared().setSeed(seed);
         QTest::mouseClick(form->lottotipp()->BitBtn4, Qt::LeftButton);
+        EXPECT_TRUE(test::waitForLongAction(form->runner()));
         return grid().texts();
     }
 };
@@ -200,6 +202,7 @@ TEST(TipRowTools, TheSameLuckyNumberTwiceGivesTheSameRows)
         QTest::mouseClick(w.form->lottotipp()->SpeedButton13, Qt::LeftButton);
         EXPECT_EQ(w.form->statusText(1), "Glückszahl " + number);
         QTest::mouseClick(w.form->lottotipp()->BitBtn4, Qt::LeftButton);
+        EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
         return w.grid().texts();
     };
     const TipRows first = lucky("4711");
@@ -220,6 +223,7 @@ TEST(TipRowTools, TheWindowAndRazozCliGiveTheSameRowsForOneLuckyNumber)
     w.prompt.inputAnswers.push_back(QStringLiteral("12345"));
     QTest::mouseClick(w.form->lottotipp()->SpeedButton13, Qt::LeftButton);
     QTest::mouseClick(w.form->lottotipp()->BitBtn4, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
     const TipRows window = w.grid().texts();
     const test::CliResult cli = test::runCli({"--program-folder", w.dir.path(), "--settings", w.dir.file("cli.ini"),
                                               "generate", "--seed", "12345", "--json"});
