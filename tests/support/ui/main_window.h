@@ -19,8 +19,8 @@ struct MainWindowOptions {
     bool installData = false;    // the installation data (land/, sounds …) copied into the folder first
     bool shippedArchive = false; // the folder's archive replaced by a copy of the shipped one
     bool settingsFile = true;    // settings.ini in the folder; false: the test program's settings store
-    QStringList arguments;       // the command line after the program name
-    QSize size;                  // the window's size before it shows, when valid
+    QStringList arguments = {};  // the command line after the program name
+    QSize size = {};             // the window's size before it shows, when valid
     bool show = true;            // false: the test prepares the window and calls show() itself
 };
 
