@@ -3,6 +3,7 @@
 #include "analysis/repeat_analysis.h"
 #include "app/session.h"
 #include "long_action.h"
+#include "main_window.h"
 #include "rtf_text.h"
 #include "synthetic_archive.h"
 #include "test_support.h"
@@ -34,8 +35,8 @@ QJsonObject json(const test::CliResult& r)
     return QJsonDocument::fromJson(r.out.toUtf8()).object();
 }
 
-struct Compared {
-    Compared()
+struct Compared : test::MainWindow {
+    Compared() : test::MainWindow({.installData = true, .show = false})
     {
         records = test::syntheticArchive(80, 99);
         // Two repeats so the reports have something to say.
@@ -44,31 +45,21 @@ struct Compared {
         std::uint8_t other = 1;
         while (records[12].contains(other) || records[12].complementary == other) ++other;
         records[75].numbers[0] = other;
-        dir.copyInstallData();
-        dir.writeArchive(records);
-        dir.writeFile(QStringLiteral("settings.ini"), "[General]\nChekcbox31=1\n");
-        form = std::make_unique<TForm1>(
-            TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), [this](const QUrl& url) {
-                                    opened << url;
-                                    return true;
-                                }});
-        form->show();
-        QTest::qWait(1);
-        form->diagramm()->DateTimePicker2->setDate(QDate(1985, 10, 17));
-        form->analysisActions().currentFolder = [this] { return dir.path(); };
+        dir().writeArchive(records);
+        dir().writeFile(QStringLiteral("settings.ini"), "[General]\nChekcbox31=1\n");
+        show();
+        form.diagramm()->DateTimePicker2->setDate(QDate(1985, 10, 17));
+        form.analysisActions().currentFolder = [this] { return dir().path(); };
     }
     QStringList cli(QStringList args) const
     {
-        return QStringList{"--program-folder", dir.path(), "--settings", dir.file("settings.ini"), "--language", "de"} +
+        return QStringList{"--program-folder",         dir().path(), "--settings",
+                           dir().file("settings.ini"), "--language", "de"} +
                args + QStringList{"--start", "17.10.1985", "--json"};
     }
     QString date(int i) const { return formatDate(records[std::size_t(i)].date); }
 
-    test::ProgramDir dir;
     std::vector<DrawRecord> records;
-    test::ScriptedPrompt prompt;
-    QList<QUrl> opened;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace
@@ -78,12 +69,12 @@ TEST(AnalysisCli, SearchReportsTheDatesTheWindowAsksAbout)
     Compared c;
     TipRowTexts row;
     for (int i = 0; i < 6; ++i) row[std::size_t(i)] = QString::number(c.records[12].numbers[std::size_t(i)]);
-    c.form->tipGrid()->setRowTexts(0, row);
+    c.form.tipGrid()->setRowTexts(0, row);
     c.prompt.inputAnswers = {QStringLiteral("5")};
-    QTest::mouseClick(c.form->lottotipp()->SpeedButton4, Qt::LeftButton);
-    ASSERT_TRUE(test::waitForLongAction(c.form->runner()));
+    QTest::mouseClick(c.form.lottotipp()->SpeedButton4, Qt::LeftButton);
+    ASSERT_TRUE(test::waitForLongAction(c.form.runner()));
     QStringList asked;
-    for (const QString& q : c.prompt.texts("question")) asked << q.mid(c.form->session().text(6).size() + 1, 10);
+    for (const QString& q : c.prompt.texts("question")) asked << q.mid(c.form.session().text(6).size() + 1, 10);
 
     const QJsonObject out =
         json(test::runCli(c.cli({"search", "--row", QStringList(row.begin(), row.end()).join(QLatin1Char(',')),
@@ -96,18 +87,18 @@ TEST(AnalysisCli, SearchReportsTheDatesTheWindowAsksAbout)
     EXPECT_EQ(reported, (QStringList{c.date(12), c.date(70), c.date(75)}));
     EXPECT_EQ(reported, asked);
     EXPECT_EQ(out["current"].toObject()["date"].toString(), c.date(79));
-    EXPECT_EQ(out["current"].toObject()["date"].toString(), formatDate(c.form->session().currentDraw().date));
+    EXPECT_EQ(out["current"].toObject()["date"].toString(), formatDate(c.form.session().currentDraw().date));
 }
 
 TEST(AnalysisCli, AnalyzeParametersPrintsTheReportTheWindowWrites)
 {
     Compared c;
-    c.form->datenbank()->DateTimePicker1->setDate(fromDays(c.records[60].date));
+    c.form.datenbank()->DateTimePicker1->setDate(fromDays(c.records[60].date));
     c.prompt.inputAnswers = {QStringLiteral("4711")};
-    QTest::mouseClick(c.form->datenbank()->BitBtn9, Qt::LeftButton);
-    EXPECT_TRUE(test::waitForLongAction(c.form->runner()));
+    QTest::mouseClick(c.form.datenbank()->BitBtn9, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(c.form.runner()));
     ASSERT_EQ(c.opened.size(), 1) << c.prompt.texts("information").join("|").toStdString();
-    const QByteArray window = c.dir.readFile(QStringLiteral("Test.txt"));
+    const QByteArray window = c.dir().readFile(QStringLiteral("Test.txt"));
 
     const QJsonObject out =
         json(test::runCli(c.cli({"analyze", "parameters", "--from", c.date(60), "--seed", "4711"})));
@@ -122,12 +113,12 @@ TEST(AnalysisCli, AnalyzeParametersPrintsTheReportTheWindowWrites)
 TEST(AnalysisCli, AnalyzeRepeatGivesTheTablesOfTheWindowsReport)
 {
     Compared c;
-    c.form->datenbank()->DateTimePicker1->setDate(fromDays(c.records[10].date));
+    c.form.datenbank()->DateTimePicker1->setDate(fromDays(c.records[10].date));
     c.prompt.inputAnswers = {QStringLiteral("5")};
-    QTest::mouseClick(c.form->datenbank()->BitBtn19, Qt::LeftButton);
-    EXPECT_TRUE(test::waitForLongAction(c.form->runner()));
+    QTest::mouseClick(c.form.datenbank()->BitBtn19, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(c.form.runner()));
     ASSERT_EQ(c.opened.size(), 1);
-    const QStringList window = test::rtfLines(c.dir.readFile(QStringLiteral("Test.rtf")));
+    const QStringList window = test::rtfLines(c.dir().readFile(QStringLiteral("Test.rtf")));
 
     const QJsonObject out = json(test::runCli(c.cli({"analyze", "repeat", "--from", c.date(10), "--threshold", "5"})));
     RepeatAnalysisTable t;
@@ -140,7 +131,7 @@ TEST(AnalysisCli, AnalyzeRepeatGivesTheTablesOfTheWindowsReport)
     fill("next1", t.next1);
     fill("next2", t.next2);
     fill("next3", t.next3);
-    EXPECT_EQ(repeatReportLines(t, c.form->session().texts()), window);
+    EXPECT_EQ(repeatReportLines(t, c.form.session().texts()), window);
     const QJsonArray matches = out["matches"].toArray();
     ASSERT_EQ(matches.size(), 3) << "70 and 75 repeat 12, and 75 shares five with 70";
     EXPECT_EQ(matches[0].toObject(), (QJsonObject{{"draw", c.date(70)}, {"earlier", c.date(12)}, {"hits", 6}}));

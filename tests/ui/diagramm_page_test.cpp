@@ -1,6 +1,7 @@
 // The "Diagramm" page offscreen: real buttons, real chart, real archive files.
 #include "app/session.h"
 #include "archive/dates.h"
+#include "main_window.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
 #include "ui/click_label.h"
@@ -292,35 +293,32 @@ TEST(DiagrammPage, MainWindowDrawsTheFrequencyAtStartAndSwitchesToTheChart)
     ProgramDir dir;
     dir.writeArchive(
         {draw(QDate(2005, 4, 7), {3, 11, 13, 15, 34, 35}, 27, 0), draw(QDate(2005, 4, 9), {1, 2, 3, 4, 5, 6}, 7, 1)});
-    ScriptedPrompt prompt;
-    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}});
-    form.show();
-    QTest::qWait(1);
+    test::MainWindow w(dir, {.settingsFile = false});
     // Start-up: the frequency chart of the archive from the start date to today, page unchanged.
-    EXPECT_EQ(form.diagramm()->lastStatistic(), Statistic::Frequency);
-    EXPECT_EQ(form.diagramm()->Chart1->drawnBarCount(), 49);
-    EXPECT_EQ(form.diagramm()->Chart1->drawnHeight(2), 2);
-    EXPECT_NE(form.pages()->currentWidget(), form.diagramm());
-    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_EQ(w.form.diagramm()->lastStatistic(), Statistic::Frequency);
+    EXPECT_EQ(w.form.diagramm()->Chart1->drawnBarCount(), 49);
+    EXPECT_EQ(w.form.diagramm()->Chart1->drawnHeight(2), 2);
+    EXPECT_NE(w.form.pages()->currentWidget(), w.form.diagramm());
+    EXPECT_TRUE(w.prompt.shown.empty());
 
     // "Datenbank" buttons and the calculation shortcuts bring the chart page up.
-    form.pages()->setCurrentWidget(form.datenbank());
-    auto* button5 = form.datenbank()->findChild<QPushButton*>("Button5");
+    w.form.pages()->setCurrentWidget(w.form.datenbank());
+    auto* button5 = w.form.datenbank()->findChild<QPushButton*>("Button5");
     ASSERT_NE(button5, nullptr);
     click(button5);
-    EXPECT_EQ(form.diagramm()->lastStatistic(), Statistic::Overdue);
-    EXPECT_EQ(form.pages()->currentWidget(), form.diagramm());
+    EXPECT_EQ(w.form.diagramm()->lastStatistic(), Statistic::Overdue);
+    EXPECT_EQ(w.form.pages()->currentWidget(), w.form.diagramm());
 
-    form.pages()->setCurrentWidget(form.berechnung());
-    auto* sb29 = form.berechnung()->findChild<QToolButton*>("SpeedButton29");
+    w.form.pages()->setCurrentWidget(w.form.berechnung());
+    auto* sb29 = w.form.berechnung()->findChild<QToolButton*>("SpeedButton29");
     ASSERT_NE(sb29, nullptr);
     sb29->click();
-    EXPECT_EQ(form.diagramm()->lastStatistic(), Statistic::Primes);
-    EXPECT_EQ(form.pages()->currentWidget(), form.diagramm());
+    EXPECT_EQ(w.form.diagramm()->lastStatistic(), Statistic::Primes);
+    EXPECT_EQ(w.form.pages()->currentWidget(), w.form.diagramm());
 
     // The draw-day boxes of "Lottotipp" and the end date of "Datenbank" are read at the moment of use.
-    form.datenbank()->DateTimePicker1->setDate(QDate(2005, 4, 8));
-    form.diagramm()->SpeedButton2Click();
-    EXPECT_EQ(form.diagramm()->Chart1->drawnHeight(2), 1);
-    EXPECT_EQ(form.findChildren<QWidget*>("Button5").size(), 1);
+    w.form.datenbank()->DateTimePicker1->setDate(QDate(2005, 4, 8));
+    w.form.diagramm()->SpeedButton2Click();
+    EXPECT_EQ(w.form.diagramm()->Chart1->drawnHeight(2), 1);
+    EXPECT_EQ(w.form.findChildren<QWidget*>("Button5").size(), 1);
 }

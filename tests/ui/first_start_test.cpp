@@ -3,6 +3,7 @@
 #include "app/languages.h"
 #include "archive/draw_archive.h"
 #include "base/day_count.h"
+#include "main_window.h"
 #include "test_support.h"
 #include "ui/first_start.h"
 #include "ui/page_lottotipp.h"
@@ -118,32 +119,27 @@ TEST(FirstStart, WindowImportsTheChosenListAfterTheMessageAndShowsTheLatestDraw)
 {
     test::ProgramDir dir;
     dir.writeFile("draws.csv", kCsv);
-    test::ScriptedPrompt prompt;
-    prompt.fileAnswers = {dir.file("draws.csv")};
-    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}});
-    form.show();
-    QTest::qWait(1);
-    ASSERT_GE(prompt.shown.size(), 3u);
-    EXPECT_EQ(prompt.shown[0].text, "Lesen Sie zuerst die Daten der Ziehungen ein");
-    EXPECT_EQ(prompt.shown[1].kind, "question");
-    EXPECT_EQ(prompt.shown[1].text, "Ziehungen jetzt aus einer Ergebnisliste (CSV) einlesen?");
-    EXPECT_TRUE(prompt.texts("error").isEmpty()) << prompt.texts("error").join("|").toStdString();
+    test::MainWindow w(dir, {.show = false});
+    w.prompt.fileAnswers = {dir.file("draws.csv")};
+    w.show();
+    ASSERT_GE(w.prompt.shown.size(), 3u);
+    EXPECT_EQ(w.prompt.shown[0].text, "Lesen Sie zuerst die Daten der Ziehungen ein");
+    EXPECT_EQ(w.prompt.shown[1].kind, "question");
+    EXPECT_EQ(w.prompt.shown[1].text, "Ziehungen jetzt aus einer Ergebnisliste (CSV) einlesen?");
+    EXPECT_TRUE(w.prompt.texts("error").isEmpty()) << w.prompt.texts("error").join("|").toStdString();
     EXPECT_EQ(DrawArchive(dir.archivePath()).recordCount(), 2);
-    EXPECT_EQ(form.session().currentDraw().date, toDays(QDate(1985, 10, 19)));
-    EXPECT_TRUE(form.lottotipp()->Label35->text().contains("19.10.85"))
-        << form.lottotipp()->Label35->text().toStdString();
+    EXPECT_EQ(w.form.session().currentDraw().date, toDays(QDate(1985, 10, 19)));
+    EXPECT_TRUE(w.form.lottotipp()->Label35->text().contains("19.10.85"))
+        << w.form.lottotipp()->Label35->text().toStdString();
 }
 
 TEST(FirstStart, CommandLinePrintNeverAsks)
 {
     test::ProgramDir dir;
-    test::ScriptedPrompt prompt;
     // A tip file that cannot be read ends the print mode before any dialog of the slip.
-    TForm1 form(TForm1::Environment{dir.path(), &prompt, {"D", dir.file("fehlt.wtp")}, dir.file("settings.ini"), {}});
-    form.show();
+    test::MainWindow w(dir, {.arguments = {"D", dir.file("fehlt.wtp")}});
+    EXPECT_EQ(w.prompt.texts("information"), QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});
+    EXPECT_TRUE(w.prompt.texts("question").isEmpty()) << w.prompt.texts("question").join("|").toStdString();
     QTest::qWait(1);
-    EXPECT_EQ(prompt.texts("information"), QStringList{"Lesen Sie zuerst die Daten der Ziehungen ein"});
-    EXPECT_TRUE(prompt.texts("question").isEmpty()) << prompt.texts("question").join("|").toStdString();
-    QTest::qWait(1);
-    EXPECT_FALSE(form.isVisible()) << "the print mode ends the program all the same";
+    EXPECT_FALSE(w.form.isVisible()) << "the print mode ends the program all the same";
 }

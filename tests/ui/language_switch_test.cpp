@@ -2,6 +2,7 @@
 // the language, and every caption fits its control.
 #include "app/languages.h"
 #include "base/text_files.h"
+#include "main_window.h"
 #include "test_support.h"
 #include "ui/click_label.h"
 #include "ui/page_lottotipp.h"
@@ -16,24 +17,12 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 using namespace razoz;
 
 namespace {
-
-struct Window {
-    explicit Window(const test::ProgramDir& dir)
-        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}})
-    {
-        form.show();
-        QTest::qWait(1);
-    }
-    test::ScriptedPrompt prompt;
-    TForm1 form;
-};
 
 QString withoutAccelerator(QString text)
 {
@@ -109,7 +98,7 @@ TEST_P(EveryLanguage, AppliesItsTextsAndEveryCaptionFits)
     const Language& language = languageAt(GetParam());
     test::ProgramDir dir;
     dir.copyInstallData();
-    Window w(dir);
+    test::MainWindow w(dir);
     w.form.LanguageClick(language.index);
     EXPECT_EQ(w.form.session().language(), language.index);
 
@@ -137,7 +126,7 @@ TEST(LanguageSwitch, GermanAfterAnotherLanguageRestoresTheDesignTexts)
 {
     test::ProgramDir dir;
     dir.copyInstallData();
-    Window w(dir);
+    test::MainWindow w(dir);
     const QString title = w.form.windowTitle();
     const QString button = w.form.lottotipp()->BitBtn4->text();
     w.form.LanguageClick(5);

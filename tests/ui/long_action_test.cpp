@@ -5,6 +5,7 @@
 #include "archive/draw_archive.h"
 #include "http_server.h"
 #include "long_action.h"
+#include "main_window.h"
 #include "test_support.h"
 #include "ui/long_action_runner.h"
 #include "ui/page_datenbank.h"
@@ -44,17 +45,6 @@ struct StalledServer {
         res.status = 500;
     }};
     ~StalledServer() { released = true; }
-};
-
-struct Window {
-    explicit Window(const test::ProgramDir& dir)
-        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}})
-    {
-        form.show();
-        QTest::qWait(1);
-    }
-    test::ScriptedPrompt prompt;
-    TForm1 form;
 };
 
 // A Saturday a week ago at least: the update asks for the days since.
@@ -100,7 +90,7 @@ TEST(LongAction, AStalledUpdateStopsAtOnceWhileTheServerStillHoldsTheRequest)
     test::ProgramDir dir;
     dir.writeArchive(recentArchive());
     const QByteArray archiveBefore = dir.readFile("dovovuduv.dat");
-    Window w(dir);
+    test::MainWindow w(dir);
     DatenbankPage* db = w.form.datenbank();
     w.form.internet()->ServerURLEdit->setText(stalled.server.url());
 
@@ -139,7 +129,7 @@ TEST(LongAction, ClosingMidRunAnswersTheQuestionNoStopsTheRunAndStoresTheSetting
     test::ProgramDir dir;
     dir.writeArchive(recentArchive());
     const QByteArray archiveBefore = dir.readFile("dovovuduv.dat");
-    Window w(dir);
+    test::MainWindow w(dir);
     w.form.internet()->ServerURLEdit->setText(stalled.server.url());
     w.form.internet()->PartnerRefEdit->setText(QStringLiteral("4242"));
 

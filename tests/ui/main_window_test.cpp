@@ -1,4 +1,5 @@
 #include "archive/draw_archive.h"
+#include "main_window.h"
 #include "test_support.h"
 #include "ui/click_label.h"
 #include "ui/page_datenbank.h"
@@ -23,14 +24,8 @@ using test::draw;
 
 namespace {
 
-struct Window {
-    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}})
-    {
-        form.show();
-        QTest::qWait(1);
-    }
-    test::ScriptedPrompt prompt;
-    TForm1 form;
+struct Window : test::MainWindow {
+    explicit Window(const test::ProgramDir& dir) : test::MainWindow(dir, {.settingsFile = false}) {}
     QString drawText() const { return form.lottotipp()->Label35->text(); }
 };
 

@@ -2,6 +2,8 @@
 // settings, the portal address or the per-date tip file, and "Tipp &abgeben" handing a filled
 // click script to a stand-in robot, with a real razoz-server as the program's web service.
 #include "http_server.h"
+#include "main_window.h"
+#include "modal.h"
 #include "online/click_script.h"
 #include "server_process.h"
 #include "test_support.h"
@@ -14,7 +16,6 @@
 #include "ui/tzorbform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -28,26 +29,19 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace razoz;
 
 namespace {
 
-struct Window {
-    explicit Window(const test::ProgramDir& dir)
-        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), [this](const QUrl& url) {
-                                       opened.push_back(url);
-                                       return true;
-                                   }})
+// Four draws, written after the window exists and before it shows; two rows to hand over.
+struct Window : test::MainWindow {
+    explicit Window(const test::ProgramDir& dir) : test::MainWindow(dir, {.show = false})
     {
         dir.writeArchive(test::syntheticArchive(4));
-        form.show();
-        QTest::qWait(1);
+        show();
         prompt.shown.clear(); // whatever the start-up said
         form.online().robotSettingsFile = dir.file("klickwerk.ini");
         TipRows rows;
@@ -55,29 +49,7 @@ struct Window {
         rows[2] = {"7", "", "", "", "", ""};
         form.tipGrid()->setTexts(rows);
     }
-    test::ScriptedPrompt prompt;
-    std::vector<QUrl> opened;
-    TForm1 form;
 };
-
-// Runs `act` on the next modal dialog once it is shown.
-void inNextModal(std::function<void(QWidget*)> act)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) return;
-        poll->stop();
-        poll->deleteLater();
-        act(w);
-    });
-    poll->start(5);
-}
-
-QAction* menuEntry(TForm1& form, const char* name)
-{
-    return form.findChild<QAction*>(QString::fromLatin1(name));
-}
 
 // A robot that writes its arguments, one a line, beside itself.
 QString standInRobot(const test::ProgramDir& dir)
@@ -102,7 +74,7 @@ TEST(OnlineWiring, AbgebenShowsTheOnlineLookAndOpensTheOrderAddress)
     w.form.internet()->ServiceURLEdit->setText(service.url());
     TForm5& f5 = w.form.form5();
     bool onlineLook = false;
-    inNextModal([&](QWidget* dialog) {
+    test::whenModal([&](QWidget* dialog) {
         onlineLook = dialog == &f5 && !f5.BitBtn3->isHidden() && f5.BitBtn2->isHidden() && !f5.RadioGroup2->isHidden();
         // "&Online" and "Abbrechen" lie inside the short dialog, where a click reaches them.
         for (QWidget* b : {static_cast<QWidget*>(f5.BitBtn3), static_cast<QWidget*>(f5.BitBtn1)})
@@ -113,13 +85,13 @@ TEST(OnlineWiring, AbgebenShowsTheOnlineLookAndOpensTheOrderAddress)
         f5.UpDown[9]->setValue(w.form.session().currentDraw().reintegro);
         QTest::mouseClick(f5.BitBtn3, Qt::LeftButton);
     });
-    menuEntry(w.form, "Abgeben1")->trigger();
+    w.action("Abgeben1")->trigger();
     // The hit labels follow the new ticket number at once.
     EXPECT_TRUE(w.form.tipGrid()->hitLabel(0)->text().contains("S"))
         << w.form.tipGrid()->hitLabel(0)->text().toStdString();
     EXPECT_TRUE(onlineLook);
     EXPECT_EQ(service.targets(), std::vector<std::string>{"/lotto/lotto.asp?Spiel=Razoz&Wo=Tipp24&Tipps=8"});
-    ASSERT_EQ(w.opened.size(), 1u);
+    ASSERT_EQ(w.opened.size(), 1);
     const QString url = w.opened[0].toString(QUrl::FullyDecoded);
     EXPECT_TRUE(url.startsWith("https://www.tipp24.example/order?Tippreihe1_Zahl1=3&")) << url.toStdString();
     EXPECT_TRUE(url.contains("&Tippreihe3_Zahl1=7&Tippreihe3_Zahl2=&"));
@@ -142,8 +114,8 @@ TEST(OnlineWiring, LeavingTheDialogWithoutANumberKeepsTheStoredOne)
     test::ProgramDir dir;
     dir.writeFile("settings.ini", "[General]\nLosnummer=1234567\n");
     Window w(dir);
-    inNextModal([&](QWidget*) { QTest::mouseClick(w.form.form5().BitBtn1, Qt::LeftButton); });
-    menuEntry(w.form, "Abgeben1")->trigger();
+    test::whenModal([&](QWidget*) { QTest::mouseClick(w.form.form5().BitBtn1, Qt::LeftButton); });
+    w.action("Abgeben1")->trigger();
     EXPECT_TRUE(w.opened.empty());
     EXPECT_EQ(w.form.session().ticketNumber(), "1234567");
     EXPECT_EQ(QSettings(dir.file("settings.ini"), QSettings::IniFormat).value("Losnummer").toString(), "1234567");
@@ -156,11 +128,11 @@ TEST(OnlineWiring, TheOtherPortalOnlyWritesThePerDateTipFile)
     Window w(dir);
     w.form.internet()->ServiceURLEdit->setText("http://127.0.0.1:1"); // never asked
     TForm5& f5 = w.form.form5();
-    inNextModal([&](QWidget*) {
+    test::whenModal([&](QWidget*) {
         f5.RadioGroup2->findChild<QRadioButton*>("RadioGroup2Item0")->setChecked(true);
         QTest::mouseClick(f5.BitBtn3, Qt::LeftButton);
     });
-    menuEntry(w.form, "Abgeben1")->trigger();
+    w.action("Abgeben1")->trigger();
     EXPECT_TRUE(w.opened.empty());
     EXPECT_TRUE(w.prompt.shown.empty());
     const QString path = w.form.online().lastTipFile();
@@ -179,11 +151,11 @@ TEST(OnlineWiring, WithoutTheRobotTheInstallQuestionOpensItsDownloadPage)
     ASSERT_EQ(w.prompt.shown.size(), 1u);
     EXPECT_EQ(w.prompt.shown[0].caption, "Mausmeister jetzt installieren?");
     EXPECT_EQ(w.prompt.shown[0].text, "Tallwicks Mausmeister installieren?");
-    ASSERT_EQ(w.opened.size(), 1u);
+    ASSERT_EQ(w.opened.size(), 1);
     EXPECT_EQ(w.opened[0].toString(), w.form.internet()->RobotURLEdit->text());
     // No: nothing opened, nothing written.
     QTest::mouseClick(w.form.lottotipp()->OnlineTipp, Qt::LeftButton);
-    EXPECT_EQ(w.opened.size(), 1u);
+    EXPECT_EQ(w.opened.size(), 1);
     EXPECT_FALSE(QFile::exists(dir.file("Tipps")));
 }
 
@@ -213,7 +185,7 @@ TEST(OnlineWiring, TippAbgebenFillsTheUpdatedScriptAndStartsTheRobot)
     TZorbForm& zorb = w.form.online().zorbForm();
     QStringList listed;
     QString shownScript, shownText1;
-    inNextModal([&](QWidget*) {
+    test::whenModal([&](QWidget*) {
         for (int i = 0; i < zorb.LabeledEdit1->count(); ++i) listed << zorb.LabeledEdit1->itemText(i);
         shownScript = zorb.LabeledEdit1->currentText();
         shownText1 = zorb.LabeledEdit4->text();
@@ -254,7 +226,7 @@ TEST(OnlineWiring, TheChooserStartsEmptyWithoutScriptsAndCancelStartsNothing)
     Window w(dir);
     TZorbForm& zorb = w.form.online().zorbForm();
     bool empty = false;
-    inNextModal([&](QWidget*) {
+    test::whenModal([&](QWidget*) {
         empty = zorb.LabeledEdit1->count() == 0 && zorb.LabeledEdit1->currentText().isEmpty();
         QTest::mouseClick(zorb.BitBtn3, Qt::LeftButton);
     });

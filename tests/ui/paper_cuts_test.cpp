@@ -1,5 +1,7 @@
 // What a new user trips over on the built pages: hints left behind, English dialog buttons, charts
 // without exact values, dates that cannot be typed, a ticket number running under its neighbours.
+#include "main_window.h"
+#include "modal.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
 #include "ui/date_picker.h"
@@ -22,7 +24,6 @@
 #include <QStackedBarSeries>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -32,16 +33,9 @@ using namespace razoz;
 
 namespace {
 
-struct Window {
-    explicit Window(const test::ProgramDir& dir) : form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}})
-    {
-        form.resize(900, 580);
-        form.show();
-        QTest::qWait(1);
-    }
+struct Window : test::MainWindow {
+    explicit Window(const test::ProgramDir& dir) : test::MainWindow(dir, {.settingsFile = false, .size = {900, 580}}) {}
     ~Window() { loadQtTranslations(QStringLiteral("de")); }
-    test::ScriptedPrompt prompt;
-    TForm1 form;
 };
 
 void hover(QWidget* w, QPoint at = {-1, -1})
@@ -126,9 +120,9 @@ TEST(QtTranslations, MapTheProgramsCodesToQts)
 QStringList questionButtons(Prompt& prompt)
 {
     QStringList texts;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
+    test::whenModal([&](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
         for (QAbstractButton* b : box->buttons()) texts << b->text();
         box->button(QMessageBox::No)->click();
     });

@@ -1,10 +1,10 @@
 #include "app/settings_store.h"
+#include "modal.h"
 #include "test_support.h"
 #include "ui/print_action.h"
 #include "ui/tform5.h"
 #include "ui/tform8.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -30,16 +29,6 @@ struct Dialogs {
     TForm5 form5{form8, prompt, texts};
     void choose(int item) { QTest::mouseClick(form5.presetGroup->button(item), Qt::LeftButton, {}, QPoint(5, 7)); }
 };
-
-// Clicks a button of the next modal dialog once it is shown.
-void clickInNextModal(const char* button)
-{
-    QTimer::singleShot(0, [button] {
-        QWidget* w = QApplication::activeModalWidget();
-        ASSERT_NE(w, nullptr);
-        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
-    });
-}
 
 } // namespace
 
@@ -128,8 +117,9 @@ TEST(PrintAction, DruckenBuildsThePageStoresTheValuesAndCopiesTheGeometry)
     ctx.random = [](int) { return 4; };
     ctx.setLosnummer = [&](const QString& n) { losnummer = n; };
     ctx.preview = [&](const SlipPage& p) { shown = p; };
-    clickInNextModal("BitBtn2");
+    const test::ModalAnswer printed = test::clickInNextModal("BitBtn2");
     EXPECT_EQ(SpeedButton12Click(ctx), 1);
+    EXPECT_TRUE(printed.shown());
     ASSERT_TRUE(shown);
     EXPECT_EQ(losnummer, "0000004");
     EXPECT_EQ(store.read(key::TicketNumber).value.toString(), "0000004");
@@ -147,15 +137,17 @@ TEST(PrintAction, DruckenBuildsThePageStoresTheValuesAndCopiesTheGeometry)
     shown.reset();
     d.form8.edits[1]->setText("vierzehn");
     values.set(key::SlipPreset, 13);
-    clickInNextModal("BitBtn2");
+    const test::ModalAnswer refused = test::clickInNextModal("BitBtn2");
     EXPECT_EQ(SpeedButton12Click(ctx), 1);
+    EXPECT_TRUE(refused.shown());
     EXPECT_FALSE(shown);
     ASSERT_EQ(d.prompt.texts("error").size(), 1);
     EXPECT_TRUE(d.prompt.texts("error")[0].contains("Edit1")) << d.prompt.texts("error")[0].toStdString();
 
     // Abort: nothing further.
-    clickInNextModal("BitBtn1");
+    const test::ModalAnswer aborted = test::clickInNextModal("BitBtn1");
     EXPECT_EQ(SpeedButton12Click(ctx), 3);
+    EXPECT_TRUE(aborted.shown());
     EXPECT_FALSE(shown);
 }
 
@@ -163,10 +155,11 @@ TEST(PrintAction, ThePreviewOpensAndCloses)
 {
     SlipPage page;
     page.marks.push_back({"QRLabel1", "x", 100, 100, true, true});
-    QTimer::singleShot(200, [] {
-        auto* w = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(w, nullptr);
-        w->reject();
+    const test::ModalAnswer closed = test::whenModal([](QWidget* dialog) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(dialog);
+        ASSERT_NE(preview, nullptr);
+        preview->reject();
     });
     showSlipPreview(page, nullptr);
+    EXPECT_TRUE(closed.shown());
 }

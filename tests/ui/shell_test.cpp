@@ -2,6 +2,7 @@
 #include "app/languages.h"
 #include "app/settings_schema.h"
 #include "base/text_files.h"
+#include "main_window.h"
 #include "test_support.h"
 #include "ui/click_label.h"
 #include "ui/language_switch.h"
@@ -24,7 +25,6 @@
 #include <QUrl>
 
 #include <cstring>
-#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -46,20 +46,6 @@ void installLanguageFiles(const test::ProgramDir& dir)
         QFile::copy(source.filePath(name), dir.file("land/" + name));
 }
 
-struct Shell {
-    explicit Shell(const test::ProgramDir& dir, const std::function<void(TForm1&)>& beforeShow = {})
-        : form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}})
-    {
-        if (beforeShow) beforeShow(form);
-        form.show();
-        QTest::qWait(1);
-    }
-    test::ScriptedPrompt prompt;
-    TForm1 form;
-    QAction* action(const char* name) { return form.findChild<QAction*>(name); }
-    template <class W> W* control(const char* name) { return form.findChild<W*>(name); }
-};
-
 QSettings ini(const test::ProgramDir& dir)
 {
     return QSettings(dir.file("settings.ini"), QSettings::IniFormat);
@@ -74,7 +60,7 @@ TEST(Shell, FirstStartUsesDesignDefaultsAndGermanTextsAndWritesEverythingAtClose
     test::ProgramDir dir;
     installLanguageFiles(dir);
     {
-        Shell w(dir);
+        test::MainWindow w(dir);
         EXPECT_TRUE(w.form.lottotipp()->CheckBox16->isChecked());
         EXPECT_TRUE(w.form.lottotipp()->CheckBox17->isChecked());
         EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
@@ -117,7 +103,7 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked)
         s.setValue("Chekcbox18", 0);
     }
     {
-        Shell w(dir);
+        test::MainWindow w(dir);
         EXPECT_TRUE(w.form.lottotipp()->CheckBox16->isChecked());
         EXPECT_TRUE(w.form.lottotipp()->CheckBox17->isChecked());
         w.form.close();
@@ -132,7 +118,7 @@ TEST(Shell, BothDrawDaysStoredUncheckedStartCheckedAndAreWrittenBackChecked)
         QSettings t = ini(dir);
         t.setValue("Chekcbox16", 0);
     }
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_FALSE(w.form.lottotipp()->CheckBox16->isChecked());
     EXPECT_TRUE(w.form.lottotipp()->CheckBox17->isChecked());
 }
@@ -142,13 +128,13 @@ TEST(Shell, RunBudgetIsTheSpinPositionTimesAThousand)
     test::ProgramDir dir;
     ini(dir).setValue("UpDown7", 12000);
     {
-        Shell w(dir);
+        test::MainWindow w(dir);
         EXPECT_EQ(iterationLimit(w.form.session().calculation().snapshot()), 12000000);
         w.form.close();
     }
     // Without its control a stored position beyond the range counts as the maximum.
     ini(dir).setValue("UpDown7", 99999);
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_EQ(iterationLimit(w.form.session().calculation().snapshot()), 30000000);
 }
 
@@ -156,11 +142,7 @@ TEST(Shell, AWindowClosedBeforeItWasShownLeavesTheStoreAlone)
 {
     test::ProgramDir dir;
     ini(dir).setValue("Losnummer", "1234567");
-    {
-        test::ScriptedPrompt prompt;
-        TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), {}});
-        form.close();
-    }
+    test::MainWindow(dir, {.show = false}).form.close();
     EXPECT_EQ(ini(dir).value("Losnummer").toString(), "1234567");
     EXPECT_FALSE(ini(dir).contains("Chekcbox1"));
 }
@@ -170,14 +152,14 @@ TEST(Shell, TipRowsTypedBeforeClosingAreThereAfterARestart)
     test::ProgramDir dir;
     ini(dir).setValue("Edit7F8", "44"); // a field whose window is not there keeps its value
     {
-        Shell w(dir);
+        test::MainWindow w(dir);
         QTest::keyClicks(w.control<QLineEdit>("Edit1"), "7");
         QTest::keyClicks(w.control<QLineEdit>("Edit2"), "49");
         w.form.internet()->ProxyHostEdit->setText("proxy.example");
         w.form.internet()->ProxyPortEdit->setText("3128");
         w.form.close();
     }
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_EQ(w.control<QLineEdit>("Edit1")->text(), "7");
     EXPECT_EQ(w.control<QLineEdit>("Edit2")->text(), "49");
     EXPECT_EQ(w.form.internet()->ProxyPortEdit->text(), "3128");
@@ -192,7 +174,7 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
     QFile::remove(dir.file("land/bezeich.txt.fr"));
     QFile::remove(dir.file("land/meldungen.txt.fr"));
     {
-        Shell w(dir);
+        test::MainWindow w(dir);
         w.form.session().setTicketNumber("1234567");
         w.action("Englisch1")->trigger();
         EXPECT_EQ(w.form.lottotipp()->Losnummer->text(), "Ticket number: 1234567");
@@ -222,7 +204,7 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
         w.form.close();
     }
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "3");
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Sorteos del sábado");
     EXPECT_EQ(w.form.lottotipp()->Losnummer->text(), "N.º de boleto: 1234567");
     EXPECT_TRUE(w.action("Spanisch1")->isChecked());
@@ -234,7 +216,7 @@ TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw)
     installLanguageFiles(dir);
     dir.writeArchive(test::syntheticArchive(30));
     ini(dir).setValue("Losnummer", "1234567");
-    Shell w(dir);
+    test::MainWindow w(dir);
     const QString sum = w.form.lottotipp()->Label13->text();
     ASSERT_NE(sum, "QS: ");
     for (const char* language : {"Englisch1", "Spanisch1", "Deutsch1"}) {
@@ -271,7 +253,7 @@ TEST(Shell, EveryLanguageFitsTheControlsAndKeepsTheShownDraw)
 TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts)
 {
     test::ProgramDir dir;
-    Shell w(dir);
+    test::MainWindow w(dir);
     w.form.lottotipp()->CheckBox17->setToolTip("eigener Hinweis");
     w.prompt.fileAnswers.push_back(dir.file("export.txt"));
     w.action("Export1")->trigger();
@@ -295,7 +277,7 @@ TEST(Shell, ExportThenLoadingTheExportedBaseFileReproducesTheTexts)
 TEST(Shell, GrowingTheWindowScalesThePagesAndShrinkingRestoresThem)
 {
     test::ProgramDir dir;
-    Shell w(dir);
+    test::MainWindow w(dir);
     QCheckBox* box = w.form.lottotipp()->CheckBox16;
     const QRect geometry = box->geometry();
     const double points = box->font().pointSizeF();
@@ -321,7 +303,7 @@ TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStore
     test::ProgramDir dir;
     QRect designGeometry;
     {
-        Shell plain(dir);
+        test::MainWindow plain(dir);
         designGeometry = plain.form.lottotipp()->CheckBox16->geometry();
     }
     {
@@ -329,7 +311,7 @@ TEST(Shell, AStoredLargerWindowStartsWithLargerContentsAndMaximisedKeepsTheStore
         s.setValue("height", 696);
         s.setValue("width", 1000);
     }
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_EQ(w.form.height(), 696);
     EXPECT_EQ(w.form.width(), 1000);
     EXPECT_NEAR(w.form.lottotipp()->CheckBox16->geometry().top(), designGeometry.top() * 1.2, 1);
@@ -345,7 +327,7 @@ TEST(Shell, AStoredLanguageNumberBeyondTheNineStartsInGerman)
     test::ProgramDir dir;
     installLanguageFiles(dir);
     ini(dir).setValue("Sprache", 12);
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_EQ(w.form.session().language(), 0);
     EXPECT_TRUE(w.action("Deutsch1")->isChecked());
     EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
@@ -358,7 +340,7 @@ TEST(Shell, WithoutTheBaseFileALanguageChoiceChangesOnlyTheMarksAndTheSetting)
     test::ProgramDir dir;
     QDir().mkpath(dir.file("land"));
     dir.writeFile("land/meldungen.txt.en", "Frequency\nDraws\n");
-    Shell w(dir);
+    test::MainWindow w(dir);
     w.action("Englisch1")->trigger();
     EXPECT_EQ(w.form.session().language(), 1);
     EXPECT_TRUE(w.action("Englisch1")->isChecked());
@@ -393,7 +375,7 @@ TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
         s.setValue("Browser", "ja");
         s.setValue("URLEdit", "http://start.example/");
     }
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_EQ(w.form.windowTitle(), "Title");
     EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Saturdays");
     EXPECT_EQ(w.form.lottotipp()->CheckBox17->text(), "Donnerstag Ziehungen") << "translation too short";
@@ -429,32 +411,28 @@ TEST(Shell, BadSettingsAndBrokenLanguageFilesStartWithWhatCanBeApplied)
 TEST(Shell, LinksAndTheDocumentationGoToTheShell)
 {
     test::ProgramDir dir;
-    Shell w(dir);
-    QStringList opened;
-    w.form.session().setOpener([&opened](const QUrl& url) {
-        opened << url.toString();
-        return true;
-    });
+    test::MainWindow w(dir);
     QTest::mouseClick(w.form.internet()->Label52, Qt::LeftButton);
     QTest::mouseClick(w.form.internet()->Label4, Qt::LeftButton);
     QTest::mouseClick(w.form.lottotipp()->Label43, Qt::LeftButton);
     QTest::mouseClick(w.form.lottotipp()->Panel9, Qt::LeftButton, {}, QPoint(1, 1));
-    EXPECT_EQ(opened, (QStringList{w.form.internet()->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
+    EXPECT_EQ(w.openedAddresses(),
+              (QStringList{w.form.internet()->Label52->text(), kPartnerPage, kProductPage, kProductPage}));
 
-    opened.clear();
+    w.opened.clear();
     w.action("Dokumentationanzeigen1")->trigger();
-    EXPECT_TRUE(opened.isEmpty()) << "a missing manual opens nothing and reports nothing";
+    EXPECT_TRUE(w.opened.isEmpty()) << "a missing manual opens nothing and reports nothing";
     EXPECT_TRUE(w.prompt.texts("error").isEmpty());
     QFile::copy(QStringLiteral(RAZOZ_SOURCE_DIR "/data/Razoz-Quorex.pdf"), dir.file("Razoz-Quorex.pdf"));
     w.action("Dokumentationanzeigen1")->trigger();
-    EXPECT_EQ(opened, QStringList{QUrl::fromLocalFile(dir.file("Razoz-Quorex.pdf")).toString()});
+    EXPECT_EQ(w.openedAddresses(), QStringList{QUrl::fromLocalFile(dir.file("Razoz-Quorex.pdf")).toString()});
 }
 
 TEST(Shell, TheAboutBoxNamesTheVersionInTheChosenLanguage)
 {
     test::ProgramDir dir;
     installLanguageFiles(dir);
-    Shell w(dir);
+    test::MainWindow w(dir);
     const struct {
         const char* language;
         const char* caption;
@@ -480,13 +458,13 @@ TEST(Shell, TheHighestLanguageNumberIsStoredAndRestored)
     test::ProgramDir dir;
     installLanguageFiles(dir);
     {
-        Shell w(dir);
+        test::MainWindow w(dir);
         w.action("Polnisch1")->trigger();
         EXPECT_EQ(w.form.session().language(), 8);
         w.form.close();
     }
     EXPECT_EQ(ini(dir).value("Sprache").toString(), "8");
-    Shell w(dir);
+    test::MainWindow w(dir);
     EXPECT_EQ(w.form.session().language(), 8);
     EXPECT_TRUE(w.action("Polnisch1")->isChecked());
     EXPECT_FALSE(w.action("Deutsch1")->isChecked());

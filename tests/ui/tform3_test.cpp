@@ -1,14 +1,13 @@
 // The entry dialog "Zahlen der Ziehung eingeben".
 #include "archive/dates.h"
+#include "modal.h"
 #include "test_support.h"
 #include "ui/tform3.h"
 
-#include <QApplication>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -38,8 +37,8 @@ TEST(TForm3, CarriesTheReferenceThroughAndReturnsWhatWasTyped)
 TEST(TForm3, OkAndAbortAsModalResults)
 {
     const DrawRecord ref = draw({2005, 4, 2}, {4, 9, 17, 22, 38, 41}, 12, 7);
-    QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TForm3*>(QApplication::activeModalWidget());
+    test::whenModal([](QWidget* dialog) {
+        auto* d = qobject_cast<TForm3*>(dialog);
         ASSERT_TRUE(d);
         d->DateTimePicker1->setDate({2005, 4, 7});
         d->BitBtn2->click();
@@ -47,6 +46,11 @@ TEST(TForm3, OkAndAbortAsModalResults)
     auto r = enterDrawDialog(ref, nullptr);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->date, toDays({2005, 4, 7}));
-    QTimer::singleShot(0, [] { qobject_cast<TForm3*>(QApplication::activeModalWidget())->BitBtn1->click(); });
+    const test::ModalAnswer aborted = test::whenModal([](QWidget* dialog) {
+        auto* d = qobject_cast<TForm3*>(dialog);
+        ASSERT_TRUE(d);
+        d->BitBtn1->click();
+    });
     EXPECT_FALSE(enterDrawDialog(ref, nullptr));
+    EXPECT_TRUE(aborted.shown());
 }

@@ -1,4 +1,5 @@
 #include "app/session.h"
+#include "main_window.h"
 #include "test_support.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
@@ -262,27 +263,25 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     dir.writeArchive({test::draw(QDate(1985, 10, 17), {1, 2, 4, 5, 6, 7}, 8, 0),
                       test::draw(QDate(1985, 10, 19), {3, 11, 13, 15, 34, 35}, 27, 0),
                       test::draw(QDate(1985, 10, 24), {9, 10, 12, 14, 16, 18}, 20, 5)});
-    test::ScriptedPrompt prompt;
-    TForm1 form(TForm1::Environment{dir.path(), &prompt, {}, {}, {}});
+    test::MainWindow w(dir, {.settingsFile = false, .show = false});
     auto owned = std::make_unique<CountingPlayer>();
     CountingPlayer* player = owned.get();
-    form.tipGrid()->setSoundPlayer(std::move(owned));
-    form.tipGrid()->setRowTexts(0, {"41", "13", "3", "27", "11", "40"});
-    form.show();
-    QTest::qWait(1);
-    TipGrid& grid = *form.tipGrid();
-    EXPECT_EQ(grid.parentWidget(), form.lottotipp());
-    EXPECT_EQ(grid.box(0, 0)->mapTo(form.lottotipp(), QPoint(0, 0)), QPoint(146, 43));
+    w.form.tipGrid()->setSoundPlayer(std::move(owned));
+    w.form.tipGrid()->setRowTexts(0, {"41", "13", "3", "27", "11", "40"});
+    w.show();
+    TipGrid& grid = *w.form.tipGrid();
+    EXPECT_EQ(grid.parentWidget(), w.form.lottotipp());
+    EXPECT_EQ(grid.box(0, 0)->mapTo(w.form.lottotipp(), QPoint(0, 0)), QPoint(146, 43));
     EXPECT_EQ(grid.hitLabel(0)->text(), "0"); // start-up checks against the latest draw
     EXPECT_EQ(grid.rowTexts(0)[0], "3");
 
-    QTest::mouseClick(form.lottotipp()->SpeedButton6, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp()->SpeedButton6, Qt::LeftButton);
     EXPECT_EQ(grid.hitLabel(0)->text(), "3 + Z");
     EXPECT_EQ(grid.box(0, 0)->palette().color(QPalette::Base), QColor(0, 255, 0));
     EXPECT_EQ(grid.hitTally()[3][1], 1);
     EXPECT_EQ(player->played, QStringList{dir.file("yippee.wav")});
 
-    QTest::mouseClick(form.lottotipp()->SpeedButton7, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp()->SpeedButton7, Qt::LeftButton);
     EXPECT_EQ(grid.hitLabel(0)->text(), "0");
     EXPECT_EQ(grid.hitTally()[3][1], 0);
 
@@ -291,16 +290,16 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     EXPECT_TRUE(grid.rowLocked(0));
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(grid.rowLabel(0), &enter);
-    EXPECT_EQ(form.statusText(1), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    EXPECT_EQ(w.form.statusText(1), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     // Only panel 1 carries it: no passing message covers the progress panel, also after the
     // control texts of a language file were applied.
-    EXPECT_EQ(form.statusBar()->currentMessage(), QString());
+    EXPECT_EQ(w.form.statusBar()->currentMessage(), QString());
     dir.copyInstallData();
-    form.LanguageClick(0);
+    w.form.LanguageClick(0);
     QApplication::sendEvent(grid.rowLabel(1), &enter);
-    EXPECT_EQ(form.statusBar()->currentMessage(), QString());
-    EXPECT_TRUE(form.findChild<QLabel*>("StatusPanel0")->isVisibleTo(&form));
-    EXPECT_EQ(form.statusText(1), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
+    EXPECT_EQ(w.form.statusBar()->currentMessage(), QString());
+    EXPECT_TRUE(w.form.findChild<QLabel*>("StatusPanel0")->isVisibleTo(&w.form));
+    EXPECT_EQ(w.form.statusText(1), "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
 }
 
 TEST(HitSound, PlayingNeverFailsWithOrWithoutTheFile)

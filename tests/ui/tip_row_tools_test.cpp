@@ -5,7 +5,7 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "generate/tip_text.h"
-#include "long_action.h"
+#include "main_window.h"
 #include "modal.h"
 #include "test_support.h"
 #include "ui/chart_view.h"
@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -27,7 +26,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -41,27 +39,11 @@ namespace {
 
 using test::whenModal;
 
-struct Window {
-    test::ProgramDir dir;
-    test::ScriptedPrompt prompt;
-    QList<QUrl> opened;
-    std::unique_ptr<TForm1> form;
-
-    Window()
-    {
-        dir.copyInstallData();
-        QFile::remove(dir.archivePath());
-        EXPECT_TRUE(QFile::copy(QStringLiteral(RAZOZ_SHIPPED_DIR "/dovovuduv.dat"), dir.archivePath()));
-        form = std::make_unique<TForm1>(
-            TForm1::Environment{dir.path(), &prompt, {}, dir.file("settings.ini"), [this](const QUrl& url) {
-                                    opened << url;
-                                    return true;
-                                }});
-        form->show();
-        QTest::qWait(1);
-    }
-    TipGrid& grid() { return *form->tipGrid(); }
-    TForm6& list() { return form->form6(); }
+// The shipped archive and the installation data in a folder of the window's own.
+struct Window : test::MainWindow {
+    Window() : test::MainWindow({.installData = true, .shippedArchive = true}) {}
+    TipGrid& grid() { return *form.tipGrid(); }
+    TForm6& list() { return form.form6(); }
     WeightBox* box(int k) { return list().CheckBox[std::size_t(k - 1)]; }
     void click(int k) { QTest::mouseClick(box(k), Qt::LeftButton, {}, QPoint(7, box(k)->height() / 2)); }
     std::vector<int> checked()
@@ -74,16 +56,16 @@ struct Window {
     // "Liste für Zahlenreihengenerierung anzeigen / bearbeiten": the box where the page has it.
     void showNumberList(bool on)
     {
-        if (auto* box = form->findChild<QCheckBox*>(QStringLiteral("CheckBox20")))
+        if (auto* box = control<QCheckBox>("CheckBox20"))
             box->setChecked(on);
         else
-            form->session().settings().set(key::ShowNumberListFirst, on);
+            form.session().settings().set(key::ShowNumberListFirst, on);
     }
     TipRows calculate(std::uint32_t seed)
     {
         RandomGenerator::shared().setSeed(seed);
-        QTest::mouseClick(form->lottotipp()->BitBtn4, Qt::LeftButton);
-        EXPECT_TRUE(test::waitForLongAction(form->runner()));
+        QTest::mouseClick(form.lottotipp()->BitBtn4, Qt::LeftButton);
+        EXPECT_TRUE(test::waitForLongAction(form.runner()));
         return grid().texts();
     }
 };
@@ -144,7 +126,7 @@ TEST(TipRowTools, TheNumberListInTheCalculationKeepsRebuildsOrCancels)
     std::vector<int> offered;
     w.grid().setTexts(plain);
     whenModal([&](QWidget* dialog) {
-        EXPECT_EQ(w.form->pages()->currentWidget(), w.form->lottotipp());
+        EXPECT_EQ(w.form.pages()->currentWidget(), w.form.lottotipp());
         EXPECT_TRUE(w.list().BitBtn3->isVisible());
         EXPECT_EQ(w.grid().texts(), TipRows{}) << "the rows are emptied before the list shows";
         offered = w.checked();
@@ -153,7 +135,7 @@ TEST(TipRowTools, TheNumberListInTheCalculationKeepsRebuildsOrCancels)
     EXPECT_EQ(w.calculate(42), plain);
     ASSERT_GT(offered.size(), 20u);
     EXPECT_LT(offered.size(), 49u) << "the last draw's numbers have no entry";
-    EXPECT_EQ(w.form->statusText(1), w.form->session().text(26));
+    EXPECT_EQ(w.form.statusText(1), w.form.session().text(26));
 
     // "Abbruch" ends the calculation at once: no row is computed, the unlocked rows stay as the
     // list found them (emptied), a locked row as it was.
@@ -161,15 +143,15 @@ TEST(TipRowTools, TheNumberListInTheCalculationKeepsRebuildsOrCancels)
     before[0] = {"1", "2", "3", "4", "5", "6"};
     w.grid().setTexts(before);
     w.grid().setRowLocked(0, true);
-    const QString caption = w.form->lottotipp()->BitBtn4->text();
+    const QString caption = w.form.lottotipp()->BitBtn4->text();
     whenModal([&](QWidget*) { QTest::mouseClick(w.list().BitBtn2, Qt::LeftButton); });
     w.calculate(42);
     TipRows emptied{};
     emptied[0] = before[0];
     EXPECT_EQ(w.grid().texts(), emptied);
     w.grid().setRowLocked(0, false);
-    EXPECT_EQ(w.form->lottotipp()->BitBtn4->text(), caption);
-    EXPECT_TRUE(w.form->session().settingsLoaded());
+    EXPECT_EQ(w.form.lottotipp()->BitBtn4->text(), caption);
+    EXPECT_TRUE(w.form.session().settingsLoaded());
 
     // "&Rechnen" draws only from the numbers left checked.
     std::set<int> kept;
@@ -199,10 +181,10 @@ TEST(TipRowTools, TheSameLuckyNumberTwiceGivesTheSameRows)
     Window w;
     auto lucky = [&](const QString& number) {
         w.prompt.inputAnswers.push_back(number);
-        QTest::mouseClick(w.form->lottotipp()->SpeedButton13, Qt::LeftButton);
-        EXPECT_EQ(w.form->statusText(1), "Glückszahl " + number);
-        QTest::mouseClick(w.form->lottotipp()->BitBtn4, Qt::LeftButton);
-        EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
+        QTest::mouseClick(w.form.lottotipp()->SpeedButton13, Qt::LeftButton);
+        EXPECT_EQ(w.form.statusText(1), "Glückszahl " + number);
+        QTest::mouseClick(w.form.lottotipp()->BitBtn4, Qt::LeftButton);
+        EXPECT_TRUE(test::waitForLongAction(w.form.runner()));
         return w.grid().texts();
     };
     const TipRows first = lucky("4711");
@@ -218,14 +200,14 @@ TEST(TipRowTools, TheSameLuckyNumberTwiceGivesTheSameRows)
 TEST(TipRowTools, TheWindowAndRazozCliGiveTheSameRowsForOneLuckyNumber)
 {
     Window w;
-    const QDate latest = w.form->findChild<QDateEdit*>(QStringLiteral("DateTimePicker1"))->date();
-    w.dir.writeFile("cli.ini", "[General]\n");
+    const QDate latest = w.control<QDateEdit>("DateTimePicker1")->date();
+    w.dir().writeFile("cli.ini", "[General]\n");
     w.prompt.inputAnswers.push_back(QStringLiteral("12345"));
-    QTest::mouseClick(w.form->lottotipp()->SpeedButton13, Qt::LeftButton);
-    QTest::mouseClick(w.form->lottotipp()->BitBtn4, Qt::LeftButton);
-    EXPECT_TRUE(test::waitForLongAction(w.form->runner()));
+    QTest::mouseClick(w.form.lottotipp()->SpeedButton13, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp()->BitBtn4, Qt::LeftButton);
+    EXPECT_TRUE(test::waitForLongAction(w.form.runner()));
     const TipRows window = w.grid().texts();
-    const test::CliResult cli = test::runCli({"--program-folder", w.dir.path(), "--settings", w.dir.file("cli.ini"),
+    const test::CliResult cli = test::runCli({"--program-folder", w.dir().path(), "--settings", w.dir().file("cli.ini"),
                                               "generate", "--seed", "12345", "--json"});
     ASSERT_EQ(cli.exitCode, 0) << cli.err.toStdString();
     const QJsonObject out = QJsonDocument::fromJson(cli.out.toUtf8()).object();
@@ -247,22 +229,22 @@ TEST(TipRowTools, TippWritesTheRowsAndOpensTheFile)
     rows[0] = {"3", "11", "13", "15", "34", "35"};
     rows[1] = {"4", "9", "17", "22", "30", "41"};
     w.grid().setTexts(rows);
-    QTest::mouseClick(w.form->lottotipp()->BitBtn7, Qt::LeftButton);
+    QTest::mouseClick(w.form.lottotipp()->BitBtn7, Qt::LeftButton);
     ASSERT_EQ(w.opened.size(), 1);
-    EXPECT_EQ(w.opened[0], QUrl::fromLocalFile(w.dir.file("Tipp.txt")));
+    EXPECT_EQ(w.opened[0], QUrl::fromLocalFile(w.dir().file("Tipp.txt")));
     // The shipped archive ends with Monday 07.09.2026: the next draw is the Thursday.
-    ASSERT_EQ(fromDays(w.form->session().currentDraw().date), QDate(2026, 9, 7));
+    ASSERT_EQ(fromDays(w.form.session().currentDraw().date), QDate(2026, 9, 7));
     const QDate next(2026, 9, 10);
-    const QStringList lines = QString::fromUtf8(w.dir.readFile("Tipp.txt")).split('\n');
+    const QStringList lines = QString::fromUtf8(w.dir().readFile("Tipp.txt")).split('\n');
     EXPECT_TRUE(lines[0].startsWith("Razoz-Quorex Tipp für "));
     EXPECT_TRUE(lines[0].endsWith(" " + next.toString("dd.MM.yy"))) << lines[0].toStdString();
     EXPECT_EQ(lines[3], " 1. Tipp:  3   11   13   15   34   35");
     EXPECT_EQ(lines[4], " 2. Tipp:  4    9   17   22   30   41");
 
     // One draw day only: a week after the shown draw.
-    w.form->lottotipp()->CheckBox17->setChecked(false);
-    QTest::mouseClick(w.form->lottotipp()->BitBtn7, Qt::LeftButton);
-    const QStringList weekly = QString::fromUtf8(w.dir.readFile("Tipp.txt")).split('\n');
+    w.form.lottotipp()->CheckBox17->setChecked(false);
+    QTest::mouseClick(w.form.lottotipp()->BitBtn7, Qt::LeftButton);
+    const QStringList weekly = QString::fromUtf8(w.dir().readFile("Tipp.txt")).split('\n');
     EXPECT_TRUE(weekly[0].endsWith(" 14.09.26")) << weekly[0].toStdString();
     EXPECT_TRUE(w.prompt.texts("error").isEmpty());
 }
@@ -275,14 +257,14 @@ TEST(TipRowTools, TippverteilungChartsTheRowsUpToTheFirstEmptyBox)
     rows[1] = {"2", "3", "10", "20", "30", "49"};
     rows[3] = {"7", "8", "9", "10", "11", "12"};
     w.grid().setTexts(rows);
-    QTest::mouseClick(w.form->lottotipp()->Button6, Qt::LeftButton);
-    EXPECT_EQ(w.form->pages()->currentWidget(), w.form->diagramm());
-    const BarChart& chart = w.form->diagramm()->lastChart();
+    QTest::mouseClick(w.form.lottotipp()->Button6, Qt::LeftButton);
+    EXPECT_EQ(w.form.pages()->currentWidget(), w.form.diagramm());
+    const BarChart& chart = w.form.diagramm()->lastChart();
     ASSERT_EQ(chart.bars.size(), 49u);
     EXPECT_EQ(chart.bars[1].y, 2);
     EXPECT_EQ(chart.bars[9].y, 1) << "row 4 comes after the empty row 3";
     EXPECT_EQ(chart.bars[10].y, 0);
-    EXPECT_EQ(chart.title, w.form->session().text(29));
-    EXPECT_EQ(w.form->diagramm()->Chart1->drawnColour(1), ChartView::kRed);
-    EXPECT_FALSE(w.form->diagramm()->lastStatistic().has_value());
+    EXPECT_EQ(chart.title, w.form.session().text(29));
+    EXPECT_EQ(w.form.diagramm()->Chart1->drawnColour(1), ChartView::kRed);
+    EXPECT_FALSE(w.form.diagramm()->lastStatistic().has_value());
 }

@@ -2,6 +2,8 @@
 #include "archive/draw_archive.h"
 #include "http_server.h"
 #include "long_action.h"
+#include "main_window.h"
+#include "modal.h"
 #include "test_support.h"
 #include "tipfiles/tip_file.h"
 #include "ui/click_label.h"
@@ -24,7 +26,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -33,31 +34,6 @@ using namespace razoz;
 using test::draw;
 
 namespace {
-
-struct Window {
-    Window(const test::ProgramDir& dir, QStringList arguments = {})
-        : form(TForm1::Environment{dir.path(), &prompt, std::move(arguments), dir.file("settings.ini"), {}})
-    {
-        form.show();
-        QTest::qWait(1);
-    }
-    test::ScriptedPrompt prompt;
-    TForm1 form;
-};
-
-// Clicks a button of the next modal dialog once it is shown (start-up may process events before).
-void clickInNextModal(const char* button)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, button] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) return;
-        poll->deleteLater();
-        poll->stop();
-        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
-    });
-    poll->start(5);
-}
 
 // Four draws ending on the Saturday at least a week before today, so an update asks for a few days only.
 std::vector<DrawRecord> recentArchive()
@@ -80,7 +56,7 @@ TEST(ArchiveWiring, UpdateFromTheServerOfTheInternetPageShowsTheNewestDraw)
     ResultsServer server;
     test::ProgramDir dir;
     dir.writeArchive(recentArchive());
-    Window w(dir);
+    test::MainWindow w(dir);
     DatenbankPage* db = w.form.datenbank();
     EXPECT_TRUE(db->Label99->text().startsWith("4 Ziehungen")) << db->Label99->text().toStdString();
 
@@ -136,7 +112,7 @@ TEST(ArchiveWiring, CsvImportFromTheDatenbankPageSelectsTheImportedDraw)
     test::ProgramDir dir;
     dir.copyInstallData();
     dir.writeArchive(test::syntheticArchive(4)); // up to Sat 26.10.1985
-    Window w(dir);
+    test::MainWindow w(dir);
     dir.writeFile("new.csv", "Datum;Z1;Z2;Z3;Z4;Z5;Z6;C;R\n31.10.1985;10;14;29;33;46;48;30;\n");
     w.prompt.fileAnswers = {dir.file("new.csv")};
     w.form.datenbank()->DateTimePicker1->setDate(QDate(1985, 10, 31));
@@ -155,7 +131,7 @@ TEST(PrintWiring, MenuEntryPrintsTheGridAndTheDialogValuesSurviveARestart)
     test::ProgramDir dir;
     dir.writeArchive(test::syntheticArchive(4));
     {
-        Window w(dir);
+        test::MainWindow w(dir);
         // The dialogs are windows of their own, so their "Edit1" never answers for the grid's.
         EXPECT_EQ(w.form.form5().parentWidget(), nullptr);
         EXPECT_EQ(w.form.form8().parentWidget(), nullptr);
@@ -167,7 +143,7 @@ TEST(PrintWiring, MenuEntryPrintsTheGridAndTheDialogValuesSurviveARestart)
         auto* entry = w.form.findChild<QAction*>("Scheindrucken1");
         ASSERT_TRUE(entry);
         EXPECT_EQ(entry->shortcut(), QKeySequence("Ctrl+P"));
-        clickInNextModal("BitBtn2");
+        test::clickInNextModal("BitBtn2");
         entry->trigger();
         ASSERT_TRUE(shown);
         EXPECT_FALSE(shown->marks.empty());
@@ -177,7 +153,7 @@ TEST(PrintWiring, MenuEntryPrintsTheGridAndTheDialogValuesSurviveARestart)
         w.form.form8().edits[14]->setText("mein.jpg");
         w.form.close();
     }
-    Window again(dir);
+    test::MainWindow again(dir);
     EXPECT_EQ(again.form.form8().edits[1]->text(), "33");
     EXPECT_EQ(again.form.form8().edits[14]->text(), "mein.jpg");
     EXPECT_EQ(again.form.tipGrid()->texts()[0][0], "7"); // the grid's own Edit1 kept apart
@@ -188,15 +164,15 @@ TEST(PrintWiring, CommandLineDLoadsTheTipFilePrintsAndCloses)
     test::ProgramDir dir;
     dir.writeArchive(test::syntheticArchive(4));
     dir.writeFile("tipp.wtp", "3,11,13,15,34,35\r\n1,2,3,4,5,6:comment\r\n");
-    clickInNextModal("BitBtn1"); // the print settings, aborted
-    Window w(dir, {"D", dir.file("tipp.wtp")});
+    test::clickInNextModal("BitBtn1"); // the print settings, aborted
+    test::MainWindow w(dir, {.arguments = {"D", dir.file("tipp.wtp")}});
     EXPECT_EQ(w.form.tipGrid()->texts()[0], (TipRowTexts{"3", "11", "13", "15", "34", "35"}));
     EXPECT_EQ(w.form.tipGrid()->texts()[1], (TipRowTexts{"1", "2", "3", "4", "5", "6"}));
     QTest::qWait(1);
     EXPECT_FALSE(w.form.isVisible());
 
     // A tip file that cannot be read: the reason, no print dialog, closed all the same.
-    Window missing(dir, {"D", dir.file("fehlt.wtp")});
+    test::MainWindow missing(dir, {.arguments = {"D", dir.file("fehlt.wtp")}});
     ASSERT_EQ(missing.prompt.texts("error").size(), 1);
     EXPECT_TRUE(missing.prompt.texts("error")[0].contains("fehlt.wtp"));
     EXPECT_FALSE(missing.form.form5().isVisible());
@@ -208,7 +184,7 @@ TEST(TipFileWiring, SaveAndLoadButtonsBesideTheGrid)
 {
     test::ProgramDir dir;
     dir.writeArchive(test::syntheticArchive(4));
-    Window w(dir);
+    test::MainWindow w(dir);
     TipRows rows{};
     rows[2] = {"5", "9", "17", "28", "40", "49"};
     w.form.tipGrid()->setTexts(rows);
@@ -227,22 +203,18 @@ TEST(ArchiveWiring, EingebenOpensTheEntryDialogForThePickersDrawAndStoresWhatWas
 {
     test::ProgramDir dir;
     dir.writeArchive(test::syntheticArchive(4)); // Thu 17.10., Sat 19.10., Thu 24.10., Sat 26.10.1985
-    Window w(dir);
+    test::MainWindow w(dir);
     const auto before = DrawArchive(dir.archivePath()).readAll();
     w.form.datenbank()->DateTimePicker1->setDate(QDate(1985, 10, 19));
     DrawRecord shown;
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, &shown] {
-        auto* dialog = qobject_cast<TForm3*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        poll->stop();
-        poll->deleteLater();
+    test::whenModal([&shown](QWidget* modal) {
+        auto* dialog = qobject_cast<TForm3*>(modal);
+        ASSERT_NE(dialog, nullptr);
         shown = *dialog->record();
         dialog->DateTimePicker1->setDate(QDate(1985, 10, 31));
         for (int i = 0; i < 6; ++i) dialog->Edit[std::size_t(i)]->setValue(40 + i);
         QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);
     });
-    poll->start(5);
     QTest::mouseClick(w.form.datenbank()->BitBtn8, Qt::LeftButton);
     EXPECT_EQ(shown, before[1]); // the dialog starts from the draw of the picker's date
     const auto after = DrawArchive(dir.archivePath()).readAll();
