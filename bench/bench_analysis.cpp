@@ -94,5 +94,3 @@ void BM_SearchWholeArchive(benchmark::State& state)
 BENCHMARK(BM_SearchWholeArchive)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

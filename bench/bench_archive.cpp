@@ -36,5 +36,3 @@ void BM_FullPass(benchmark::State& state)
 BENCHMARK(BM_FullPass)->Arg(4500)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

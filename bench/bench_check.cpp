@@ -26,5 +26,3 @@ static void BM_Zettelcheck(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(Zettelcheck(row, draw, QString()));
 }
 BENCHMARK(BM_Zettelcheck);
-
-BENCHMARK_MAIN();

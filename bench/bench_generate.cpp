@@ -116,5 +116,3 @@ void BM_OneCandidateAllTests(benchmark::State& state)
 BENCHMARK(BM_OneCandidateAllTests)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -88,12 +88,3 @@ void BM_ImportShippedCsv(benchmark::State& state)
 BENCHMARK(BM_ImportShippedCsv)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 #include "app/languages.h"
 #include "app/settings_store.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -51,11 +50,3 @@ static void BM_SettingsRoundTrip(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SettingsRoundTrip);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -54,5 +54,3 @@ BENCHMARK_CAPTURE(BM_Statistic, odd, Statistic::Odd)->Arg(4500)->Unit(benchmark:
 BENCHMARK_CAPTURE(BM_Statistic, even, Statistic::Even)->Arg(4500)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

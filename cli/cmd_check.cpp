@@ -63,7 +63,7 @@ TipRows takeTipRows(CliContext& ctx, bool required)
     TipRows rows;
     if (tipsFile) {
         try {
-            rows = normalizeTipRows(readTipFile(*tipsFile)); // as the grid would hold them
+            rows = Textladen(*tipsFile); // as the grid would hold them
         } catch (const TipFileError& e) {
             throw Failure(QString::fromStdString(e.what()));
         }

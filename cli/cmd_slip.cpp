@@ -1,6 +1,7 @@
 // slip: the slip page as the print builds it; --pdf renders it.
 #include "cli.h"
 
+#include "app/slip_settings.h"
 #include "archive/dates.h"
 #include "base/locale_format.h"
 #include "print/slip.h"
@@ -26,10 +27,10 @@ int intOption(CliContext& ctx, const QString& name, int fallback, int minimum, i
     return n;
 }
 
-TriState triOption(CliContext& ctx, const QString& name, bool stored)
+TriState triOption(CliContext& ctx, const QString& name, TriState stored)
 {
     const auto v = ctx.takeOption(name);
-    if (!v) return stored ? TriState::Checked : TriState::Unchecked;
+    if (!v) return stored;
     if (*v == QLatin1String("on")) return TriState::Checked;
     if (*v == QLatin1String("off")) return TriState::Unchecked;
     if (*v == QLatin1String("none")) return TriState::Grayed;
@@ -75,7 +76,7 @@ int slipCommand(CliContext& ctx)
     SlipRequest req;
     req.programFolder = ctx.programFolder();
     req.preset = intOption(ctx, QStringLiteral("--preset"), ctx.setting(key::SlipPreset), 0, kCustomPreset);
-    if (req.preset < 0 || req.preset > kCustomPreset) req.preset = 0;
+    if (!isSlipPresetItem(req.preset)) req.preset = 0;
     // The positioning window as stored.
     for (const SettingDef* d : settingsOfGroup(SettingGroup::Positioning))
         if (d->type == SettingType::String)
@@ -104,9 +105,10 @@ int slipCommand(CliContext& ctx)
         std::tie(req.saturday, req.wednesday) =
             defaultDrawDays(ctx.setting(key::PlaysSaturdayOnly), QDate::currentDate());
     }
-    req.spiel77 = triOption(ctx, QStringLiteral("--spiel77"), ctx.setting(key::PlaysSpiel77) == 1);
-    req.super6 = triOption(ctx, QStringLiteral("--super6"), ctx.setting(key::PlaysSuper6) == 1);
-    req.glueck = triOption(ctx, QStringLiteral("--glueck"), ctx.setting(key::PlaysGluecksspirale) == 1);
+    const SlipGames played = storedSlipGames(ctx.settingsValues());
+    req.spiel77 = triOption(ctx, QStringLiteral("--spiel77"), played.spiel77);
+    req.super6 = triOption(ctx, QStringLiteral("--super6"), played.super6);
+    req.glueck = triOption(ctx, QStringLiteral("--glueck"), played.glueck);
     req.paper = intOption(ctx, QStringLiteral("--paper"), ctx.settingOr(key::PrintPaper, -1), -1, 3);
     if (ctx.storedValue(key::PrintFontStyle).status == ReadStatus::Ok) {
         // A value missing beside the stored style keeps the slip's own mark font for it.
@@ -120,9 +122,7 @@ int slipCommand(CliContext& ctx)
         req.font.strikeOut = style & 8;
         req.font.pointSize = ctx.settingOr(key::PrintFontSize, design.pointSize);
         req.font.family = ctx.settingOr(key::PrintFontName, design.family);
-        const int c = ctx.settingOr(key::PrintFontColor,
-                                    qRgb(design.color.blue(), design.color.green(), design.color.red()) & 0xFFFFFF);
-        req.font.color = QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+        req.font.color = fromWindowsColor(ctx.settingOr(key::PrintFontColor, windowsColor(design.color)));
     }
     const auto pdf = ctx.takeOption(QStringLiteral("--pdf"));
     req.rows = takeTipRows(ctx);
@@ -141,8 +141,8 @@ int slipCommand(CliContext& ctx)
     cost.glueck = req.glueck == TriState::Checked;
     cost.saturday = req.saturday;
     cost.wednesday = req.wednesday;
-    cost.feeOneDraw = feeFromText(ctx.setting(key::FeeOneDraw), feeFromText(defaultOf(key::FeeOneDraw), 0));
-    cost.feeBothDraws = feeFromText(ctx.setting(key::FeeBothDraws), feeFromText(defaultOf(key::FeeBothDraws), 0));
+    cost.feeOneDraw = oneDrawFee(ctx.setting(key::FeeOneDraw));
+    cost.feeBothDraws = bothDrawsFee(ctx.setting(key::FeeBothDraws));
     const QString costText = formatCurrency(dialogCost(cost));
 
     if (pdf) {

@@ -20,7 +20,6 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
-#include <regex>
 #include <system_error>
 
 using namespace razoz;
@@ -204,12 +203,10 @@ int main(int argc, char** argv)
     server.set_keep_alive_timeout(30);
 
     server.Get(razoz::kResultsPath, [&](const httplib::Request& req, httplib::Response& res) {
-        static const std::regex digits("[0-9]{8}");
-        const std::string datum = req.get_param_value("Datum");
-        const QDate date = QDate::fromString(QString::fromStdString(datum), QStringLiteral("yyyyMMdd"));
-        if (req.get_param_value("Programm") != "Dovovuduv" || !std::regex_match(datum, digits) || !date.isValid())
-            return text(res, 400, "Programm=Dovovuduv&Datum=yyyymmdd\r\n");
-        const QByteArray lines = table->answerFor(toDays(date));
+        const auto day = razoz::resultsQueryDay(QString::fromStdString(req.get_param_value("Programm")),
+                                                QString::fromStdString(req.get_param_value("Datum")));
+        if (!day) return text(res, 400, "Programm=Dovovuduv&Datum=yyyymmdd\r\n");
+        const QByteArray lines = table->answerFor(*day);
         if (lines.isEmpty()) return text(res, 500, "");
         text(res, 200, lines.toStdString());
     });

@@ -7,6 +7,9 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <filesystem>
+#include <system_error>
+
 #ifndef RAZOZ_INSTALLED_DATA
 #define RAZOZ_INSTALLED_DATA "../share/razoz-quorex"
 #endif
@@ -24,18 +27,18 @@ QString withSeparator(QString folder)
 
 const QLatin1String kArchiveName("dovovuduv.dat");
 
-// Through a scratch file and a rename, so a failed copy never leaves half an archive.
+// Through a scratch file and a rename over the target, so a failed copy never leaves half an
+// archive and the target is never missing.
 void replaceByCopy(const QString& source, const QString& target)
 {
     const QString scratch = target + QStringLiteral(".seed");
     QFile::remove(scratch);
     if (!QFile::copy(source, scratch)) return;
     QFile::setPermissions(scratch, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (!QFile::remove(target) && QFileInfo::exists(target)) {
-        QFile::remove(scratch);
-        return;
-    }
-    QFile::rename(scratch, target);
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(scratch.toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), ec);
+    if (ec) QFile::remove(scratch);
 }
 
 } // namespace

@@ -7,9 +7,26 @@
 
 namespace razoz {
 
+namespace {
+
+const QLatin1String kQueryProgram("Dovovuduv");
+const QLatin1String kQueryDateFormat("yyyyMMdd");
+
+} // namespace
+
 QString resultsQuery(double date)
 {
-    return QStringLiteral("Programm=Dovovuduv&Datum=") + fromDays(date).toString(QStringLiteral("yyyyMMdd"));
+    return QStringLiteral("Programm=%1&Datum=%2").arg(kQueryProgram, fromDays(date).toString(kQueryDateFormat));
+}
+
+std::optional<double> resultsQueryDay(const QString& programm, const QString& datum)
+{
+    if (programm != kQueryProgram || datum.size() != 8) return std::nullopt;
+    for (const QChar c : datum)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    const QDate date = QDate::fromString(datum, kQueryDateFormat);
+    if (!date.isValid()) return std::nullopt;
+    return toDays(date);
 }
 
 namespace {

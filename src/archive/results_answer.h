@@ -15,6 +15,9 @@ namespace razoz {
 // resultsQuery ("Programm=Dovovuduv&Datum=yyyymmdd"). The server answers the same path.
 inline constexpr char kResultsPath[] = "/zahlen/lotto_neu.asp";
 QString resultsQuery(double date);
+// The server's side of that query: the day asked for by its "Programm" and "Datum" values; nullopt
+// unless they are what resultsQuery writes for a valid date.
+std::optional<double> resultsQueryDay(const QString& programm, const QString& datum);
 
 // One answer line as a record of `date`; nullopt when any of the first seven numbers cannot be read
 // or a value is not one this game can draw (numbers and complementary 1..49, all different,

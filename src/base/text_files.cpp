@@ -56,24 +56,19 @@ bool readTextLines(const QString& path, QStringList& lines, const QString& langu
     return true;
 }
 
-namespace {
-bool writeAll(const QString& path, const QByteArray& bytes)
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    QSaveFile file(path); // a file not committed is dropped, the original left as it was
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written && error) *error = file.errorString();
+    return written;
 }
-} // namespace
 
 bool writeUtf8Lines(const QString& path, const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& l : lines) bytes += l.toUtf8() + '\n';
-    return writeAll(path, bytes);
+    return writeFileAtomically(path, bytes);
 }
 
 bool writeUtf16Lines(const QString& path, const QStringList& lines)
@@ -81,7 +76,7 @@ bool writeUtf16Lines(const QString& path, const QStringList& lines)
     QStringEncoder enc(QStringEncoder::Utf16LE);
     QByteArray bytes("\xFF\xFE", 2);
     for (const QString& l : lines) bytes += enc(l + QLatin1String("\r\n"));
-    return writeAll(path, bytes);
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace razoz

@@ -21,6 +21,10 @@ QStringList splitLines(const QString& text);
 // Reads a text file as lines; false when the file cannot be opened (lines then empty).
 bool readTextLines(const QString& path, QStringList& lines, const QString& languageCode = {});
 
+// Every rewrite of a whole file: the bytes go to a scratch file beside it that then replaces it by
+// rename, so a failed write leaves the earlier file whole. False on failure, the reason in `error`.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
 // Writes lines as UTF-8 without mark (LF line ends); false when the file cannot be written.
 bool writeUtf8Lines(const QString& path, const QStringList& lines);
 

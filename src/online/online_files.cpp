@@ -1,11 +1,11 @@
 #include "online/online_files.h"
 
+#include "base/text_files.h"
 #include "online/order_url.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace razoz {
@@ -93,10 +93,10 @@ QByteArray linkPageText(const QString& url, const QString& portalDomain)
 
 void writeFileReplacing(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw OnlineError(QStringLiteral("%1 konnte nicht geschrieben werden: %2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QString error;
+    if (!writeFileAtomically(path, bytes, &error))
+        throw OnlineError(
+            QStringLiteral("%1 konnte nicht geschrieben werden: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void ensureFolder(const QString& folder)

@@ -359,7 +359,7 @@ QString findSlipPicture(const QString& folder, const QString& name)
 
 SlipPage buildSlipPage(SlipRequest& req)
 {
-    if (req.preset < 0 || req.preset > kCustomPreset)
+    if (!isSlipPresetItem(req.preset))
         throw SlipError(QStringLiteral("Kein Schein Nummer %1 (0 bis %2)").arg(req.preset).arg(kCustomPreset));
     const bool bothDays = req.saturday && req.wednesday;
     const int T = req.tippTop, L = req.tippLeft;
@@ -469,6 +469,16 @@ double dialogCost(const SlipCostInput& in)
 double extraCost(int rows, double feeOneDraw)
 {
     return (rows * 225 + toCents(feeOneDraw)) / 100.0;
+}
+
+int windowsColor(const QColor& c)
+{
+    return c.red() | (c.green() << 8) | (c.blue() << 16);
+}
+
+QColor fromWindowsColor(int v)
+{
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
 }
 
 double feeFromText(const QString& text, double fallback)

@@ -30,6 +30,13 @@ inline constexpr int kSlipPresetCount = 13; // the state lotteries, items 0..12
 inline constexpr int kCustomPreset = 13;    // "Selbst definierte Positionierung"
 inline constexpr int kSlipFields = 12;      // two rows of six number fields
 
+// An item of the preset group: a state lottery or the user-defined positioning. A stored or given
+// item outside it is no preset; the print refuses it and razoz-cli falls back to the first.
+constexpr bool isSlipPresetItem(int item)
+{
+    return item >= 0 && item <= kCustomPreset;
+}
+
 enum class SlipLayout { Blocks7x7 = 0, Line49x1 = 1 };
 
 // The box labels, in the order the page lists them.
@@ -113,6 +120,10 @@ struct SlipFont {
     bool bold = true, italic = false, underline = false, strikeOut = false;
     QColor color = Qt::black;
 };
+
+// The mark colour as the settings keep it: a Windows colour 0x00BBGGRR (red in the low byte).
+int windowsColor(const QColor& color);
+QColor fromWindowsColor(int value);
 
 struct SlipRequest {
     TipRows rows;

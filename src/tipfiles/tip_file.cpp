@@ -1,11 +1,11 @@
 #include "tipfiles/tip_file.h"
 
 #include "archive/dates.h"
+#include "base/text_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -128,11 +128,9 @@ QByteArray formatTipFile(const TipRows& rows)
 
 void writeTipFile(const QString& path, const TipRows& rows)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = formatTipFile(rows);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw TipFileError(
-            QStringLiteral("Die Tippdatei kann nicht geschrieben werden: %1 (%2)").arg(path, file.errorString()));
+    QString error;
+    if (!writeFileAtomically(path, formatTipFile(rows), &error))
+        throw TipFileError(QStringLiteral("Die Tippdatei kann nicht geschrieben werden: %1 (%2)").arg(path, error));
 }
 
 QDate proposedTipDate(const QDate& currentDraw, const QDate& today)

@@ -1,6 +1,7 @@
 #include "ui/online_actions.h"
 
 #include "app/hand_over.h"
+#include "app/slip_settings.h"
 #include "generate/random_generator.h"
 #include "online/click_script.h"
 #include "online/online_files.h"
@@ -62,8 +63,9 @@ void OnlineActions::OnlineTippClick()
     f5.setArchivePath(session_.archivePath());
     f5.SpeedButton2Click();
     // The add-on games as last played; no "Extra" and no Glücksspirale online.
-    TForm5::setTriState(f5.CheckBox3, s.get(key::PlaysSpiel77) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox4, s.get(key::PlaysSuper6) == 1 ? TriState::Checked : TriState::Unchecked);
+    const SlipGames games = storedSlipGames(s);
+    TForm5::setTriState(f5.CheckBox3, games.spiel77);
+    TForm5::setTriState(f5.CheckBox4, games.super6);
     f5.CheckBox7->setChecked(false);
     s.set(key::PlaysGluecksspirale, 0);
     // The print action runs SpeedButton17Click when the dialog closes towards online.
@@ -71,12 +73,8 @@ void OnlineActions::OnlineTippClick()
     // A dialog that never composed a number leaves the stored one alone.
     const QString number = f5.Losnummer();
     if (!number.isEmpty()) s.set(key::TicketNumber, number);
-    if (auto store = window_.openStore ? window_.openStore() : nullptr) {
-        if (number.isEmpty())
-            store->writeNow(s, {key::PlaysSpiel77, key::PlaysSuper6, key::PlaysGluecksspirale});
-        else
-            store->writeNow(s, {key::TicketNumber, key::PlaysSpiel77, key::PlaysSuper6, key::PlaysGluecksspirale});
-    }
+    if (auto store = window_.openStore ? window_.openStore() : nullptr)
+        writeTicketAndGamesNow(*store, s, !number.isEmpty());
     if (!number.isEmpty() && window_.setLosnummer) window_.setLosnummer(number);
     // Back to the print look.
     f5.setOnlineLook(false);

@@ -1,5 +1,6 @@
 #include "ui/print_action.h"
 
+#include "app/slip_settings.h"
 #include "generate/random_generator.h"
 #include "print/slip_painter.h"
 #include "ui/tform5.h"
@@ -44,11 +45,11 @@ int SpeedButton12Click(PrintActionContext& ctx)
     f5.setRandomSource(random);
     f5.setArchivePath(ctx.archivePath);
     // The games, fees, slip preset and print offsets as last stored.
-    TForm5::setTriState(f5.CheckBox4, s.get(key::PlaysSuper6) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox3, s.get(key::PlaysSpiel77) == 1 ? TriState::Checked : TriState::Unchecked);
-    TForm5::setTriState(f5.CheckBox6, s.get(key::PlaysGluecksspirale) == 1 ? TriState::Checked : TriState::Unchecked);
-    f5.setFees(feeFromText(ctx.feeOneText, feeFromText(defaultOf(key::FeeOneDraw), 0)),
-               feeFromText(ctx.feeBothText, feeFromText(defaultOf(key::FeeBothDraws), 0)));
+    const SlipGames games = storedSlipGames(s);
+    TForm5::setTriState(f5.CheckBox4, games.super6);
+    TForm5::setTriState(f5.CheckBox3, games.spiel77);
+    TForm5::setTriState(f5.CheckBox6, games.glueck);
+    f5.setFees(oneDrawFee(ctx.feeOneText), bothDrawsFee(ctx.feeBothText));
     f5.setPresetItem(s.get(key::SlipPreset));
     f5.UpDown[1]->setValue(s.get(key::PrintOffsetTop));
     f5.UpDown[2]->setValue(s.get(key::PrintOffsetLeft));
@@ -61,10 +62,7 @@ int SpeedButton12Click(PrintActionContext& ctx)
     // The grid behind the dialog, then the dialog; the games chosen are kept whatever the answer.
     if (ctx.showLottotipp) ctx.showLottotipp();
     const int result = f5.exec();
-    auto flag = [](const QCheckBox* c) { return c->checkState() == Qt::Checked ? 1 : 0; };
-    s.set(key::PlaysSuper6, flag(f5.CheckBox4));
-    s.set(key::PlaysSpiel77, flag(f5.CheckBox3));
-    s.set(key::PlaysGluecksspirale, flag(f5.CheckBox6));
+    storeSlipGames(s, {TForm5::triState(f5.CheckBox3), TForm5::triState(f5.CheckBox4), TForm5::triState(f5.CheckBox6)});
 
     if (result == 2) {
         if (ctx.online) ctx.online();
@@ -74,8 +72,7 @@ int SpeedButton12Click(PrintActionContext& ctx)
 
     // The ticket number and games are written at once; a failing store is ignored.
     s.set(key::TicketNumber, f5.Losnummer());
-    if (ctx.store)
-        ctx.store->writeNow(s, {key::TicketNumber, key::PlaysSpiel77, key::PlaysSuper6, key::PlaysGluecksspirale});
+    if (ctx.store) writeTicketAndGamesNow(*ctx.store, s);
     if (ctx.setLosnummer) ctx.setLosnummer(f5.Losnummer());
     // The preset and offsets chosen are kept for the next print.
     s.set(key::SlipPreset, f5.presetItem());

@@ -1,6 +1,7 @@
 #include "ui/settings_binder.h"
 
 #include "base/day_count.h"
+#include "print/slip.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -22,16 +23,6 @@ QList<QRadioButton*> radioItems(QGroupBox* box)
 }
 
 } // namespace
-
-int windowsColor(const QColor& c)
-{
-    return c.red() | (c.green() << 8) | (c.blue() << 16);
-}
-
-QColor fromWindowsColor(int v)
-{
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
 
 QWidget* findWindow(const QList<QWidget*>& windows, const QString& name)
 {

@@ -31,8 +31,4 @@ bool readSettingsGroup(const SettingsStore& store, SettingGroup group, const QLi
 // Takes every control's value into `values` (fields stay as they are).
 void collectSettings(const QList<QWidget*>& windows, SettingsValues& values);
 
-// Windows colour 0x00BBGGRR and back.
-int windowsColor(const QColor& color);
-QColor fromWindowsColor(int value);
-
 } // namespace razoz

@@ -164,6 +164,37 @@ TEST(SlipPage, ANonIntegerPrintsNothingAndNamesTheBox)
     }
 }
 
+// An item outside the preset group has no slip: the print refuses it.
+TEST(SlipPage, OnlyItemsOfThePresetGroupPrint)
+{
+    for (const auto& [item, inGroup] :
+         std::initializer_list<std::pair<int, bool>>{{-1, false}, {0, true}, {12, true}, {13, true}, {14, false}}) {
+        EXPECT_EQ(isSlipPresetItem(item), inGroup) << item;
+        SlipRequest req = presetRequest(0, rowsWith({{0, {"7", "", "", "", "", ""}}}));
+        req.preset = item;
+        if (inGroup)
+            EXPECT_NO_THROW(buildSlipPage(req)) << item;
+        else
+            EXPECT_THROW(buildSlipPage(req), SlipError) << item;
+    }
+}
+
+// The mark colour as the settings keep it: red in the low byte, blue in the third; a fourth is ignored.
+TEST(SlipFont, ColourAsTheSettingsKeepIt)
+{
+    struct Case {
+        int stored;
+        QColor colour;
+    };
+    for (const Case& c :
+         {Case{0x000000, QColor(0, 0, 0)}, Case{0x0000FF, QColor(255, 0, 0)}, Case{0x00FF00, QColor(0, 255, 0)},
+          Case{0xFF0000, QColor(0, 0, 255)}, Case{0x030201, QColor(1, 2, 3)}}) {
+        EXPECT_EQ(fromWindowsColor(c.stored), c.colour) << c.stored;
+        EXPECT_EQ(windowsColor(c.colour), c.stored) << c.stored;
+    }
+    EXPECT_EQ(fromWindowsColor(0x7F030201), QColor(1, 2, 3));
+}
+
 TEST(SlipPage, PaperAndPictureNamesWithoutRegardToCase)
 {
     EXPECT_TRUE(slipPaper(1).landscape);
