@@ -104,6 +104,8 @@ int searchCommand(CliContext& ctx);
 int analyzeCommand(CliContext& ctx);
 int orderUrlCommand(CliContext& ctx);
 int scriptCommand(CliContext& ctx); // script fill
+int oddsCommand(CliContext& ctx);
+int tiersCommand(CliContext& ctx);
 // A GUI application (offscreen) only when a PDF is rendered.
 std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 

@@ -96,14 +96,16 @@ int checkCommand(CliContext& ctx)
             const TipRowTexts boxes = row.complete ? row.sortedTexts() : rows[r];
             QJsonArray boxesJson;
             for (const QString& b : boxes) boxesJson.append(b);
-            rowsJson.append(
-                QJsonObject{{"boxes", boxesJson},
-                            {"sum", row.complete ? QJsonValue(row.sum) : QJsonValue(QJsonValue::Null)},
-                            {"hits", row.complete ? QJsonValue(row.match.hits) : QJsonValue(QJsonValue::Null)},
-                            {"complementary", row.match.complementary},
-                            {"reintegro", row.match.reintegro},
-                            {"states", intArray(row.match.states)},
-                            {"label", row.hitText}});
+            rowsJson.append(QJsonObject{
+                {"boxes", boxesJson},
+                {"sum", row.complete ? QJsonValue(row.sum) : QJsonValue(QJsonValue::Null)},
+                {"hits", row.complete ? QJsonValue(row.match.hits) : QJsonValue(QJsonValue::Null)},
+                {"complementary", row.match.complementary},
+                {"reintegro", row.match.reintegro},
+                {"states", intArray(row.match.states)},
+                {"label", row.hitText},
+                {"tier", row.prize.hitTier ? QJsonValue(tierName(*row.prize.hitTier)) : QJsonValue(QJsonValue::Null)},
+                {"reintegro_prize", row.prize.reintegro}});
         }
         QJsonArray tally;
         for (const auto& pair : result.tally.counts) tally.append(intArray(pair));

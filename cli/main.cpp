@@ -36,6 +36,9 @@ const char* kUsage =
     "       [--wednesday] [--spiel77|--super6|--glueck on|off|none] [--paper INDEX] [--pdf OUT.pdf]\n"
     "  search (--row ... | --tips FILE) [--threshold N] [--start D] [--end D]   the rows in the archive\n"
     "  analyze parameters --from D [--seed N] | analyze repeat --from D [--threshold N]   the analyses\n"
+    "  odds [--rows N] [--draws D]       the chance of each prize tier, and the wins expected\n"
+    "  tiers (--row ... | --tips FILE) [--start D] [--end D] [--losnummer N] [--no-saturday] [--no-thursday]\n"
+    "                                    the prize tiers the rows would have won, beside chance\n"
     "  order-url (--row ... | --tips FILE) --rows R (--base TEXT | --service URL) --losnummer N [--extra]\n"
     "       [--spiel77] [--super6] [--saturday] [--wednesday]   the portal order address\n"
     "  script fill --script FILE (--row ... | --tips FILE) --tipfile PATH [--saturday] [--wednesday]\n"
@@ -50,6 +53,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("tips"), tipsCommand},          {QStringLiteral("slip"), slipCommand},
         {QStringLiteral("search"), searchCommand},      {QStringLiteral("analyze"), analyzeCommand},
         {QStringLiteral("order-url"), orderUrlCommand}, {QStringLiteral("script"), scriptCommand},
+        {QStringLiteral("odds"), oddsCommand},          {QStringLiteral("tiers"), tiersCommand},
     };
     return table;
 }

@@ -17,6 +17,9 @@ QString formatDate(double days); // "dd.mm.yyyy"
 // Monday 11.07.2022, the first Monday draw: from this day on the game draws on Mondays,
 // Thursdays and Saturdays.
 inline constexpr double kFirstMondayDraw = 44753.0;
+// Thursday 20.06.1991, the first draw with a Reintegro digit; the archive holds 0 for the draws
+// before it, and no Reintegro was won on them.
+inline constexpr double kFirstReintegroDay = 33409.0;
 
 // The draw day after `date` by the game's week: Thursday → Saturday; Saturday and Sunday → the
 // Monday once Mondays are drawn, else the Thursday; Monday to Wednesday → the Thursday; Friday →

@@ -4,11 +4,17 @@
 
 namespace razoz {
 
+std::optional<int> reintegroDigit(const QString& losnummer)
+{
+    if (losnummer.size() < 7) return std::nullopt;
+    const QChar c = losnummer.at(6);
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    return c.unicode() - u'0';
+}
+
 bool reintegroHit(const QString& losnummer, int reintegro)
 {
-    if (losnummer.size() < 7) return false;
-    const QChar c = losnummer.at(6);
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9') && c.unicode() - u'0' == reintegro;
+    return reintegroDigit(losnummer) == reintegro;
 }
 
 namespace {
@@ -85,6 +91,7 @@ GridCheck Komplettcheck(const TipRows& rows, const CurrentDraw& draw, const QStr
         std::sort(numbers->begin(), numbers->end());
         row.numbers = *numbers;
         row.match = match(row.numbers, draw, losnummer);
+        if (const auto playable = playableRow(row.numbers)) row.prize = rowPrize(*playable, draw, losnummer);
         result.lastMatch = row.match;
         result.tally.add(row.match);
         row.red = row.match.hits >= 3;

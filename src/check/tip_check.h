@@ -3,6 +3,7 @@
 // (Zettelcheck) and the full check of the twelve rows (Komplettcheck). Pure functions over texts,
 // so the grid on the "Lottotipp" page, the statistics and razoz-cli share them.
 #include "archive/current_draw.h"
+#include "check/prize_tiers.h"
 #include "tipfiles/tip_file.h"
 
 #include <QString>
@@ -26,6 +27,8 @@ struct RowMatch {
     friend bool operator==(const RowMatch&, const RowMatch&) = default;
 };
 
+// The digit the ticket number plays for the Reintegro: its seventh character, when that is a digit.
+std::optional<int> reintegroDigit(const QString& losnummer);
 // True when `losnummer` has a seventh character that is the digit `reintegro`.
 bool reintegroHit(const QString& losnummer, int reintegro);
 
@@ -50,6 +53,7 @@ struct RowCheck {
     std::array<int, kTipColumns> numbers{}; // the six numbers in ascending order (written back)
     int sum = 0;                            // the row's "QS"
     RowMatch match;
+    RowPrize prize;           // the tier it wins; nothing for a row that repeats a number
     QString hitText;          // hits, then " + Z", then " + S"
     bool red = false;         // hit label in red: 3 hits or more
     bool soundWanted = false; // 3 hits or more start the hit sound

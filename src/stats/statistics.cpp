@@ -200,8 +200,7 @@ std::optional<Statistic> statisticFromName(const QString& name)
 
 double reintegroFirstDay()
 {
-    static const double day = toDays(QDate(1991, 6, 20));
-    return day;
+    return kFirstReintegroDay;
 }
 
 DrawFilter filterFor(Statistic s, const StatsRange& range)

@@ -198,6 +198,7 @@ void TipGrid::runCheck(bool allowed)
         if (!row.complete) {
             for (QLineEdit* box : boxes_[r]) setBoxColour(box, normal);
             hitLabels_[r]->clear();
+            setHint(hitLabels_[r], QString());
             sumLabels_[r]->clear();
             continue;
         }
@@ -208,6 +209,8 @@ void TipGrid::runCheck(bool allowed)
             setBoxColour(boxes_[r][c], state == 1 ? kDrawnColour : state == 2 ? kComplementaryColour : normal);
         }
         hitLabels_[r]->setText(row.hitText);
+        // The hint names the prize tier; status panel 1 shows it while the mouse is on the label.
+        setHint(hitLabels_[r], prizeText(row.prize));
         setTextColour(hitLabels_[r], row.red ? QColor(Qt::red) : QColor(Qt::black));
     }
     tally_ = result.tally;
@@ -238,6 +241,7 @@ void TipGrid::emptyUnlockedRows()
         if (rowLocked(r)) continue;
         for (QLineEdit* box : boxes_[r]) box->clear();
         hitLabels_[r]->clear();
+        setHint(hitLabels_[r], QString());
         sumLabels_[r]->clear();
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The tip grid of the "Lottotipp" page: twelve tip rows ("1. Tipp" … "12. Tipp") of six number
-// boxes, each with its row label (red = locked), hit label and sum label, and the small clear
-// button. Handlers keep their designed names; the logic is in check/tip_check.h.
+// boxes, each with its row label (red = locked), hit label (its hint names the prize tier) and sum
+// label, and the small clear button. Handlers keep their designed names; the logic is in check/tip_check.h.
 // The grid reads the current draw, the ticket number, the texts and the prompt from the session at
 // the moment of use; the owner runs Komplettcheck after every draw selection or step, update,
 // generation and tip loading.

@@ -55,6 +55,9 @@ TEST(CliCheck, JsonOfTheWorkedRowAgainstTheFirstDraw)
     EXPECT_TRUE(first["reintegro"].toBool()); // seventh character 0 = R 0
     EXPECT_EQ(first["states"].toArray(), QJsonArray({1, 1, 1, 2, 0, 0}));
     EXPECT_EQ(first["label"].toString(), "3 + Z + S");
+    EXPECT_EQ(first["tier"].toString(), "3");
+    EXPECT_FALSE(first["reintegro_prize"].toBool()) << "no Reintegro was drawn in 1985";
+    EXPECT_TRUE(rows[2].toObject()["tier"].isNull());
     const QJsonObject partial = rows[1].toObject();
     EXPECT_EQ(partial["boxes"].toArray(), QJsonArray({"7", "", "", "", "", ""}));
     EXPECT_TRUE(partial["sum"].isNull());

@@ -146,6 +146,36 @@ TEST(TipGrid, TypingAndLeavingAWorkedRowChecksIt)
     EXPECT_EQ(w.player->played.size(), 1);
 }
 
+TEST(TipGrid, EachHitLabelsHintNamesItsPrizeTier)
+{
+    GridWindow w;
+    w.session.setTicketNumber(QStringLiteral("1234560"));
+    w.grid->setRowTexts(0, {"3", "11", "13", "15", "34", "27"});
+    w.grid->setRowTexts(1, {"1", "2", "4", "5", "6", "7"});
+    w.grid->setRowTexts(2, {"3", "11", "13", "15", "34", "35"});
+    w.grid->setRowTexts(3, {"3", "11", "13", "15", "34", ""});
+    w.grid->Komplettcheck();
+    // 1985 had no Reintegro: the labels show the designed " + S", the tiers no Reintegro.
+    EXPECT_EQ(w.grid->hitLabel(0)->text(), "5 + Z + S");
+    EXPECT_EQ(w.grid->hitLabel(0)->toolTip(), "2. Rang: 5 + C");
+    EXPECT_EQ(w.grid->hitLabel(1)->text(), "0 + S");
+    EXPECT_EQ(w.grid->hitLabel(1)->toolTip(), "");
+    EXPECT_EQ(w.grid->hitLabel(2)->toolTip(), "1. Rang: 6");
+    EXPECT_EQ(w.grid->hitLabel(3)->toolTip(), "");
+
+    CurrentDraw draw = w.session.currentDraw();
+    draw.date = kFirstReintegroDay;
+    w.session.navigator().setCurrent(draw, 0, DrawSeparator::Selected);
+    w.grid->Komplettcheck();
+    EXPECT_EQ(w.grid->hitLabel(0)->text(), "5 + Z + S");
+    EXPECT_EQ(w.grid->hitLabel(0)->toolTip(), "2. Rang: 5 + C und Reintegro");
+    EXPECT_EQ(w.grid->hitLabel(1)->toolTip(), "Reintegro");
+    EXPECT_EQ(w.grid->hitLabel(2)->toolTip(), "Sonderrang: 6 + R");
+
+    w.grid->SpeedButton11Click();
+    for (int r : {0, 1, 2}) EXPECT_EQ(w.grid->hitLabel(r)->toolTip(), "") << r;
+}
+
 TEST(TipGrid, BoxesKeepOnlyNumbersFrom1To49)
 {
     GridWindow w;
@@ -277,6 +307,9 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
 
     QTest::mouseClick(w.form.lottotipp()->SpeedButton6, Qt::LeftButton);
     EXPECT_EQ(grid.hitLabel(0)->text(), "3 + Z");
+    QEvent enterHits(QEvent::Enter);
+    QApplication::sendEvent(grid.hitLabel(0), &enterHits);
+    EXPECT_EQ(form.statusText(1), "5. Rang: 3"); // the tier's hint reaches status panel 1
     EXPECT_EQ(grid.box(0, 0)->palette().color(QPalette::Base), QColor(0, 255, 0));
     EXPECT_EQ(grid.hitTally()[3][1], 1);
     EXPECT_EQ(player->played, QStringList{dir.file("yippee.wav")});
