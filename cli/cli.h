@@ -111,6 +111,7 @@ int searchCommand(CliContext& ctx);
 int analyzeCommand(CliContext& ctx);
 int orderUrlCommand(CliContext& ctx);
 int scriptCommand(CliContext& ctx); // script fill
+int systemCommand(CliContext& ctx); // system build, system check
 // A GUI application (offscreen) only when a PDF is rendered.
 std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 
