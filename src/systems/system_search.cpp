@@ -14,7 +14,8 @@ namespace razoz::systems {
 namespace {
 
 constexpr std::uint64_t kMaxSets = 4'000'000;   // m-sets the search counts
-constexpr std::uint64_t kMaxMoveSets = 20'000; // m-sets one annealing step looks at
+constexpr std::uint64_t kMaxMoveSets = 20'000; // m-sets one annealing move looks at
+constexpr std::size_t kCandidateRows = 3;      // rows one step tries to move
 
 // Every k-subset of the indices 0..n-1 as index lists.
 std::vector<std::array<int, kRowSize>> indexCombos(int n, int k)
@@ -56,6 +57,8 @@ public:
         report();
         if (done()) return best_;
         dropRow();
+        // Cooled from t0 to tMin over some 55,000 steps, then warmed again: the cost of a step is
+        // a handful of m-sets, so t0 takes most single losses and tMin almost none.
         const double t0 = 0.8, tMin = 0.05, alpha = 0.99995;
         double temperature = t0;
         while (!done()) {
@@ -230,7 +233,44 @@ private:
         forEachCovered(row, [&](RowMask s) { uncover(s); });
     }
 
-    // Moves one number of a row so that a random open m-set becomes covered, if the cost allows.
+    // The m-sets whose cover changes when x leaves the row and y joins it: for each, the set with x
+    // (lost) is the set with y (gained) but for that one number.
+    template <typename F> void forEachCrossing(RowMask row, int x, int y, F&& f) const
+    {
+        int rest[kRowSize], outside[kMaxNumbers];
+        int nr = 0, no = 0;
+        for (int p = 0; p < v_; ++p) {
+            if ((row >> p) & 1) {
+                if (p != x) rest[nr++] = p;
+            } else if (p != y) {
+                outside[no++] = p;
+            }
+        }
+        for (const auto& a : moveInside_) {
+            RowMask base = 0;
+            for (int j = 0; j < g_.t - 1; ++j) base |= RowMask(1) << rest[a[static_cast<std::size_t>(j)]];
+            for (const auto& c : moveOutside_) {
+                RowMask s = base;
+                for (int j = 0; j < g_.m - g_.t; ++j) s |= RowMask(1) << outside[c[static_cast<std::size_t>(j)]];
+                f(s);
+            }
+        }
+    }
+
+    // The change of open m-sets the move would make.
+    int moveDelta(RowMask row, int x, int y) const
+    {
+        const RowMask bx = RowMask(1) << x, by = RowMask(1) << y;
+        int delta = 0;
+        forEachCrossing(row, x, y, [&](RowMask s) {
+            delta += count_[rank(s | bx)] == 1 ? 1 : 0;
+            delta -= count_[rank(s | by)] == 0 ? 1 : 0;
+        });
+        return delta;
+    }
+
+    // Covers a random open m-set by moving one number of a row that holds t−1 of it (or as many as
+    // any row): the best of a few such moves, taken when the annealing accepts its cost.
     void step(double temperature)
     {
         ++iterations_;
@@ -245,47 +285,45 @@ private:
             }
             if (c == most) candidates_.push_back(i);
         }
-        const std::size_t at = candidates_[rng_() % candidates_.size()];
-        const RowMask row = rows_[at];
-        const auto pick = [&](RowMask from) {
-            const std::vector<int> p = positions(from);
-            return p[rng_() % p.size()];
-        };
-        const int x = pick(row & ~open), y = pick(open & ~row);
-
-        int rest[kRowSize], outside[kMaxNumbers];
-        int nr = 0, no = 0;
-        const RowMask bx = RowMask(1) << x, by = RowMask(1) << y;
-        for (int p = 0; p < v_; ++p) {
-            const RowMask b = RowMask(1) << p;
-            if (row & b) {
-                if (p != x) rest[nr++] = p;
-            } else if (p != y) {
-                outside[no++] = p;
-            }
-        }
-        int delta = 0;
-        const auto each = [&](auto&& f) {
-            for (const auto& a : moveInside_) {
-                RowMask base = 0;
-                for (int j = 0; j < g_.t - 1; ++j) base |= RowMask(1) << rest[a[static_cast<std::size_t>(j)]];
-                for (const auto& c : moveOutside_) {
-                    RowMask s = base;
-                    for (int j = 0; j < g_.m - g_.t; ++j) s |= RowMask(1) << outside[c[static_cast<std::size_t>(j)]];
-                    f(s);
+        std::shuffle(candidates_.begin(), candidates_.end(), rng_);
+        int bestDelta = INT32_MAX, ties = 0;
+        std::size_t bestAt = 0;
+        int bestX = 0, bestY = 0;
+        const std::size_t tries = std::min<std::size_t>(candidates_.size(), kCandidateRows);
+        for (std::size_t k = 0; k < tries; ++k) {
+            const std::size_t at = candidates_[k];
+            const RowMask row = rows_[at];
+            for (RowMask xs = row & ~open; xs; xs &= xs - 1)
+                for (RowMask ys = open & ~row; ys; ys &= ys - 1) {
+                    const int x = std::countr_zero(xs), y = std::countr_zero(ys);
+                    if (at == lastRow_ && y == lastLeft_) continue; // no step straight back
+                    const int d = moveDelta(row, x, y);
+                    if (d < bestDelta) {
+                        bestDelta = d;
+                        ties = 1;
+                    } else if (d == bestDelta) {
+                        if (rng_() % static_cast<unsigned>(++ties) != 0) continue;
+                    } else {
+                        continue;
+                    }
+                    bestAt = at;
+                    bestX = x;
+                    bestY = y;
                 }
-            }
-        };
-        each([&](RowMask s) {
-            delta += count_[rank(s | bx)] == 1 ? 1 : 0;
-            delta -= count_[rank(s | by)] == 0 ? 1 : 0;
-        });
-        if (delta > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) >= std::exp(-delta / temperature)) return;
-        each([&](RowMask s) {
+        }
+        if (bestDelta == INT32_MAX) return;
+        if (bestDelta > 0 &&
+            std::uniform_real_distribution<double>(0, 1)(rng_) >= std::exp(-bestDelta / temperature))
+            return;
+        const RowMask row = rows_[bestAt];
+        const RowMask bx = RowMask(1) << bestX, by = RowMask(1) << bestY;
+        forEachCrossing(row, bestX, bestY, [&](RowMask s) {
             cover(s | by);
             uncover(s | bx);
         });
-        rows_[at] = (row & ~bx) | by;
+        rows_[bestAt] = (row & ~bx) | by;
+        lastRow_ = bestAt;
+        lastLeft_ = bestX;
     }
 
     int v_;
@@ -296,6 +334,8 @@ private:
     std::uint32_t choose_[kMaxNumbers + 1][kRowSize + 1];
     std::vector<std::uint32_t> count_;
     std::vector<std::int32_t> where_;
+    std::size_t lastRow_ = SIZE_MAX;
+    int lastLeft_ = -1;
     std::vector<std::uint32_t> holes_;
     std::vector<RowMask> holeSets_;
     std::vector<RowMask> rows_, best_;

@@ -125,7 +125,7 @@ TEST(SystemSearch, ReproducibleBySeedAndAlwaysProven)
         SCOPED_TRACE(testing::Message() << c.t << " if " << c.m << " on " << c.v);
         SearchOptions options;
         options.seconds = 0;
-        options.maxIterations = 200000;
+        options.maxIterations = 3000;
         options.seed = 7;
         std::vector<int> sizes;
         options.progress = [&](int size) { sizes.push_back(size); };
@@ -141,7 +141,7 @@ TEST(SystemSearch, ReproducibleBySeedAndAlwaysProven)
     }
     SearchOptions options;
     options.seconds = 0;
-    options.maxIterations = 200000;
+    options.maxIterations = 20000;
     EXPECT_EQ(searchSystem(12, {3, 3}, options).size(), 15u); // the proven optimum
 }
 
@@ -151,7 +151,7 @@ TEST(SystemBuild, CacheIsUsedAndRefusedWhenDamaged)
     BuildOptions options;
     options.cacheFolder = dir.filePath("Systeme");
     options.search.seconds = 0;
-    options.search.maxIterations = 50000;
+    options.search.maxIterations = 2000;
     const std::vector<int> numbers = {3, 8, 14, 19, 22, 27, 31, 35, 40, 44, 47};
     const BuiltSystem first = buildSystem(numbers, {3, 4}, options);
     EXPECT_EQ(first.source, "search");
