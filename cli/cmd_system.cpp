@@ -39,7 +39,8 @@ std::optional<Guarantee> takeGuarantee(CliContext& ctx, bool required)
         return std::nullopt;
     }
     const auto g = parseGuarantee(*option);
-    if (!g) throw UsageError(QStringLiteral("--guarantee: \"%1\" is no guarantee TifM with 1 ≤ T ≤ M ≤ 6").arg(*option));
+    if (!g)
+        throw UsageError(QStringLiteral("--guarantee: \"%1\" is no guarantee TifM with 1 ≤ T ≤ M ≤ 6").arg(*option));
     return g;
 }
 
@@ -62,14 +63,16 @@ std::vector<std::vector<int>> takeRows(CliContext& ctx)
 {
     const QStringList rowValues = ctx.takeOptions(QStringLiteral("--row"));
     const QStringList files = ctx.takeOptions(QStringLiteral("--tips"));
-    if (!rowValues.isEmpty() && !files.isEmpty()) throw UsageError(QStringLiteral("--row and --tips exclude each other"));
+    if (!rowValues.isEmpty() && !files.isEmpty())
+        throw UsageError(QStringLiteral("--row and --tips exclude each other"));
     if (rowValues.isEmpty() && files.isEmpty()) throw UsageError(QStringLiteral("give --row or --tips"));
     std::vector<std::vector<int>> rows;
     for (int r = 0; r < rowValues.size(); ++r) {
         std::vector<int> row;
         for (const QString& field : rowValues[r].split(QLatin1Char(','))) {
             const auto n = tipNumber(field);
-            if (!n) throw UsageError(QStringLiteral("--row %1: \"%2\" is no number from 1 to 49").arg(r + 1).arg(field));
+            if (!n)
+                throw UsageError(QStringLiteral("--row %1: \"%2\" is no number from 1 to 49").arg(r + 1).arg(field));
             row.push_back(*n);
         }
         if (row.size() != static_cast<std::size_t>(kRowSize))
@@ -86,7 +89,8 @@ std::vector<std::vector<int>> takeRows(CliContext& ctx)
         for (const TipRowTexts& texts : tips)
             if (const auto numbers = rowNumbers(texts)) rows.emplace_back(numbers->begin(), numbers->end());
     }
-    if (rows.size() > static_cast<std::size_t>(kMaxRows)) throw Failure(QStringLiteral("more than %1 rows").arg(kMaxRows));
+    if (rows.size() > static_cast<std::size_t>(kMaxRows))
+        throw Failure(QStringLiteral("more than %1 rows").arg(kMaxRows));
     return rows;
 }
 
@@ -98,7 +102,8 @@ int buildCommand(CliContext& ctx)
     if (const auto s = ctx.takeOption(QStringLiteral("--seconds"))) {
         bool ok = false;
         options.search.seconds = s->toDouble(&ok);
-        if (!ok || options.search.seconds < 0) throw UsageError(QStringLiteral("--seconds: \"%1\" is no number of seconds").arg(*s));
+        if (!ok || options.search.seconds < 0)
+            throw UsageError(QStringLiteral("--seconds: \"%1\" is no number of seconds").arg(*s));
     }
     if (const auto s = ctx.takeOption(QStringLiteral("--seed"))) {
         bool ok = false;
@@ -108,7 +113,8 @@ int buildCommand(CliContext& ctx)
     const auto tipsOut = ctx.takeOption(QStringLiteral("--tips-out"));
     ctx.expectNoMore();
     if (g.m > static_cast<int>(numbers.size()))
-        throw UsageError(QStringLiteral("--guarantee: %1 drawn numbers cannot be among %2").arg(g.m).arg(numbers.size()));
+        throw UsageError(
+            QStringLiteral("--guarantee: %1 drawn numbers cannot be among %2").arg(g.m).arg(numbers.size()));
     options.cacheFolder = QDir(ctx.programFolder()).filePath(QStringLiteral("Systeme"));
 
     BuiltSystem s;
@@ -121,8 +127,9 @@ int buildCommand(CliContext& ctx)
     if (tipsOut) {
         if (!QDir().mkpath(*tipsOut)) throw Failure(QStringLiteral("cannot create folder %1").arg(*tipsOut));
         try {
-            tipFiles = writeSystemTipFiles(*tipsOut, QStringLiteral("system-%1if%2-v%3").arg(g.t).arg(g.m).arg(numbers.size()),
-                                           numberRows(s.rows, s.numbers));
+            tipFiles =
+                writeSystemTipFiles(*tipsOut, QStringLiteral("system-%1if%2-v%3").arg(g.t).arg(g.m).arg(numbers.size()),
+                                    numberRows(s.rows, s.numbers));
         } catch (const TipFileError& e) {
             throw Failure(QString::fromStdString(e.what()));
         }
@@ -170,7 +177,8 @@ int checkSystemCommand(CliContext& ctx)
     const auto g = takeGuarantee(ctx, false);
     ctx.expectNoMore();
     const int v = static_cast<int>(numbers.size());
-    if (g && g->m > v) throw UsageError(QStringLiteral("--guarantee: %1 drawn numbers cannot be among %2").arg(g->m).arg(v));
+    if (g && g->m > v)
+        throw UsageError(QStringLiteral("--guarantee: %1 drawn numbers cannot be among %2").arg(g->m).arg(v));
     const int m = g ? g->m : std::min(v, kRowSize);
     std::vector<RowMask> masks;
     for (const auto& row : rows) masks.push_back(rowMask(row, numbers));
@@ -198,7 +206,8 @@ int checkSystemCommand(CliContext& ctx)
     for (const GuaranteeLine& line : table) {
         const Coverage& c = line.coverage;
         out << line.t << " if " << m << ": " << c.covered << " of " << c.total << " sets ("
-            << QString::number(c.total ? 100.0 * static_cast<double>(c.covered) / static_cast<double>(c.total) : 100.0, 'f', 2)
+            << QString::number(c.total ? 100.0 * static_cast<double>(c.covered) / static_cast<double>(c.total) : 100.0,
+                               'f', 2)
             << " %)" << (g && g->t == line.t ? (c.holds() ? "  holds" : "  fails") : "") << '\n';
         if (!g || g->t == line.t)
             for (RowMask h : c.holes) out << "  hole: " << numbersText(h, numbers) << '\n';

@@ -103,7 +103,7 @@ std::optional<std::vector<RowMask>> readCache(const QString& folder, int v, Guar
     std::vector<RowMask> rows;
     const std::vector<RowMask> damaged;
     if (lines.isEmpty() || lines[0].trimmed() != QByteArray(kCacheHeader) + ' ' + QByteArray::number(v) + ' ' +
-                                                      QByteArray::number(g.t) + ' ' + QByteArray::number(g.m))
+                                                     QByteArray::number(g.t) + ' ' + QByteArray::number(g.m))
         return damaged;
     for (int i = 1; i < lines.size(); ++i) {
         const QByteArray line = lines[i].trimmed();
@@ -207,7 +207,8 @@ Found findOnPositions(int v, Guarantee g, const BuildOptions& options)
     }
     if (found.rows.size() > static_cast<std::size_t>(kMaxRows)) refuseSize(v, g, found.rows.size());
     if (!checkGuarantee(found.rows, v, g, 0).holds())
-        throw SystemError(QStringLiteral("the system found for %1 if %2 on %3 numbers fails its check").arg(g.t).arg(g.m).arg(v));
+        throw SystemError(
+            QStringLiteral("the system found for %1 if %2 on %3 numbers fails its check").arg(g.t).arg(g.m).arg(v));
     if (!options.cacheFolder.isEmpty()) writeCache(options.cacheFolder, v, g, found.rows);
     return found;
 }

@@ -49,10 +49,10 @@ struct BuiltSystem {
     std::vector<RowMask> rows; // positions among `numbers`
     LowerBound bound;
     std::optional<std::uint64_t> bestKnown;
-    bool optimal = false;       // the size meets a proven lower bound
-    QString source;             // "cache", "construction", "search", "union", "full"
-    bool cacheRefused = false;  // a cached system failed the check and was replaced
-    Coverage coverage;          // the check that proved it
+    bool optimal = false;      // the size meets a proven lower bound
+    QString source;            // "cache", "construction", "search", "union", "full"
+    bool cacheRefused = false; // a cached system failed the check and was replaced
+    Coverage coverage;         // the check that proved it
 };
 
 // The smallest system the program finds. SystemError for a bad request or one beyond kMaxRows

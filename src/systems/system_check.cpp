@@ -120,7 +120,8 @@ Coverage checkGuarantee(const std::vector<RowMask>& rows, int v, Guarantee g, in
     };
     std::vector<Part> parts(static_cast<std::size_t>(firsts));
     // Both cores only where the walk is long enough to pay for a thread.
-    const bool twoThreads = threads && result.total * rows.size() > 20'000'000 && std::thread::hardware_concurrency() > 1;
+    const bool twoThreads =
+        threads && result.total * rows.size() > 20'000'000 && std::thread::hardware_concurrency() > 1;
     std::atomic<int> nextFirst{0};
     auto work = [&] {
         CheckWalk walk(rows, v, g, maxHoles);
@@ -180,10 +181,9 @@ const std::map<Key, std::uint64_t>& provenTable()
 const std::map<Key, std::uint64_t>& bestKnownTable()
 {
     static const std::map<Key, std::uint64_t> table = {
-        {{10, 3, 3}, 10},  {{12, 3, 3}, 15},  {{14, 3, 3}, 25},  {{16, 3, 3}, 38},  {{18, 3, 3}, 48},
-        {{20, 3, 3}, 71},  {{22, 3, 3}, 77},  {{10, 4, 4}, 20},  {{12, 4, 4}, 41},  {{14, 4, 4}, 80},
-        {{16, 4, 4}, 152}, {{10, 5, 5}, 50},  {{12, 5, 5}, 132}, {{49, 3, 6}, 163}, {{49, 2, 6}, 19},
-        {{27, 3, 4}, 86},
+        {{10, 3, 3}, 10},  {{12, 3, 3}, 15},  {{14, 3, 3}, 25}, {{16, 3, 3}, 38}, {{18, 3, 3}, 48},  {{20, 3, 3}, 71},
+        {{22, 3, 3}, 77},  {{10, 4, 4}, 20},  {{12, 4, 4}, 41}, {{14, 4, 4}, 80}, {{16, 4, 4}, 152}, {{10, 5, 5}, 50},
+        {{12, 5, 5}, 132}, {{49, 3, 6}, 163}, {{49, 2, 6}, 19}, {{27, 3, 4}, 86},
     };
     return table;
 }
@@ -227,7 +227,8 @@ LowerBound lowerBound(int v, Guarantee g)
     } else {
         // One row meets at most this many m-sets in t or more numbers.
         std::uint64_t perRow = 0;
-        for (int i = g.t; i <= std::min(g.m, kRowSize); ++i) perRow += binomial(kRowSize, i) * binomial(v - kRowSize, g.m - i);
+        for (int i = g.t; i <= std::min(g.m, kRowSize); ++i)
+            perRow += binomial(kRowSize, i) * binomial(v - kRowSize, g.m - i);
         const std::uint64_t all = binomial(v, g.m);
         b.rows = (all + perRow - 1) / perRow;
     }

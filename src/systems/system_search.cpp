@@ -13,7 +13,7 @@ namespace razoz::systems {
 
 namespace {
 
-constexpr std::uint64_t kMaxSets = 4'000'000;   // m-sets the search counts
+constexpr std::uint64_t kMaxSets = 4'000'000;  // m-sets the search counts
 constexpr std::uint64_t kMaxMoveSets = 20'000; // m-sets one annealing move looks at
 constexpr std::size_t kCandidateRows = 3;      // rows one step tries to move
 
@@ -42,7 +42,8 @@ public:
           where_(sets_, -1)
     {
         for (int n = 0; n <= kMaxNumbers; ++n)
-            for (int k = 0; k <= kRowSize; ++k) choose_[n][k] = static_cast<std::uint32_t>(std::min<std::uint64_t>(binomial(n, k), UINT32_MAX));
+            for (int k = 0; k <= kRowSize; ++k)
+                choose_[n][k] = static_cast<std::uint32_t>(std::min<std::uint64_t>(binomial(n, k), UINT32_MAX));
         for (int i = 0; i <= kRowSize; ++i) rowCombos_[static_cast<std::size_t>(i)] = indexCombos(kRowSize, i);
         moveInside_ = indexCombos(kRowSize - 1, g.t - 1);
         moveOutside_ = indexCombos(v - kRowSize - 1, g.m - g.t);
@@ -190,7 +191,8 @@ private:
         RowMask out = 0;
         std::vector<int> p = positions(from);
         std::shuffle(p.begin(), p.end(), rng_);
-        for (int i = 0; i < k && i < static_cast<int>(p.size()); ++i) out |= RowMask(1) << p[static_cast<std::size_t>(i)];
+        for (int i = 0; i < k && i < static_cast<int>(p.size()); ++i)
+            out |= RowMask(1) << p[static_cast<std::size_t>(i)];
         return out;
     }
 
@@ -312,8 +314,7 @@ private:
                 }
         }
         if (bestDelta == INT32_MAX) return;
-        if (bestDelta > 0 &&
-            std::uniform_real_distribution<double>(0, 1)(rng_) >= std::exp(-bestDelta / temperature))
+        if (bestDelta > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) >= std::exp(-bestDelta / temperature))
             return;
         const RowMask row = rows_[bestAt];
         const RowMask bx = RowMask(1) << bestX, by = RowMask(1) << bestY;
@@ -352,7 +353,8 @@ private:
 bool searchable(int v, Guarantee g)
 {
     if (v <= kRowSize || v > kMaxNumbers || g.t < 1 || g.t > g.m || g.m > kRowSize || g.m > v) return false;
-    return binomial(v, g.m) <= kMaxSets && binomial(kRowSize - 1, g.t - 1) * binomial(v - kRowSize - 1, g.m - g.t) <= kMaxMoveSets;
+    return binomial(v, g.m) <= kMaxSets &&
+           binomial(kRowSize - 1, g.t - 1) * binomial(v - kRowSize - 1, g.m - g.t) <= kMaxMoveSets;
 }
 
 std::vector<RowMask> searchSystem(int v, Guarantee g, const SearchOptions& options)

@@ -54,8 +54,9 @@ TEST(CliSystem, BuildWritesProvenSlipsThatCheckHolds)
     EXPECT_TRUE(fewer.out.contains("hole: ")) << fewer.out.toStdString();
 
     // Beyond the limit: refused with the full system's size.
-    const auto big = runCli({"--program-folder", dir.path(), "system", "build", "--numbers",
-                             "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25", "--guarantee", "6if6"});
+    const auto big =
+        runCli({"--program-folder", dir.path(), "system", "build", "--numbers",
+                "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25", "--guarantee", "6if6"});
     EXPECT_EQ(big.exitCode, 1);
     EXPECT_TRUE(big.err.contains("177100")) << big.err.toStdString();
 }

@@ -86,8 +86,8 @@ TEST(SystemBounds, SchoenheimAndTheProvenValues)
         int v, t;
         std::uint64_t bound;
     };
-    for (const Case c : {Case{7, 3, 4}, Case{10, 3, 7}, Case{12, 3, 14}, Case{22, 3, 77}, Case{49, 3, 948}, Case{10, 5, 44},
-                         Case{6, 6, 1}, Case{49, 1, 9}})
+    for (const Case c : {Case{7, 3, 4}, Case{10, 3, 7}, Case{12, 3, 14}, Case{22, 3, 77}, Case{49, 3, 948},
+                         Case{10, 5, 44}, Case{6, 6, 1}, Case{49, 1, 9}})
         EXPECT_EQ(schoenheimBound(c.v, c.t), c.bound) << c.t << " if " << c.t << " on " << c.v;
     // Raised to the proven optimum where the literature has one; 1 if m exactly.
     EXPECT_EQ(lowerBound(12, {3, 3}).rows, 15u);
