@@ -106,6 +106,7 @@ int orderUrlCommand(CliContext& ctx);
 int scriptCommand(CliContext& ctx); // script fill
 int oddsCommand(CliContext& ctx);
 int tiersCommand(CliContext& ctx);
+int systemCommand(CliContext& ctx); // system build, system check
 // A GUI application (offscreen) only when a PDF is rendered.
 std::unique_ptr<QCoreApplication> makeCliApplication(int& argc, char** argv);
 

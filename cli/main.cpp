@@ -42,7 +42,11 @@ const char* kUsage =
     "  order-url (--row ... | --tips FILE) --rows R (--base TEXT | --service URL) --losnummer N [--extra]\n"
     "       [--spiel77] [--super6] [--saturday] [--wednesday]   the portal order address\n"
     "  script fill --script FILE (--row ... | --tips FILE) --tipfile PATH [--saturday] [--wednesday]\n"
-    "       [--spiel77] [--super6]           a click script with its placeholders filled\n";
+    "       [--spiel77] [--super6]           a click script with its placeholders filled\n"
+    "  system build --numbers a,b,... --guarantee TifM [--seconds S] [--seed N] [--tips-out DIR]\n"
+    "                                    the smallest system found for the guarantee, proven\n"
+    "  system check (--row ... | --tips FILE ...) --numbers a,b,... [--guarantee TifM]\n"
+    "                                    the guarantee table of the rows and their first holes\n";
 
 const std::map<QString, Command>& commands()
 {
@@ -54,6 +58,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("search"), searchCommand},      {QStringLiteral("analyze"), analyzeCommand},
         {QStringLiteral("order-url"), orderUrlCommand}, {QStringLiteral("script"), scriptCommand},
         {QStringLiteral("odds"), oddsCommand},          {QStringLiteral("tiers"), tiersCommand},
+        {QStringLiteral("system"), systemCommand},
     };
     return table;
 }
