@@ -80,4 +80,3 @@ static void BM_SearchThreeIfSixOver49(benchmark::State& state)
     reportSize(state, threeIfSix());
 }
 BENCHMARK(BM_SearchThreeIfSixOver49)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-

@@ -185,7 +185,7 @@ void AnalysisActions::BitBtn9Click()
 {
     if (stopIfRunning(Kind::Parameters)) return;
     // The replayed calculations never show the number list; the box says so while they run.
-    const auto numberListOff = std::make_shared<NumberListOff>(w_.showNumberListOff);
+    auto numberListOff = std::make_shared<NumberListOff>(w_.showNumberListOff);
     const double from = w_.endPicker ? toDays(w_.endPicker->date()) : session_.endDate();
     if (w_.selectDrawByDate) w_.selectDrawByDate();
 
@@ -223,8 +223,9 @@ void AnalysisActions::BitBtn9Click()
             runParameterAnalysis(session_.calculation(), archivePath, options, run, RandomGenerator::shared(), texts);
     };
     runner_.start(std::move(job),
-                  [this, result, options, busy]() mutable {
+                  [this, result, options, busy, numberListOff]() mutable {
                       busy.reset();
+                      numberListOff.reset();
                       showParameterAnalysis(*result, options);
                   },
                   {w_.parameterButton});

@@ -309,7 +309,7 @@ TEST(TipGrid, MainWindowChecksTheGridAfterEveryStep)
     EXPECT_EQ(grid.hitLabel(0)->text(), "3 + Z");
     QEvent enterHits(QEvent::Enter);
     QApplication::sendEvent(grid.hitLabel(0), &enterHits);
-    EXPECT_EQ(form.statusText(1), "5. Rang: 3"); // the tier's hint reaches status panel 1
+    EXPECT_EQ(w.form.statusText(1), "5. Rang: 3"); // the tier's hint reaches status panel 1
     EXPECT_EQ(grid.box(0, 0)->palette().color(QPalette::Base), QColor(0, 255, 0));
     EXPECT_EQ(grid.hitTally()[3][1], 1);
     EXPECT_EQ(player->played, QStringList{dir.file("yippee.wav")});

@@ -5,6 +5,7 @@
 #include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "generate/tip_text.h"
+#include "long_action.h"
 #include "main_window.h"
 #include "modal.h"
 #include "test_support.h"
