@@ -135,6 +135,30 @@ TEST_F(GeneratorTest, ABadLockedRowChangesNothing)
     EXPECT_TRUE(s.snapshot().demandConsecutivePair);
 }
 
+// The end date moves onto the draw selected for it and stays there; a replay moves only its own.
+TEST_F(GeneratorTest, TheEndDateMovesOntoTheSelectedDraw)
+{
+    struct Moves : GenerationObserver {
+        std::vector<double> dates;
+        void rangeEndMoved(double date) override { dates.push_back(date); }
+    };
+    for (const bool replay : {false, true}) {
+        SCOPED_TRACE(replay ? "replay" : "calculation");
+        values.set(key::RangeEndDate, lastRealDrawDay() + 3); // after the last draw: the latest counts
+        CalculationSettingsSource s(calculationSettingsFrom(values));
+        double replayEnd = lastRealDrawDay() + 3;
+        Moves moves;
+        RandomGenerator random(1);
+        GenerationHooks hooks;
+        hooks.observer = &moves;
+        if (replay) hooks.replayEnd = &replayEnd;
+        generateTips(s, dir.archivePath(), locked, run, random, texts, hooks);
+        EXPECT_EQ(s.snapshot().rangeEnd, replay ? lastRealDrawDay() + 3 : lastRealDrawDay());
+        EXPECT_EQ(moves.dates, replay ? std::vector<double>{} : std::vector<double>{lastRealDrawDay()});
+        EXPECT_EQ(replayEnd, replay ? lastRealDrawDay() : lastRealDrawDay() + 3);
+    }
+}
+
 TEST_F(GeneratorTest, MissingArchiveEndsBeforeAnyRow)
 {
     QFile::remove(dir.archivePath());

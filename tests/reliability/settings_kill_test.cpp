@@ -177,8 +177,9 @@ TEST(SettingsFile, AValueAskingForAHugeBufferEndsItsGroupAndTheRestIsRead)
                            {"--program-folder", dir.path(), "--settings", corrupt, "settings", "show", "--json"}, env);
         ASSERT_EQ(r.exitCode, 0) << file << ": " << r.err.toStdString();
         EXPECT_FALSE(r.out.contains(QStringLiteral(R"({"name":"Chekcbox17","source":"stored")"))) << file;
-        if (stored)
+        if (stored) {
             EXPECT_TRUE(r.out.contains(QStringLiteral(R"({"name":"%1","source":"stored")").arg(stored)))
                 << file << ": " << r.out.toStdString();
+        }
     }
 }

@@ -125,6 +125,8 @@ TEST(AnalysisWindow, TheParameterAnalysisWritesTestTxtOpensItAndPutsCheckBox20Ba
     EXPECT_EQ(lines[15], "6 " + w.text(1).toUtf8() + "\r") << "checked: 55 to 59, and 59 again";
     EXPECT_TRUE(numberListOffMeanwhile);
     EXPECT_TRUE(numberList->isChecked());
+    numberList->setChecked(false);
+    EXPECT_FALSE(w.form->session().calculation().snapshot().showNumberListFirst) << "the user's edits count again";
     EXPECT_EQ(w.form->session().currentDrawIndex(), 59);
     EXPECT_EQ(w.form->datenbank()->DateTimePicker1->date(), fromDays(w.records[59].date));
     EXPECT_EQ(w.form->datenbank()->BitBtn9->text(),
