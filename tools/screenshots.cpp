@@ -7,6 +7,7 @@
 // name (e.g. "BitBtn4" computes the tips) before the pictures are taken.
 #include "base/prompt.h"
 #include "generate/random_generator.h"
+#include "ui/long_action_runner.h"
 #include "ui/tform1.h"
 #include "ui/windows.h"
 
@@ -98,6 +99,7 @@ int main(int argc, char** argv)
             return 1;
         }
         a->trigger();
+        window.runner().waitUntilIdle(); // a long action runs on its worker: the picture shows its end
         settle();
     }
     for (const QString& name : clicks) {
@@ -107,6 +109,7 @@ int main(int argc, char** argv)
             return 1;
         }
         b->click();
+        window.runner().waitUntilIdle();
         settle();
     }
 
