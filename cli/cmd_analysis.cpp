@@ -12,6 +12,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <cmath>
 
 namespace razoz::cli {
 
@@ -55,6 +56,13 @@ QJsonArray counts(const auto& values)
     return a;
 }
 
+QJsonArray expectedCounts(const auto& fractions)
+{
+    QJsonArray a;
+    for (const Fraction& f : fractions) a.append(double(f.value()));
+    return a;
+}
+
 void printLines(CliContext& ctx, const QStringList& lines)
 {
     for (const QString& line : lines) ctx.out() << line << '\n';
@@ -88,7 +96,10 @@ int searchRun(CliContext& ctx)
         ctx.printJson(QJsonObject{{"reports", reports},
                                   {"current", result.examined ? QJsonValue(drawJson(result.lastDraw, result.lastIndex,
                                                                                     DrawSeparator::Stepped))
-                                                              : QJsonValue(QJsonValue::Null)}});
+                                                              : QJsonValue(QJsonValue::Null)},
+                                  {"draws", result.draws},
+                                  {"rows_checked", qint64(result.rowsChecked)},
+                                  {"expected", double(result.expected.value())}});
         return 0;
     }
     for (const SearchReport& r : result.reports)
@@ -98,6 +109,7 @@ int searchRun(CliContext& ctx)
         ctx.out() << formatDraw(result.lastDraw, DrawSeparator::Stepped) << '\n' << formatSum(result.lastDraw) << '\n';
     else
         ctx.out() << "keine Ziehung im gewählten Zeitraum\n";
+    ctx.out() << searchChanceText(result, threshold) << '\n';
     return 0;
 }
 
@@ -138,9 +150,18 @@ int parametersRun(CliContext& ctx)
     const QStringList lines = parameterReportLines(result.table, texts);
     if (ctx.json()) {
         QJsonArray table;
+        QJsonArray expected;
         for (const auto& line : result.table.counts) table.append(counts(line));
-        ctx.printJson(QJsonObject{
-            {"table", table}, {"draws", result.table.draws}, {"report", QString::fromUtf8(plainTextReport(lines))}});
+        for (const auto& line : result.table.chance.expected) expected.append(expectedCounts(line));
+        const ParameterChance& chance = result.table.chance;
+        ctx.printJson(QJsonObject{{"table", table},
+                                  {"draws", result.table.draws},
+                                  {"report", QString::fromUtf8(plainTextReport(lines))},
+                                  {"expected", expected},
+                                  {"scored", chance.scored},
+                                  {"scored_expected", double(chance.scoredMoments.mean)},
+                                  {"scored_sd", double(std::sqrt(chance.scoredMoments.variance))},
+                                  {"p", double(chance.scoredP())}});
         return 0;
     }
     printLines(ctx, lines);
@@ -168,11 +189,16 @@ int repeatRun(CliContext& ctx)
         for (const RepeatMatch& m : result.matches)
             matches.append(
                 QJsonObject{{"draw", formatDate(m.draw)}, {"earlier", formatDate(m.earlier)}, {"hits", m.hits}});
-        ctx.printJson(QJsonObject{{"history", counts(result.table.history)},
-                                  {"next1", counts(result.table.next1)},
-                                  {"next2", counts(result.table.next2)},
-                                  {"next3", counts(result.table.next3)},
-                                  {"matches", matches}});
+        ctx.printJson(
+            QJsonObject{{"history", counts(result.table.history)},
+                        {"next1", counts(result.table.next1)},
+                        {"next2", counts(result.table.next2)},
+                        {"next3", counts(result.table.next3)},
+                        {"matches", matches},
+                        {"expected", QJsonObject{{"history", expectedCounts(expectedShares(result.table.history))},
+                                                 {"next1", expectedCounts(expectedShares(result.table.next1))},
+                                                 {"next2", expectedCounts(expectedShares(result.table.next2))},
+                                                 {"next3", expectedCounts(expectedShares(result.table.next3))}}}});
         return 0;
     }
     for (const RepeatMatch& m : result.matches)

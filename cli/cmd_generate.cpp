@@ -95,7 +95,10 @@ int generateCommand(CliContext& ctx)
                 for (int v : row) numbers.append(v);
             rowsJson.append(numbers);
         }
+        QJsonObject rejected;
+        for (int t = 1; t < kRowTests; ++t) rejected.insert(rowTestKey(RowTest(t)), result.rejected[std::size_t(t)]);
         ctx.printJson(QJsonObject{{"rows", rowsJson},
+                                  {"rejected", rejected},
                                   {"status", result.status},
                                   {"runs", result.runCounter},
                                   {"budget", result.iterationLimit},
@@ -106,6 +109,7 @@ int generateCommand(CliContext& ctx)
         ctx.out() << rowLine(r, result.rows[std::size_t(r)], result.sums[std::size_t(r)]) << '\n';
     ctx.out() << result.status << '\n';
     ctx.out() << QStringLiteral("Durchläufe: %1 von %2").arg(result.runCounter).arg(result.iterationLimit) << '\n';
+    if (const QString rejected = rejectedText(result); !rejected.isEmpty()) ctx.out() << rejected << '\n';
     return 0;
 }
 

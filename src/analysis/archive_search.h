@@ -3,6 +3,7 @@
 // a tip row reaches the threshold, reports the date and asks whether to go on.
 #include "archive/current_draw.h"
 #include "archive/draw_filter.h"
+#include "base/chance.h"
 #include "base/interface_texts.h"
 #include "tipfiles/tip_file.h"
 
@@ -52,6 +53,11 @@ struct SearchResult {
     // The hit labels of the last examined draw; nullopt for a label the search never wrote.
     std::array<std::optional<SearchLabel>, kTipRows> labels;
     std::vector<SearchReport> reports;
+    // The chance baseline of the reports: complete rows checked (one per row and examined draw)
+    // and the reports random rows would have given in the same draws.
+    int draws = 0;
+    std::int64_t rowsChecked = 0;
+    Fraction expected;
 };
 
 // The player's answer to one report, asked with the draw and the labels as far as the search has
@@ -63,6 +69,8 @@ using SearchReply = std::function<bool(const SearchReport&, const SearchResult& 
 SearchResult searchTips(const QString& archivePath, const TipRows& rows, const SearchOptions& options,
                         const SearchReply& reply);
 
+// "Zufällige Tipps hätten 0,53 Treffer mit 5 Richtigen oder mehr ergeben (…); gefunden: 1".
+QString searchChanceText(const SearchResult& result, int threshold);
 // Text 6, the date, three blanks, text 7.
 QString searchReportText(const InterfaceTexts& texts, double date);
 

@@ -3,6 +3,8 @@
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
 #include "base/day_count.h"
+#include "base/locale_format.h"
+#include "check/prize_tiers.h"
 #include "generate/draw_history.h"
 
 namespace razoz {
@@ -100,20 +102,11 @@ ParameterAnalysisResult runParameterAnalysis(CalculationSettingsSource& settings
         index = archive.selectByDate(picker + replayStep(now.countSaturdayDraws, now.countThursdayDraws));
         picker = archive.at(index).date;
         show(index);
-        ++res.table.draws;
         res.check = Komplettcheck(res.rows, res.draw, options.losnummer);
         const int wd = weekdayOf(picker);
-        const bool weekend = wd == Saturday || wd == Sunday;
-        int scored = 0;
-        for (int h = 0; h <= kMaxHits; ++h) {
-            auto& line = res.table.counts[std::size_t(h)];
-            const auto& tally = res.check.tally[h];
-            line[weekend ? ParameterAnalysisTable::WeekendPlain : ParameterAnalysisTable::OtherPlain] +=
-                std::uint32_t(tally[0]);
-            line[weekend ? ParameterAnalysisTable::WeekendComplementary : ParameterAnalysisTable::OtherComplementary] +=
-                std::uint32_t(tally[1]);
-            if (h >= 3) scored += tally[0] + tally[1];
-        }
+        const int scoredBefore = res.table.chance.scored;
+        res.table.add(res.rows, res.check, wd == Saturday || wd == Sunday);
+        const int scored = res.table.chance.scored - scoredBefore;
         generate = scored != 0;
         pass.checked = picker;
         pass.scored = scored;
@@ -127,6 +120,45 @@ ParameterAnalysisResult runParameterAnalysis(CalculationSettingsSource& settings
     }
     return res;
 }
+
+void ParameterAnalysisTable::add(const TipRows& rows, const GridCheck& check, bool weekend)
+{
+    ++draws;
+    const int plain = weekend ? WeekendPlain : OtherPlain;
+    const int withC = weekend ? WeekendComplementary : OtherComplementary;
+    std::int64_t checked = 0;
+    for (int h = 0; h <= kMaxHits; ++h) {
+        auto& line = counts[std::size_t(h)];
+        const auto& tally = check.tally[h];
+        line[std::size_t(plain)] += std::uint32_t(tally[0]);
+        line[std::size_t(withC)] += std::uint32_t(tally[1]);
+        checked += tally[0] + tally[1];
+        if (h >= 3) chance.scored += tally[0] + tally[1];
+    }
+    if (checked == 0) return;
+    chance.rowsChecked += checked;
+    for (int h = 0; h <= kMaxHits; ++h) {
+        auto& line = chance.expected[std::size_t(h)];
+        line[std::size_t(plain)] += Fraction(checked * rowsWithHits(h, false), kPossibleRows);
+        line[std::size_t(withC)] += Fraction(checked * rowsWithHits(h, true), kPossibleRows);
+    }
+    std::vector<std::array<int, kTipColumns>> playable;
+    for (const TipRowTexts& row : rows)
+        if (auto numbers = playableRow(row)) playable.push_back(*numbers);
+    // A checked row that repeats a number is still counted, as if it stood apart from the others.
+    chance.scoredMoments += rowsReachingMoments(playable, 3, int(checked) - int(playable.size()));
+}
+
+namespace {
+
+QString expectedCell(std::uint32_t observed, const Fraction& expected)
+{
+    const long double e = expected.value();
+    const QString ratio = e > 0 ? formatNumber(double(observed / e), 2) : QStringLiteral("–");
+    return QStringLiteral("%1 (Verhältnis %2)").arg(formatNumber(double(e), 2), ratio);
+}
+
+} // namespace
 
 QStringList parameterReportLines(const ParameterAnalysisTable& table, const InterfaceTexts& texts)
 {
@@ -143,6 +175,31 @@ QStringList parameterReportLines(const ParameterAnalysisTable& table, const Inte
                            c[T::OtherComplementary]);
     }
     lines << QString() << QString::number(table.draws) + QLatin1Char(' ') + texts.text(1);
+    const ParameterChance& chance = table.chance;
+    if (chance.rowsChecked == 0) return lines;
+
+    lines << QString()
+          << QStringLiteral("Erwartung bei zufälligen Tipps (geprüfte Tipps × Wahrscheinlichkeit, über die "
+                            "ausgewerteten Ziehungen; beobachtet ÷ erwartet als Verhältnis):");
+    auto chanceLine = [&](const QString& label, int h, T::Column weekend, T::Column other) {
+        const auto& c = table.counts[std::size_t(h)];
+        const auto& e = chance.expected[std::size_t(h)];
+        lines << label + QStringLiteral("\t=>\t") + expectedCell(c[weekend], e[weekend]) + QStringLiteral("\t=>\t") +
+                     expectedCell(c[other], e[other]);
+    };
+    for (int h = 0; h <= 6; ++h)
+        chanceLine(QString::number(h) + QStringLiteral("x"), h, T::WeekendPlain, T::OtherPlain);
+    for (int h = 0; h <= 5; ++h)
+        chanceLine(QString::number(h) + QStringLiteral("x + ZZ"), h, T::WeekendComplementary, T::OtherComplementary);
+    const long double mean = chance.scoredMoments.mean;
+    lines << QString()
+          << QStringLiteral("Tipps mit 3 Richtigen oder mehr: %1 beobachtet, %2 erwartet, Verhältnis %3, p = %4")
+                 .arg(chance.scored)
+                 .arg(formatNumber(double(mean), 2),
+                      mean > 0 ? formatNumber(double(chance.scored / mean), 2) : QStringLiteral("–"),
+                      formatNumber(double(chance.scoredP()), 4))
+          << QStringLiteral("(p: wie oft zufällige Tipps mindestens so viele Treffer hätten; Normalnäherung mit den "
+                            "Kovarianzen der Tipps einer Ziehung)");
     return lines;
 }
 

@@ -4,8 +4,10 @@
 // against it; the table counts the rows by hits, Saturday (and Sunday) draws apart from the others.
 #include "analysis/analysis_run.h"
 #include "archive/current_draw.h"
+#include "base/chance.h"
 #include "base/interface_texts.h"
 #include "base/run_control.h"
+#include "check/row_chance.h"
 #include "check/tip_check.h"
 #include "generate/calculation_settings.h"
 #include "generate/random_generator.h"
@@ -17,11 +19,31 @@
 
 namespace razoz {
 
+// What random rows would have scored in the same draws: for every cell of the table the count
+// expected by chance (the rows checked in each draw times the chance of the cell), and for the
+// rows with 3 hits or more the observed count against the mean and variance of that count (the
+// rows of one draw share numbers, so their pairwise covariances enter the variance).
+struct ParameterChance {
+    std::array<std::array<Fraction, 4>, 7> expected{}; // [hits 0..6][column], as the table
+    std::int64_t rowsChecked = 0;                      // over all evaluated draws
+    int scored = 0;                                    // rows with 3 hits or more, observed
+    CountMoments scoredMoments;
+    // How often random rows score at least as often: the normal approximation of the count.
+    long double scoredP() const { return normalCountUpperTail(scoredMoments, scored); }
+    friend bool operator==(const ParameterChance& a, const ParameterChance& b)
+    {
+        return a.expected == b.expected && a.rowsChecked == b.rowsChecked && a.scored == b.scored;
+    }
+};
+
 struct ParameterAnalysisTable {
     enum Column { WeekendPlain, WeekendComplementary, OtherPlain, OtherComplementary };
     // [hits 0..6][column]
     std::array<std::array<std::uint32_t, 4>, 7> counts{};
     int draws = 0; // evaluated draws
+    ParameterChance chance;
+    // Adds one evaluated draw: its check of `rows` and whether it counts in the weekend columns.
+    void add(const TipRows& rows, const GridCheck& check, bool weekend);
     friend bool operator==(const ParameterAnalysisTable&, const ParameterAnalysisTable&) = default;
 };
 
@@ -64,7 +86,8 @@ ParameterAnalysisResult runParameterAnalysis(CalculationSettingsSource& settings
                                              const ParameterAnalysisOptions& options, RunControl& run,
                                              RandomGenerator& random, const InterfaceTexts& texts);
 
-// The lines of "Test.txt".
+// The lines of "Test.txt": the table, the draw count and, once draws were evaluated, what chance
+// alone gives for each line and for the rows with 3 hits or more.
 QStringList parameterReportLines(const ParameterAnalysisTable& table, const InterfaceTexts& texts);
 
 // The days the replay moves on between two calculations: 6 with one draw-day box checked; with

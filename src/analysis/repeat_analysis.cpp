@@ -4,6 +4,8 @@
 
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
+#include "base/locale_format.h"
+#include "check/prize_tiers.h"
 #include "check/tip_check.h"
 #include "generate/draw_history.h"
 
@@ -150,6 +152,16 @@ RepeatAnalysisResult runRepeatAnalysis(const QString& archivePath, const RepeatA
     return res;
 }
 
+std::array<Fraction, 7> expectedShares(const std::array<std::uint32_t, 7>& counts)
+{
+    std::int64_t total = 0;
+    for (auto n : counts) total += n;
+    std::array<Fraction, 7> expected;
+    for (int h = 0; h <= 6; ++h)
+        expected[std::size_t(h)] = Fraction(total * (rowsWithHits(h, false) + rowsWithHits(h, true)), kPossibleRows);
+    return expected;
+}
+
 QStringList repeatReportLines(const RepeatAnalysisTable& table, const InterfaceTexts& texts)
 {
     QStringList lines;
@@ -159,6 +171,18 @@ QStringList repeatReportLines(const RepeatAnalysisTable& table, const InterfaceT
     for (int k = 0; k < 3; ++k) {
         lines << QStringLiteral(" ") << texts.text(41 + k);
         for (int h = 0; h <= 6; ++h) lines << countLine(h, (*follow[std::size_t(k)])[std::size_t(h)]);
+    }
+    lines << QStringLiteral(" ")
+          << QStringLiteral("Zufallserwartung (Anzahl der Vergleiche × Wahrscheinlichkeit, dass zwei Ziehungen "
+                            "so viele Zahlen teilen):");
+    const std::array<const std::array<std::uint32_t, 7>*, 4> blocks{&table.history, &table.next1, &table.next2,
+                                                                    &table.next3};
+    for (int k = 0; k < 4; ++k) {
+        lines << QStringLiteral(" ") << texts.text(40 + k);
+        const auto expected = expectedShares(*blocks[std::size_t(k)]);
+        for (int h = 0; h <= 6; ++h)
+            lines << QString::number(h) + QStringLiteral("x    =>") +
+                         formatNumber(double(expected[std::size_t(h)].value()), 2);
     }
     return lines;
 }

@@ -4,6 +4,7 @@
 // with the next three draws; earlier draws sharing at least the threshold are reported one by one.
 #include "analysis/analysis_run.h"
 #include "archive/current_draw.h"
+#include "base/chance.h"
 #include "base/interface_texts.h"
 #include "base/run_control.h"
 #include "tipfiles/tip_file.h"
@@ -62,7 +63,9 @@ RepeatAnalysisResult runRepeatAnalysis(const QString& archivePath, const RepeatA
 // Numbers shared by a row of six box texts and a draw, as the tip check counts them (at most 6).
 int sharedNumbers(const TipRowTexts& row, const DrawRecord& draw);
 
-// The report lines of "Test.rtf".
+// What chance alone gives: each count's total times the chance that two draws share h numbers.
+std::array<Fraction, 7> expectedShares(const std::array<std::uint32_t, 7>& counts);
+// The report lines of "Test.rtf": the counts, then the counts chance alone would give.
 QStringList repeatReportLines(const RepeatAnalysisTable& table, const InterfaceTexts& texts);
 // Text 6 and its blank, the date, two blanks, text 7.
 QString repeatMatchText(const InterfaceTexts& texts, double date);

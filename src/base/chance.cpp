@@ -145,4 +145,36 @@ long double poissonUpperTail(long double mean, std::int64_t k)
     return std::max<long double>(1 - lower, 0);
 }
 
+long double chiSquareUpperTail(long double x, int degrees)
+{
+    if (degrees <= 0 || x <= 0) return 1;
+    const long double a = degrees / 2.0L, z = x / 2;
+    const long double logPrefix = a * std::log(z) - z - std::lgamma(a);
+    if (z < a + 1) {
+        // The series of the lower part converges quickly below the mean.
+        long double term = 1 / a, sum = term;
+        for (int n = 1; n < 10000 && term > sum * kNegligible; ++n) {
+            term *= z / (a + n);
+            sum += term;
+        }
+        return std::clamp<long double>(1 - sum * std::exp(logPrefix), 0, 1);
+    }
+    // Above it, the continued fraction of the upper part (modified Lentz).
+    constexpr long double tiny = 1e-300L;
+    long double b = z + 1 - a, c = 1 / tiny, d = 1 / b, h = d;
+    for (int i = 1; i < 10000; ++i) {
+        const long double an = -i * (i - a);
+        b += 2;
+        d = an * d + b;
+        if (std::fabs(d) < tiny) d = tiny;
+        c = b + an / c;
+        if (std::fabs(c) < tiny) c = tiny;
+        d = 1 / d;
+        const long double step = d * c;
+        h *= step;
+        if (std::fabs(step - 1) < 1e-17L) break;
+    }
+    return std::clamp<long double>(std::exp(logPrefix) * h, 0, 1);
+}
+
 } // namespace razoz

@@ -35,5 +35,7 @@ long double binomialUpperTail(std::int64_t n, long double p, std::int64_t k);
 long double binomialSumUpperTail(std::int64_t n1, long double p1, std::int64_t n2, long double p2, std::int64_t k);
 // P(X ≥ k) for X Poisson with the given mean.
 long double poissonUpperTail(long double mean, std::int64_t k);
+// P(X ≥ x) for X chi-square with `degrees` degrees of freedom (the regularized upper gamma).
+long double chiSquareUpperTail(long double x, int degrees);
 
 } // namespace razoz

@@ -127,4 +127,41 @@ RowTest CheckRow(const RowValues& c, int row, const SlipRows& slip, const Refere
     return RowTest::None;
 }
 
+namespace {
+
+struct RowTestNames {
+    const char* key;
+    const char* text;
+};
+
+// In the order of RowTest.
+constexpr std::array<RowTestNames, kRowTests> kRowTestNames = {{
+    {"none", "bestanden"},
+    {"slip_overlap", "Übereinstimmungen mit anderen Tipps"},
+    {"consecutive_pair", "Paarbildung erzwungen"},
+    {"consecutive_triple", "keine Dreier-Folge"},
+    {"sum_range", "Summenbereich"},
+    {"last_draw", "Zahlen der letzten Ziehung"},
+    {"second_last_draw", "Zahlen der vorletzten Ziehung"},
+    {"third_last_draw", "Zahlen der drittletzten Ziehung"},
+    {"min_even", "mindestens gerade Zahlen"},
+    {"min_odd", "mindestens ungerade Zahlen"},
+    {"recent_first", "Treffer in den letzten Ziehungen (1)"},
+    {"recent_second", "Treffer in den letzten Ziehungen (2)"},
+    {"past_draw_hits", "entspricht einer Ziehung der Datenbank"},
+    {"min_primes", "mindestens Primzahlen"},
+}};
+
+} // namespace
+
+QString rowTestKey(RowTest test)
+{
+    return QString::fromLatin1(kRowTestNames[std::size_t(test)].key);
+}
+
+QString rowTestText(RowTest test)
+{
+    return QString::fromUtf8(kRowTestNames[std::size_t(test)].text);
+}
+
 } // namespace razoz

@@ -6,6 +6,8 @@
 #include "generate/generation_observer.h"
 #include "generate/reference_draws.h"
 
+#include <QString>
+
 #include <array>
 #include <span>
 
@@ -50,6 +52,10 @@ enum class RowTest {
     NeverWon = 12,     // checkBox9
     MinPrimes = 13,    // checkBox22
 };
+inline constexpr int kRowTests = 14; // RowTest::None and the thirteen tests
+// The test's name in razoz-cli's JSON ("sum_range") and in the window ("Summenbereich").
+QString rowTestKey(RowTest test);
+QString rowTestText(RowTest test);
 
 // CheckRow for the sorted candidate of row `row` (0-based): the first test that rejects it, or
 // RowTest::None. Every setting is read anew. Throws ArchiveError when the archive cannot be read.

@@ -1,10 +1,15 @@
 #include "generate/tip_generator.h"
 
 #include "archive/draw_archive.h"
+#include "base/locale_format.h"
 #include "check/tip_check.h"
 #include "generate/pool_builder.h"
 
 #include <QDir>
+#include <QStringList>
+
+#include <algorithm>
+#include <numeric>
 
 namespace razoz {
 
@@ -210,7 +215,9 @@ GenerationResult generateTips(CalculationSettingsSource& source, const QString& 
                         const int candidateSum = rowSum(c);
                         sortRow(c);
                         run.status(1, candidateStatus(r, c, candidateSum, texts));
-                        if (CheckRow(c, r, res.rows, res.reference, settings, history) != RowTest::None) {
+                        if (const RowTest failed = CheckRow(c, r, res.rows, res.reference, settings, history);
+                            failed != RowTest::None) {
+                            ++res.rejected[std::size_t(failed)];
                             c = {};
                             fill = 0;
                         }
@@ -242,6 +249,26 @@ GenerationResult generateTips(CalculationSettingsSource& source, const QString& 
         res.historyRead = history.queries() > queriesBefore;
         return endEarly(GenerationEnd::ArchiveFailure, e.message());
     }
+}
+
+int GenerationResult::rejectedTotal() const
+{
+    return std::accumulate(rejected.begin(), rejected.end(), 0);
+}
+
+QString rejectedText(const GenerationResult& result)
+{
+    std::vector<int> tests;
+    for (int t = 1; t < kRowTests; ++t)
+        if (result.rejected[std::size_t(t)] > 0) tests.push_back(t);
+    if (tests.empty()) return {};
+    std::stable_sort(tests.begin(), tests.end(),
+                     [&](int a, int b) { return result.rejected[std::size_t(a)] > result.rejected[std::size_t(b)]; });
+    QStringList parts;
+    for (int t : tests)
+        parts << rowTestText(RowTest(t)) + QLatin1Char(' ') + formatNumber(result.rejected[std::size_t(t)]);
+    return QStringLiteral("%1 Kandidaten abgelehnt: %2")
+        .arg(formatNumber(result.rejectedTotal()), parts.join(QStringLiteral(" · ")));
 }
 
 } // namespace razoz

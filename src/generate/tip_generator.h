@@ -52,7 +52,14 @@ struct GenerationResult {
     QString status;           // final text of status panel 1 (empty when the number list was cancelled)
     QString message;          // why the calculation ended early, for a message to the user
     bool historyRead = false; // a history test looked at the archive (it empties the chart)
+    // Candidates turned down, by the test that turned them down (index: RowTest).
+    std::array<int, kRowTests> rejected{};
+    int rejectedTotal() const;
 };
+
+// "4.180 Kandidaten abgelehnt: Summenbereich 2.100 · …" (the tests that turned some down, most
+// first); empty when none was turned down.
+QString rejectedText(const GenerationResult& result);
 
 // Optional parts: the number list dialog, the observer, and a history copy kept across calls
 // (the analyses replay many calculations over the same archive).

@@ -29,10 +29,23 @@ struct AxisLimits {
     friend bool operator==(const AxisLimits&, const AxisLimits&) = default;
 };
 
+// What chance alone gives for each bar of a chart over the same draws: the expected height and its
+// standard deviation (the chart draws the band of ±2 of them), and how well the whole chart fits.
+struct ChanceBaseline {
+    std::vector<double> expected; // per bar, in bar order
+    std::vector<double> sd;       // per bar
+    double chiSquare = 0;         // the goodness-of-fit statistic, scaled where the bars are not free
+    int degrees = 0;
+    double p = 1; // chance alone giving a chart at least this far from the expectation
+    QString hint; // the chart's hint: expectation, band and the test in words
+    friend bool operator==(const ChanceBaseline&, const ChanceBaseline&) = default;
+};
+
 struct BarChart {
-    std::vector<ChartPoint> bars;       // ascending x, in the order the callers read them
-    std::optional<AxisLimits> leftAxis; // nullopt: automatic scaling
-    QString title;                      // shown as the bottom axis title
+    std::vector<ChartPoint> bars;         // ascending x, in the order the callers read them
+    std::optional<AxisLimits> leftAxis;   // nullopt: automatic scaling
+    QString title;                        // shown as the bottom axis title
+    std::optional<ChanceBaseline> chance; // the frequency and per-draw charts only
 
     bool empty() const { return bars.empty(); }
     // The limits of the left axis as a reader of the chart sees them: the fixed ones, else

@@ -2,8 +2,11 @@
 
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
+#include "base/chance.h"
+#include "base/locale_format.h"
 
 #include <QDate>
+#include <QStringList>
 
 #include <algorithm>
 #include <bit>
@@ -74,6 +77,64 @@ AxisLimits spanOf(const std::vector<ChartPoint>& bars)
         l.max = std::max(l.max, b.y);
     }
     return l;
+}
+
+QString fitText(const ChanceBaseline& b)
+{
+    return QStringLiteral("Anpassungstest: χ² = %1 bei %2 Freiheitsgraden, p = %3 (ein kleines p, unter 0,05, "
+                          "spräche für mehr als Zufall)")
+        .arg(formatNumber(b.chiSquare, 1))
+        .arg(b.degrees)
+        .arg(formatNumber(b.p, 3));
+}
+
+// Bars filled by `draws` draws of which each raises `total / draws` different bars of the `cells`
+// by one: every bar expects the same share. The bars of one draw are distinct, so the plain
+// chi-square is (cells − 1) / (cells − k) times a chi-square and is scaled back by that factor.
+std::optional<ChanceBaseline> equalShares(const std::vector<ChartPoint>& bars, qint64 draws, qint64 total,
+                                          const QString& unit, const QString& note)
+{
+    const int cells = int(bars.size());
+    if (draws <= 0 || total <= 0 || cells < 2) return std::nullopt;
+    const double k = double(total) / double(draws), share = k / cells;
+    ChanceBaseline b;
+    const double expected = double(total) / cells;
+    const double sd = std::sqrt(double(draws) * share * (1 - share));
+    b.expected.assign(std::size_t(cells), expected);
+    b.sd.assign(std::size_t(cells), sd);
+    double plain = 0;
+    for (const ChartPoint& bar : bars) plain += (bar.y - expected) * (bar.y - expected) / expected;
+    b.chiSquare = plain * (cells - 1) / (cells - k);
+    b.degrees = cells - 1;
+    b.p = double(chiSquareUpperTail(b.chiSquare, b.degrees));
+    b.hint = QStringLiteral("Die Linie zeigt, was Zufall je %1 erwartet: %2 (Band ±2σ: %3 bis %4). %5%6")
+                 .arg(unit, formatNumber(expected, 1), formatNumber(expected - 2 * sd, 1),
+                      formatNumber(expected + 2 * sd, 1), fitText(b), note);
+    return b;
+}
+
+// Draws counted by how many of their six numbers belong to a class of `members` numbers: chance
+// gives the hypergeometric distribution.
+std::optional<ChanceBaseline> classCounts(const std::vector<ChartPoint>& bars, qint64 draws, int members)
+{
+    if (draws <= 0) return std::nullopt;
+    ChanceBaseline b;
+    const double all = double(combinations(49, 6));
+    QStringList parts;
+    for (const ChartPoint& bar : bars) {
+        const int k = int(bar.x);
+        const double p = double(combinations(members, k) * combinations(49 - members, 6 - k)) / all;
+        const double e = double(draws) * p;
+        b.expected.push_back(e);
+        b.sd.push_back(std::sqrt(double(draws) * p * (1 - p)));
+        if (e > 0) b.chiSquare += (bar.y - e) * (bar.y - e) / e;
+        parts << QStringLiteral("%1: %2").arg(k).arg(formatNumber(e, 1));
+    }
+    b.degrees = int(bars.size()) - 1;
+    b.p = double(chiSquareUpperTail(b.chiSquare, b.degrees));
+    b.hint = QStringLiteral("Die Linie zeigt, was Zufall erwartet (%1; Band ±2σ). %2")
+                 .arg(parts.join(QStringLiteral(" · ")), fitText(b));
+    return b;
 }
 
 BarColor primeColour(int n)
@@ -147,7 +208,7 @@ BarChart runChart(Statistic s, int k, int lastStart, int barCount, int nameText,
 }
 
 // Seven bars: how many counted draws had k = 0..6 numbers with the property.
-template <class Property> BarChart propertyChart(Statistic s, Property has, int nameText, int shareText,
+template <class Property> BarChart propertyChart(Statistic s, Property has, int members, int nameText, int shareText,
                                                  const QString& separator, const QString& path, const StatsRange& range,
                                                  const InterfaceTexts& texts)
 {
@@ -168,6 +229,7 @@ template <class Property> BarChart propertyChart(Statistic s, Property has, int 
     BarChart chart = digitChart(count, {});
     chart.title = texts.text(nameText) + QLatin1Char(' ') + num(draws) + QLatin1Char(' ') + texts.text(kDrawsLabel) +
                   separator + num(share) + QStringLiteral("% ") + texts.text(shareText) + QLatin1Char('.');
+    chart.chance = classCounts(chart.bars, draws, members);
     return chart;
 }
 
@@ -229,6 +291,7 @@ BarChart numberFrequency(const QString& path, const StatsRange& range, const Int
     std::array<qint64, kHighest + 1> count{};
     qint64 draws = 0;
     double total = 0;
+    qint64 counted = 0;
     eachCounted(Statistic::Frequency, path, range, [&](const DrawRecord& r) {
         for (auto n : r.numbers)
             if (isNumber(n)) ++count[n];
@@ -236,9 +299,15 @@ BarChart numberFrequency(const QString& path, const StatsRange& range, const Int
         ++draws;
         total += r.sum();
     });
-    return perNumberChart(count, texts.text(kFrequencyName) + QStringLiteral("     ") + texts.text(kDrawsLabel) +
-                                     QStringLiteral(": ") + num(draws) + QStringLiteral("    ") +
-                                     texts.text(kAverageSumLabel) + QStringLiteral(": ") + num(average(total, draws)));
+    for (int n = 1; n <= kHighest; ++n) counted += count[n];
+    BarChart chart =
+        perNumberChart(count, texts.text(kFrequencyName) + QStringLiteral("     ") + texts.text(kDrawsLabel) +
+                                  QStringLiteral(": ") + num(draws) + QStringLiteral("    ") +
+                                  texts.text(kAverageSumLabel) + QStringLiteral(": ") + num(average(total, draws)));
+    chart.chance = equalShares(chart.bars, draws, counted, QStringLiteral("Zahl"),
+                               QStringLiteral(" Gezählt sind die 6 Zahlen und die Zusatzzahl jeder Ziehung, 7 "
+                                              "verschiedene von 49; χ² ist darum skaliert."));
+    return chart;
 }
 
 BarChart numberOverdue(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
@@ -284,10 +353,15 @@ BarChart sumDistribution(const QString& path, const StatsRange& range, const Int
 BarChart reintegroFrequency(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
     std::array<qint64, 10> count{};
+    qint64 draws = 0;
     eachCounted(Statistic::Reintegro, path, range, [&](const DrawRecord& r) {
-        if (r.reintegro <= 9) ++count[r.reintegro];
+        if (r.reintegro > 9) return;
+        ++count[r.reintegro];
+        ++draws;
     });
-    return digitChart(count, texts.text(kReintegroName));
+    BarChart chart = digitChart(count, texts.text(kReintegroName));
+    chart.chance = equalShares(chart.bars, draws, draws, QStringLiteral("Ziffer"), {});
+    return chart;
 }
 
 BarChart reintegroOverdue(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
@@ -327,22 +401,22 @@ BarChart quadCounts(const QString& path, const StatsRange& range, const Interfac
 BarChart primesPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
     return propertyChart(
-        Statistic::Primes, [](int n) { return primeBit(n); }, kPrimesName, kPrimesShare, QStringLiteral(". "), path,
+        Statistic::Primes, [](int n) { return primeBit(n); }, 15, kPrimesName, kPrimesShare, QStringLiteral(". "), path,
         range, texts);
 }
 
 BarChart oddPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
     return propertyChart(
-        Statistic::Odd, [](int n) { return n % 2 == 1; }, kOddName, kOddShare, QStringLiteral(".  "), path, range,
+        Statistic::Odd, [](int n) { return n % 2 == 1; }, 25, kOddName, kOddShare, QStringLiteral(".  "), path, range,
         texts);
 }
 
 BarChart evenPerDraw(const QString& path, const StatsRange& range, const InterfaceTexts& texts)
 {
     return propertyChart(
-        Statistic::Even, [](int n) { return n % 2 == 0; }, kEvenName, kEvenShare, QStringLiteral(".  "), path, range,
-        texts);
+        Statistic::Even, [](int n) { return n % 2 == 0; }, 24, kEvenName, kEvenShare, QStringLiteral(".  "), path,
+        range, texts);
 }
 
 BarChart runStatistic(Statistic s, const QString& path, const StatsRange& range, const InterfaceTexts& texts)

@@ -169,8 +169,11 @@ void AnalysisActions::SpeedButton4Click()
             outcome->failure = e.message();
         }
     };
-    runner_.start(std::move(job), [this, outcome] {
-        if (outcome->result) showSearchState(*outcome->result);
+    runner_.start(std::move(job), [this, outcome, threshold = options.threshold] {
+        if (outcome->result) {
+            showSearchState(*outcome->result);
+            session_.showStatus(1, searchChanceText(*outcome->result, threshold));
+        }
         if (!outcome->failure.isEmpty()) session_.prompt().error(outcome->failure);
     });
 }

@@ -74,7 +74,10 @@ void CalculationAction::show(const GenerationResult& result, const LockedRows& l
             grid().setRowTexts(r, texts);
         }
     }
-    if (!result.status.isEmpty()) p_.setStatus(1, result.status);
+    if (!result.status.isEmpty()) {
+        p_.setStatus(1, result.status);
+        if (p_.setStatusHint) p_.setStatusHint(rejectedText(result));
+    }
     if (!result.message.isEmpty()) p_.session.prompt().information(result.message);
     if (p_.selectDrawByDate) p_.selectDrawByDate();
 }

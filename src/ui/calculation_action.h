@@ -36,6 +36,8 @@ public:
         QAction* menuEntry; // "&Berechnen", the other starter and stopper
         std::function<void(int panel, const QString& text)> setStatus;
         std::function<void()> selectDrawByDate; // afterwards: the draw of the end date and the check
+        // The hint of the final status: how many candidates each test turned down.
+        std::function<void(const QString& hint)> setStatusHint;
     };
     CalculationAction(Parts parts, QObject* parent);
 

@@ -1,5 +1,8 @@
 #include "ui/chart_view.h"
 
+#include "base/locale_format.h"
+
+#include <QAreaSeries>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -8,6 +11,8 @@
 #include <QFontMetrics>
 #include <QGraphicsSimpleTextItem>
 #include <QHelpEvent>
+#include <QLineSeries>
+#include <QPen>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -89,6 +94,25 @@ ChartView::ChartView(QWidget* parent) : QChartView(parent)
     series2_->attachAxis(left_);
     series2_->attachAxis(bottom_);
     series1_->setVisible(false);
+
+    // Drawn over the bars: a translucent band and a dark line, so the bars stay readable.
+    bandUpper_ = new QLineSeries(chart);
+    bandLower_ = new QLineSeries(chart);
+    band_ = new QAreaSeries(bandUpper_, bandLower_);
+    band_->setObjectName(QStringLiteral("ExpectedBand"));
+    band_->setColor(QColor(30, 60, 200, 50));
+    band_->setBorderColor(QColor(30, 60, 200, 90));
+    expected_ = new QLineSeries(chart);
+    expected_->setObjectName(QStringLiteral("ExpectedLine"));
+    QPen pen(QColor(20, 30, 140));
+    pen.setWidth(2);
+    expected_->setPen(pen);
+    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(band_), static_cast<QAbstractSeries*>(expected_)}) {
+        chart->addSeries(series);
+        series->attachAxis(left_);
+        series->attachAxis(bottom_);
+        series->setVisible(false);
+    }
     setChart(chart);
 
     rangeItem_ = new QGraphicsSimpleTextItem(chart);
@@ -121,7 +145,13 @@ QString ChartView::barToolTip(int i) const
 {
     if (i < 0 || i >= int(chart_.bars.size())) return {};
     const ChartPoint& b = chart_.bars[std::size_t(i)];
-    return QStringLiteral("%1: %2\n%3").arg(numberText(b.x), numberText(b.y), rangeText());
+    QString text = QStringLiteral("%1: %2\n%3").arg(numberText(b.x), numberText(b.y), rangeText());
+    if (chart_.chance && i < int(chart_.chance->expected.size())) {
+        const double e = chart_.chance->expected[std::size_t(i)], sd = chart_.chance->sd[std::size_t(i)];
+        text += QStringLiteral("\nZufall erwartet %1 (±2σ: %2 bis %3)")
+                    .arg(formatNumber(e, 1), formatNumber(std::max(0.0, e - 2 * sd), 1), formatNumber(e + 2 * sd, 1));
+    }
+    return text;
 }
 
 void ChartView::barHovered(bool on, int index)
@@ -231,8 +261,31 @@ void ChartView::setBarChart(const BarChart& value)
     left_->setTickAnchor(lo);
     left_->setTickInterval(interval);
 
+    showChance();
     rangeItem_->setText(rangeText());
     placeRangeItem();
+}
+
+void ChartView::showChance()
+{
+    QList<QPointF> line, upper, lower;
+    if (chart_.chance && chart_.chance->expected.size() == chart_.bars.size()) {
+        // A level step across each bar, so a per-bar expectation reads as that bar's own.
+        for (std::size_t i = 0; i < chart_.bars.size(); ++i) {
+            const double e = chart_.chance->expected[i], sd = chart_.chance->sd[i];
+            for (double x : {double(i) - 0.45, double(i) + 0.45}) {
+                line << QPointF(x, e);
+                upper << QPointF(x, e + 2 * sd);
+                lower << QPointF(x, std::max(0.0, e - 2 * sd));
+            }
+        }
+    }
+    expected_->replace(line);
+    bandUpper_->replace(upper);
+    bandLower_->replace(lower);
+    expected_->setVisible(!line.isEmpty());
+    band_->setVisible(!line.isEmpty());
+    setToolTip(chart_.chance ? chart_.chance->hint : QString());
 }
 
 void ChartView::updateBottomLabels()

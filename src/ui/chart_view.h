@@ -8,7 +8,9 @@
 
 #include <vector>
 
+class QAreaSeries;
 class QBarSeries;
+class QLineSeries;
 class QBarSet;
 class QGraphicsSimpleTextItem;
 class QCategoryAxis;
@@ -35,6 +37,10 @@ public:
     QBarSeries* series1() const { return series1_; }
     QValueAxis* leftAxis() const { return left_; }
     QCategoryAxis* bottomAxis() const { return bottom_; }
+    // The expectation of chance over the same draws, as a line over the bars with a band of ±2
+    // standard deviations (only for charts that carry one; hidden otherwise).
+    QLineSeries* expectedLine() const { return expected_; }
+    QAreaSeries* expectedBand() const { return band_; }
     // Height and colour of bar i as drawn (the sum over the stacked sets; the set that is not zero).
     double drawnHeight(int i) const;
     QColor drawnColour(int i) const;
@@ -57,6 +63,7 @@ protected:
 private:
     void updateBottomLabels();
     void placeRangeItem();
+    void showChance();
     void barHovered(bool on, int index);
 
     BarChart chart_;
@@ -64,6 +71,10 @@ private:
     QStackedBarSeries* series2_;
     QValueAxis* left_;
     QCategoryAxis* bottom_;
+    QLineSeries* expected_;
+    QLineSeries* bandUpper_;
+    QLineSeries* bandLower_;
+    QAreaSeries* band_;
     QGraphicsSimpleTextItem* rangeItem_;
     std::vector<QGraphicsSimpleTextItem*> barLabels_;
     int hoveredBar_ = -1;

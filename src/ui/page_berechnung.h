@@ -3,6 +3,7 @@
 // owns its rows and chart shortcuts.
 #include <QWidget>
 
+class QLabel;
 class QTabWidget;
 
 namespace razoz {
@@ -24,6 +25,12 @@ public:
     ScheinOptimierungPage* ScheinOptimierung;
     MathematischPage* Mathematisch;
     AllgemeinPage* Allgemein;
+    // The draw the calculation ends at: the shown one, from which "the last N draws" count back.
+    QLabel* shownDraw;
+
+private:
+    void showDraw();
+    Session& session_;
 };
 
 } // namespace razoz

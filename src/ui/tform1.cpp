@@ -118,11 +118,11 @@ TForm1::TForm1(Environment env, QWidget* parent)
     registerWindow(form5_.get());
     form6_ = std::make_unique<TForm6>(session);
     registerWindow(form6_.get());
-    calculation_ = new CalculationAction({session, *runner_, *lottotipp_, *diagramm_, *form6_, *calculationLink_,
-                                          *datenbank_->DateTimePicker1, menu_.calculate,
-                                          [this](int panel, const QString& text) { setStatus(panel, text); },
-                                          [this] { SelectDrawByDate(); }},
-                                         this);
+    calculation_ = new CalculationAction(
+        {session, *runner_, *lottotipp_, *diagramm_, *form6_, *calculationLink_, *datenbank_->DateTimePicker1,
+         menu_.calculate, [this](int panel, const QString& text) { setStatus(panel, text); },
+         [this] { SelectDrawByDate(); }, [this](const QString& hint) { statusPanel1->setToolTip(hint); }},
+        this);
     registerWindow(form8_.get());
     new TipRowActions(session, *lottotipp_, *diagramm_, *form6_, this);
     online_ = connectOnlineActions(*this, menu_.handOver);
@@ -176,9 +176,13 @@ QString TForm1::statusText(int panel) const
 
 void TForm1::setStatus(int panel, const QString& text)
 {
-    if (panel == 0)
+    if (panel == 0) {
         statusPanel0->setText(text);
-    else if (statusHints_)
+        return;
+    }
+    // A hint belongs to the status it explains.
+    statusPanel1->setToolTip({});
+    if (statusHints_)
         statusHints_->setStatus(text);
     else
         statusPanel1->setText(text);

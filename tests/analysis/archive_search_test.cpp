@@ -159,3 +159,30 @@ TEST(ArchiveSearch, AMissingArchiveIsAnErrorAndTheReportNamesTheDate)
     EXPECT_EQ(searchReportText(spaced, toDays(QDate(1985, 10, 19))),
               QStringLiteral("Treffer vom 19.10.1985   - weiter?"));
 }
+
+// Chance alone: each playable row of each examined draw reaches the threshold with the share of
+// the C(49, 6) rows that do; rows with a repeat or a zero cannot stand for a random row.
+TEST(ArchiveSearch, TheChanceBaselineCountsThePlayableRowsOfTheExaminedDraws)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({draw(QDate(1985, 10, 17), {3, 11, 13, 15, 34, 35}), draw(QDate(1985, 10, 19), {1, 2, 3, 4, 5, 6}),
+                      draw(QDate(1985, 10, 21), {1, 2, 3, 4, 5, 6})}); // a Monday, not examined
+    TipRows rows = rowsWith(kRow, {"3", "3", "13", "27", "40", "41"});
+    rows[2] = {"0", "11", "13", "27", "40", "41"};
+    rows[3] = {"1", "2", "3", "4", "5", "7"};
+    struct Case {
+        int threshold;
+        Fraction expected;
+    };
+    for (const Case& c :
+         {Case{6, Fraction(2 * 2, 13983816)}, Case{3, Fraction(2 * 2 * 260624, 13983816)}, Case{0, Fraction(4)}}) {
+        const SearchResult r = searchTips(dir.archivePath(), rows, wholeRange(c.threshold), Asked().reply());
+        EXPECT_EQ(r.draws, 2) << c.threshold;
+        EXPECT_EQ(r.rowsChecked, 4) << c.threshold;
+        EXPECT_EQ(r.expected, c.expected) << c.threshold;
+    }
+    const SearchResult five = searchTips(dir.archivePath(), rows, wholeRange(5), Asked().reply());
+    EXPECT_EQ(searchChanceText(five, 5),
+              QStringLiteral("Zufällige Tipps hätten 0,00 Treffer mit 5 Richtigen oder mehr ergeben (2 Ziehungen, 4 "
+                             "geprüfte Tipps); gefunden: 1"));
+}

@@ -133,6 +133,55 @@ TEST_F(ParameterReplay, CheckBox31RecomputesOnlyAfterACheckWithThreeHits)
     EXPECT_EQ(replay.run(dir.archivePath(), dateAt(51)).calculations, 5);
 }
 
+// What random rows would have scored in the same draws: every checked row lands in exactly one cell,
+// so each column's expectations add up to the rows checked in its draws, each split by the exact
+// share of the C(49, 6) rows with that many hits.
+TEST_F(ParameterReplay, TheChanceBaselineSplitsTheRowsOfEachColumnByTheExactChanceOfEachCell)
+{
+    replay.values.set(key::RowsToCompute, 4);
+    const ParameterAnalysisResult r = replay.run(dir.archivePath(), dateAt(50));
+    ASSERT_EQ(r.end, AnalysisEnd::Finished) << r.message.toStdString();
+    using T = ParameterAnalysisTable;
+    const ParameterChance& chance = r.table.chance;
+    std::int64_t rowsIn[4] = {};
+    int scored = 0;
+    for (int h = 0; h <= 6; ++h)
+        for (int col = 0; col < 4; ++col) {
+            rowsIn[col] += r.table.counts[std::size_t(h)][std::size_t(col)];
+            if (h >= 3) scored += int(r.table.counts[std::size_t(h)][std::size_t(col)]);
+        }
+    ASSERT_GT(rowsIn[T::WeekendPlain] + rowsIn[T::WeekendComplementary], 0);
+    ASSERT_GT(rowsIn[T::OtherPlain] + rowsIn[T::OtherComplementary], 0);
+    EXPECT_EQ(chance.rowsChecked, rowsIn[0] + rowsIn[1] + rowsIn[2] + rowsIn[3]);
+    for (const auto [plain, withC] :
+         {std::pair{T::WeekendPlain, T::WeekendComplementary}, std::pair{T::OtherPlain, T::OtherComplementary}}) {
+        const std::int64_t rows = rowsIn[plain] + rowsIn[withC];
+        Fraction all;
+        for (int h = 0; h <= 6; ++h) {
+            EXPECT_EQ(chance.expected[std::size_t(h)][std::size_t(plain)],
+                      Fraction(rows * combinations(6, h) * combinations(42, 6 - h), 13983816))
+                << h;
+            EXPECT_EQ(chance.expected[std::size_t(h)][std::size_t(withC)],
+                      Fraction(rows * combinations(6, h) * combinations(42, 5 - h), 13983816))
+                << h;
+            all += chance.expected[std::size_t(h)][std::size_t(plain)] +
+                   chance.expected[std::size_t(h)][std::size_t(withC)];
+        }
+        EXPECT_EQ(all, Fraction(rows));
+    }
+    EXPECT_EQ(chance.scored, scored);
+    EXPECT_NEAR(double(chance.scoredMoments.mean), double(chance.rowsChecked) * 260624.0 / 13983816.0, 1e-9);
+    EXPECT_GE(chance.scoredMoments.variance, 0);
+
+    const QStringList lines = parameterReportLines(r.table, replay.texts);
+    EXPECT_EQ(lines[15], QString::number(r.table.draws) + QLatin1Char(' ') + replay.texts.text(1));
+    EXPECT_TRUE(lines[17].startsWith(QStringLiteral("Erwartung bei zufälligen Tipps"))) << lines[17].toStdString();
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("(p: "))) << lines.last().toStdString();
+    EXPECT_TRUE(lines[lines.size() - 2].startsWith(
+        QStringLiteral("Tipps mit 3 Richtigen oder mehr: %1 beobachtet, ").arg(scored)))
+        << lines[lines.size() - 2].toStdString();
+}
+
 // A Saturday draw and, in the early years, a Sunday draw count in the weekend columns.
 class WeekendColumn : public ::testing::TestWithParam<QDate> {};
 

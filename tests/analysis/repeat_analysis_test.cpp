@@ -156,7 +156,8 @@ TEST(RepeatAnalysis, TheReportListsTheFourTablesUnderTheirHeadings)
     QStringList texts;
     for (int i = 0; i < 44; ++i) texts << QStringLiteral("T%1").arg(i);
     const QStringList lines = repeatReportLines(t, InterfaceTexts(texts));
-    ASSERT_EQ(lines.size(), 1 + 7 + 3 * 9);
+    // The designed tables, then the same four with the counts chance alone gives.
+    ASSERT_EQ(lines.size(), 1 + 7 + 3 * 9 + 2 + 4 * 9);
     EXPECT_EQ(lines[0], QStringLiteral("T40"));
     EXPECT_EQ(lines[1], QStringLiteral("0x    =>1"));
     EXPECT_EQ(lines[7], QStringLiteral("6x    =>7"));
@@ -164,7 +165,19 @@ TEST(RepeatAnalysis, TheReportListsTheFourTablesUnderTheirHeadings)
     EXPECT_EQ(lines[9], QStringLiteral("T41"));
     EXPECT_EQ(lines[26], QStringLiteral(" "));
     EXPECT_EQ(lines[27], QStringLiteral("T43"));
-    EXPECT_EQ(lines.last(), QStringLiteral("6x    =>9"));
+    EXPECT_EQ(lines[34], QStringLiteral("6x    =>9"));
+    EXPECT_TRUE(lines[36].startsWith(QStringLiteral("Zufallserwartung"))) << lines[36].toStdString();
+    // 28 earlier draws compared: 28 × C(6,h)·C(43,6−h) / C(49,6).
+    EXPECT_EQ(lines[38], QStringLiteral("T40"));
+    EXPECT_EQ(lines[39], QStringLiteral("0x    =>12,21"));
+    EXPECT_EQ(lines[42], QStringLiteral("3x    =>0,49"));
+    EXPECT_EQ(lines[65], QStringLiteral("T43"));
+    EXPECT_EQ(lines[69], QStringLiteral("3x    =>0,16"));
+    EXPECT_EQ(lines.last(), QStringLiteral("6x    =>0,00"));
+    Fraction total;
+    for (const Fraction& e : expectedShares(t.history)) total += e;
+    EXPECT_EQ(total, Fraction(28)) << "the chances of 0..6 shared numbers add up to one";
+    EXPECT_EQ(expectedShares(t.history)[6], Fraction(28, 13983816));
 }
 
 // The analysis steps over its copy of the archive exactly as the draw buttons step over the file.

@@ -58,3 +58,15 @@ TEST(Chance, UpperTailsMatchExactSums)
     EXPECT_EQ(poissonUpperTail(0, 1), 0);
     EXPECT_EQ(poissonUpperTail(2, 0), 1);
 }
+
+TEST(Chance, ChiSquareUpperTailsMatchTheTables)
+{
+    struct Case {
+        long double x;
+        int degrees;
+        double p;
+    };
+    for (const Case& c : {Case{3.841459L, 1, 0.05}, Case{16.918978L, 9, 0.05}, Case{65.170769L, 48, 0.05},
+                          Case{47.334989L, 48, 0.5}, Case{2, 2, 0.36787944}, Case{0, 5, 1}, Case{200, 9, 0}})
+        EXPECT_NEAR(double(chiSquareUpperTail(c.x, c.degrees)), c.p, 1e-6) << double(c.x) << " " << c.degrees;
+}

@@ -1,3 +1,4 @@
+#include "base/locale_format.h"
 #include "generate/tip_generator.h"
 #include "generate_support.h"
 
@@ -107,6 +108,26 @@ TEST_F(GeneratorTest, DefaultsGiveTheRequestedRowsReproducibly)
     const GenerationResult b = generate(42);
     EXPECT_EQ(b.rows, a.rows);
     EXPECT_NE(generate(43).rows, a.rows);
+}
+
+// Every run either completes a row or is turned down by exactly one test, and the counts name it.
+TEST_F(GeneratorTest, EveryRunThatIsNoRowIsCountedForTheTestThatTurnedItDown)
+{
+    const GenerationResult a = generate(42);
+    EXPECT_EQ(a.rejectedTotal(), a.runCounter - 8);
+    EXPECT_EQ(a.rejected[std::size_t(RowTest::None)], 0);
+
+    noRowPasses();
+    values.set(key::RunBudgetThousands, 2);
+    const GenerationResult b = generate(42);
+    ASSERT_EQ(b.end, GenerationEnd::BudgetSpent);
+    const int sum = b.rejected[std::size_t(RowTest::SumRange)];
+    const int triple = b.rejected[std::size_t(RowTest::NoTriple)];
+    EXPECT_GT(sum, triple);
+    EXPECT_EQ(sum + triple, b.runCounter);
+    EXPECT_TRUE(rejectedText(b).startsWith(
+        QStringLiteral("2.000 Kandidaten abgelehnt: Summenbereich %1").arg(formatNumber(sum))))
+        << rejectedText(b).toStdString();
 }
 
 TEST_F(GeneratorTest, ALockedRowStaysUnsortedAndLaterRowsAreTestedAgainstIt)

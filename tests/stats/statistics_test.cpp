@@ -2,6 +2,7 @@
 
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
+#include "base/chance.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -418,3 +419,68 @@ TEST_P(PrimeTable, BarColourAndPrimeCount)
 }
 
 INSTANTIATE_TEST_SUITE_P(Statistics, PrimeTable, ::testing::Range(1, 50));
+
+// The line of chance: each number expects its share of the 7 numbers a draw counts, with the band
+// of a draw-by-draw binomial; the fit test sees a perfectly even chart as chance and seven repeats
+// of one draw as far beyond it (the chi-square scaled by 48/42, the 7 numbers being distinct).
+TEST(Statistics, TheFrequencyAndReintegroChartsCarryTheExpectationOfChance)
+{
+    ProgramDir dir;
+    std::vector<DrawRecord> even, same;
+    for (int d = 0; d < 7; ++d) {
+        const int b = 7 * d;
+        even.push_back(draw(QDate(2005, 4, 2).addDays(7 * d), {b + 1, b + 2, b + 3, b + 4, b + 5, b + 6}, b + 7, d));
+        same.push_back(draw(QDate(2005, 4, 2).addDays(7 * d), {1, 2, 3, 4, 5, 6}, 7, 3));
+    }
+    const StatsRange r = range(QDate(2005, 4, 1), QDate(2005, 6, 30));
+    dir.writeArchive(even);
+    const BarChart flat = numberFrequency(dir.archivePath(), r, numberedTexts());
+    ASSERT_TRUE(flat.chance);
+    EXPECT_EQ(flat.chance->expected, std::vector<double>(49, 1.0));
+    EXPECT_NEAR(flat.chance->sd[0], std::sqrt(6.0 / 7.0), 1e-12);
+    EXPECT_EQ(flat.chance->chiSquare, 0);
+    EXPECT_EQ(flat.chance->degrees, 48);
+    EXPECT_EQ(flat.chance->p, 1);
+    EXPECT_TRUE(flat.chance->hint.contains(QStringLiteral("1,0 (Band ±2σ: -0,9 bis 2,9)")))
+        << flat.chance->hint.toStdString();
+
+    dir.writeArchive(same);
+    const BarChart skewed = numberFrequency(dir.archivePath(), r, numberedTexts());
+    ASSERT_TRUE(skewed.chance);
+    EXPECT_NEAR(skewed.chance->chiSquare, (7 * 36 + 42) * 48.0 / 42.0, 1e-9);
+    EXPECT_LT(skewed.chance->p, 1e-20);
+    const BarChart digits = reintegroFrequency(dir.archivePath(), r, numberedTexts());
+    ASSERT_TRUE(digits.chance);
+    EXPECT_EQ(digits.chance->expected, std::vector<double>(10, 0.7));
+    EXPECT_NEAR(digits.chance->chiSquare, (6.3 * 6.3 + 9 * 0.49) / 0.7, 1e-9);
+    EXPECT_EQ(digits.chance->degrees, 9);
+
+    dir.writeArchive({});
+    EXPECT_FALSE(numberFrequency(dir.archivePath(), r, numberedTexts()).chance) << "no draw, no expectation";
+}
+
+// Per draw, the count of primes (15 of 49), odd (25) and even (24) numbers is hypergeometric.
+TEST(Statistics, ThePerDrawChartsCarryTheExactDistributionOfChance)
+{
+    ProgramDir dir;
+    dir.writeArchive(
+        {draw(QDate(2005, 4, 7), {2, 3, 5, 7, 11, 13}, 4, 0), draw(QDate(2005, 4, 9), {1, 4, 6, 8, 10, 12}, 17, 0)});
+    const StatsRange r = range(QDate(2005, 4, 2), QDate(2005, 4, 30));
+    struct Case {
+        BarChart (*chart)(const QString&, const StatsRange&, const InterfaceTexts&);
+        int members;
+    };
+    for (const Case& c : {Case{primesPerDraw, 15}, Case{oddPerDraw, 25}, Case{evenPerDraw, 24}}) {
+        const BarChart chart = c.chart(dir.archivePath(), r, numberedTexts());
+        ASSERT_TRUE(chart.chance) << c.members;
+        double sum = 0;
+        for (int k = 0; k <= 6; ++k) {
+            const double p = double(combinations(c.members, k) * combinations(49 - c.members, 6 - k)) / 13983816.0;
+            EXPECT_NEAR(chart.chance->expected[std::size_t(k)], 2 * p, 1e-12) << c.members << " " << k;
+            EXPECT_NEAR(chart.chance->sd[std::size_t(k)], std::sqrt(2 * p * (1 - p)), 1e-12);
+            sum += chart.chance->expected[std::size_t(k)];
+        }
+        EXPECT_NEAR(sum, 2, 1e-12);
+        EXPECT_EQ(chart.chance->degrees, 6);
+    }
+}

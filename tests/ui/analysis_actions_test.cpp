@@ -120,9 +120,11 @@ TEST(AnalysisWindow, TheParameterAnalysisWritesTestTxtOpensItAndPutsCheckBox20Ba
     QFile f(report);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().split('\n');
-    ASSERT_EQ(lines.size(), 17); // 16 lines, each ended by CR LF
+    // The 16 designed lines, then 18 of what chance gives; each ended by CR LF.
+    ASSERT_EQ(lines.size(), 16 + 18 + 1);
     EXPECT_EQ(lines[0], w.text(33).toUtf8() + "\r");
     EXPECT_EQ(lines[15], "6 " + w.text(1).toUtf8() + "\r") << "checked: 55 to 59, and 59 again";
+    EXPECT_TRUE(lines[32].startsWith("Tipps mit 3 Richtigen oder mehr: ")) << lines[32].toStdString();
     EXPECT_TRUE(numberListOffMeanwhile);
     EXPECT_TRUE(numberList->isChecked());
     numberList->setChecked(false);

@@ -1,13 +1,16 @@
 // "Tipps &berechnen" in the real window: rows computed into the grid, locked rows kept, the
 // caption restored, the final status shown.
+#include "archive/dates.h"
 #include "generate/random_generator.h"
 #include "long_action.h"
 #include "test_support.h"
+#include "ui/page_berechnung.h"
 #include "ui/page_lottotipp.h"
 #include "ui/tform1.h"
 #include "ui/tip_grid.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -46,4 +49,14 @@ TEST(Calculation, TheButtonFillsTheRequestedRowsAndKeepsLockedOnes)
     const QString status = form.statusText(1);
     EXPECT_EQ(status, form.session().text(26)) << "every requested row was found";
     EXPECT_TRUE(prompt.texts("information").isEmpty());
+    // Why these rows: the status's hint counts the candidates each test turned down, and the
+    // calculation pages name the draw the calculation counted back from.
+    const auto* panel = form.findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+    ASSERT_TRUE(panel);
+    EXPECT_TRUE(panel->toolTip().contains(QStringLiteral(" Kandidaten abgelehnt: "))) << panel->toolTip().toStdString();
+    form.setStatus(1, QStringLiteral("x"));
+    EXPECT_TRUE(panel->toolTip().isEmpty()) << "the hint belongs to the calculation's status only";
+    const QString shown = fromDays(form.session().currentDraw().date).toString(QStringLiteral("dd.MM.yy"));
+    EXPECT_TRUE(form.berechnung()->shownDraw->text().contains(shown))
+        << form.berechnung()->shownDraw->text().toStdString();
 }
