@@ -81,8 +81,7 @@ AxisLimits spanOf(const std::vector<ChartPoint>& bars)
 
 QString fitText(const ChanceBaseline& b)
 {
-    return QStringLiteral("Anpassungstest: χ² = %1 bei %2 Freiheitsgraden, p = %3 (ein kleines p, unter 0,05, "
-                          "spräche für mehr als Zufall)")
+    return QStringLiteral("χ² = %1 bei %2 Freiheitsgraden, p = %3 (unter 0,05: mehr als Zufall)")
         .arg(formatNumber(b.chiSquare, 1))
         .arg(b.degrees)
         .arg(formatNumber(b.p, 3));
@@ -92,7 +91,7 @@ QString fitText(const ChanceBaseline& b)
 // by one: every bar expects the same share. The bars of one draw are distinct, so the plain
 // chi-square is (cells − 1) / (cells − k) times a chi-square and is scaled back by that factor.
 std::optional<ChanceBaseline> equalShares(const std::vector<ChartPoint>& bars, qint64 draws, qint64 total,
-                                          const QString& unit, const QString& note)
+                                          const QString& unit)
 {
     const int cells = int(bars.size());
     if (draws <= 0 || total <= 0 || cells < 2) return std::nullopt;
@@ -107,9 +106,9 @@ std::optional<ChanceBaseline> equalShares(const std::vector<ChartPoint>& bars, q
     b.chiSquare = plain * (cells - 1) / (cells - k);
     b.degrees = cells - 1;
     b.p = double(chiSquareUpperTail(b.chiSquare, b.degrees));
-    b.hint = QStringLiteral("Die Linie zeigt, was Zufall je %1 erwartet: %2 (Band ±2σ: %3 bis %4). %5%6")
-                 .arg(unit, formatNumber(expected, 1), formatNumber(expected - 2 * sd, 1),
-                      formatNumber(expected + 2 * sd, 1), fitText(b), note);
+    b.hint = QStringLiteral("Zufall je %1: %2 (±2σ: %3 bis %4) · %5")
+                 .arg(unit, formatNumber(expected, 1), formatNumber(std::max(0.0, expected - 2 * sd), 1),
+                      formatNumber(expected + 2 * sd, 1), fitText(b));
     return b;
 }
 
@@ -132,8 +131,7 @@ std::optional<ChanceBaseline> classCounts(const std::vector<ChartPoint>& bars, q
     }
     b.degrees = int(bars.size()) - 1;
     b.p = double(chiSquareUpperTail(b.chiSquare, b.degrees));
-    b.hint = QStringLiteral("Die Linie zeigt, was Zufall erwartet (%1; Band ±2σ). %2")
-                 .arg(parts.join(QStringLiteral(" · ")), fitText(b));
+    b.hint = QStringLiteral("Zufall: %1 · %2").arg(parts.join(QStringLiteral(", ")), fitText(b));
     return b;
 }
 
@@ -304,9 +302,8 @@ BarChart numberFrequency(const QString& path, const StatsRange& range, const Int
         perNumberChart(count, texts.text(kFrequencyName) + QStringLiteral("     ") + texts.text(kDrawsLabel) +
                                   QStringLiteral(": ") + num(draws) + QStringLiteral("    ") +
                                   texts.text(kAverageSumLabel) + QStringLiteral(": ") + num(average(total, draws)));
-    chart.chance = equalShares(chart.bars, draws, counted, QStringLiteral("Zahl"),
-                               QStringLiteral(" Gezählt sind die 6 Zahlen und die Zusatzzahl jeder Ziehung, 7 "
-                                              "verschiedene von 49; χ² ist darum skaliert."));
+    // The 7 numbers of a draw (with the complementary one) are distinct: equalShares scales for it.
+    chart.chance = equalShares(chart.bars, draws, counted, QStringLiteral("Zahl"));
     return chart;
 }
 
@@ -360,7 +357,7 @@ BarChart reintegroFrequency(const QString& path, const StatsRange& range, const 
         ++draws;
     });
     BarChart chart = digitChart(count, texts.text(kReintegroName));
-    chart.chance = equalShares(chart.bars, draws, draws, QStringLiteral("Ziffer"), {});
+    chart.chance = equalShares(chart.bars, draws, draws, QStringLiteral("Ziffer"));
     return chart;
 }
 
