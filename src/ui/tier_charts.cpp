@@ -77,7 +77,11 @@ void TierBarsView::paintEvent(QPaintEvent*)
             p.drawText(QRectF(x - 20, bar.top() - valueSpace, barWidth + 40, valueSpace), Qt::AlignCenter, label);
         };
         drawBar(x0, b.observed, kObserved, QString::number(b.observed));
-        drawBar(x0 + barWidth + 4, b.expected, kExpected, formatNumber(b.expected, 2));
+        // Fewer decimals for larger counts, so that the two labels of a tier stay apart.
+        drawBar(x0 + barWidth + 4, b.expected, kExpected,
+                formatNumber(b.expected, b.expected >= 100  ? 0
+                                         : b.expected >= 10 ? 1
+                                                            : 2));
         p.setPen(Qt::black);
         p.drawText(QRectF(area.left() + slot * double(i), area.bottom() + 4, slot, fm.height()), Qt::AlignCenter,
                    b.tier);

@@ -148,7 +148,10 @@ TiersDialog::TiersDialog(Session& session, LongActionRunner& runner, std::functi
     table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->setVisible(false);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setMinimumHeight(150);
+    // Twelve rows and the total line fit without scrolling.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setMinimumHeight(table->horizontalHeader()->sizeHint().height() +
+                            (kTipRows + 1) * table->verticalHeader()->defaultSectionSize() + 4);
     layout->addWidget(table, 1);
 
     auto* charts = new QHBoxLayout;
@@ -182,7 +185,7 @@ TiersDialog::TiersDialog(Session& session, LongActionRunner& runner, std::functi
         ownRows_.reset();
         showRowsSource();
     });
-    resize(1180, 760);
+    resize(1180, 800);
     showBalance();
 }
 
@@ -291,10 +294,15 @@ void TiersDialog::compute()
             return;
         }
         self->history_ = std::move(outcome->history);
-        self->rangeLabel->setText(QStringLiteral("%1 Ziehungen vom %2 bis %3, davon %4 mit Reintegro für die Losnummer")
-                                      .arg(self->history_->draws)
-                                      .arg(formatDate(range.start), formatDate(range.end))
-                                      .arg(self->history_->reintegroDraws));
+        const TierHistory& h = *self->history_;
+        QString text = QStringLiteral("%1 Ziehungen vom %2 bis %3")
+                           .arg(h.draws)
+                           .arg(formatDate(range.start), formatDate(range.end));
+        text += h.draws > 0 && h.reintegroDraws == 0
+                    ? QStringLiteral(", der Reintegro in keiner (ohne Losnummer oder nur Ziehungen vor dem %1)")
+                          .arg(formatDate(kFirstReintegroDay))
+                    : QStringLiteral(", davon %1 mit Reintegro für die Losnummer").arg(h.reintegroDraws);
+        self->rangeLabel->setText(text);
         self->showHistory();
     });
 }
