@@ -123,7 +123,8 @@ TiersDialog::TiersDialog(Session& session, LongActionRunner& runner, std::functi
     range->addWidget(computeButton);
     layout->addLayout(range);
 
-    auto* moneyBox = new QGroupBox(QStringLiteral("Einsatz und Gewinne in € (leer: unbekannt)"));
+    auto* moneyBox = new QGroupBox(
+        QStringLiteral("Einsatz und Gewinne in € (leer: unbekannt; der Reintegro gibt den Einsatz zurück)"));
     auto* money = new QGridLayout(moneyBox);
     stakeEdit = new QLineEdit;
     stakeEdit->setObjectName(QStringLiteral("Stake"));
