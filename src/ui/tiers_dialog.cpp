@@ -374,14 +374,23 @@ TierMoney TiersDialog::money() const
 void TiersDialog::moneyEdited()
 {
     if (filling_) return;
-    // A field that holds no amount shows it and counts as unknown.
-    for (QLineEdit* e : std::initializer_list<QLineEdit*>{stakeEdit, prizeEdits[0], prizeEdits[1], prizeEdits[2],
-                                                          prizeEdits[3], prizeEdits[4], prizeEdits[5]}) {
-        const bool bad = !e->text().trimmed().isEmpty() && !parseCents(e->text());
-        e->setStyleSheet(bad ? QStringLiteral("color: red") : QString());
-        e->setToolTip(bad ? QStringLiteral("Kein Betrag: bitte z. B. 1.234,50 eingeben") : QString());
+    // A field that holds no amount shows it and counts as unknown; the settings keep what it held
+    // before, so a slip of the keyboard loses no amount.
+    const auto bad = [](const QLineEdit* e) { return !e->text().trimmed().isEmpty() && !parseCents(e->text()); };
+    const auto mark = [&bad](QLineEdit* e) {
+        e->setStyleSheet(bad(e) ? QStringLiteral("color: red") : QString());
+        e->setToolTip(bad(e) ? QStringLiteral("Kein Betrag: bitte z. B. 1.234,50 eingeben") : QString());
+    };
+    TierMoney kept = money();
+    const TierMoney stored = storedTierMoney(session_.settings());
+    mark(stakeEdit);
+    if (bad(stakeEdit)) kept.stake = stored.stake;
+    for (std::size_t i = 0; i < kPricedTiers.size(); ++i) {
+        mark(prizeEdits[i]);
+        const int t = tierIndex(kPricedTiers[i]);
+        if (bad(prizeEdits[i])) kept.prizes[t] = stored.prizes[t];
     }
-    storeTierMoney(session_.settings(), money());
+    storeTierMoney(session_.settings(), kept);
     showBalance();
 }
 

@@ -70,4 +70,8 @@ TEST(TiersDialog, ComputesTheGridsRowsAndShowsTheBalance)
     EXPECT_EQ(d->balanceChart->series().size(), 3u);
     EXPECT_EQ(w.form.session().settings().get(key::PrizeSix), "100000000");
     EXPECT_EQ(w.form.session().settings().get(key::StakePerRow), 100);
+    // A text that is no amount counts as unknown and leaves the stored prize alone.
+    QTest::keyClicks(d->prizeEdits[1], "x");
+    EXPECT_TRUE(d->balanceLabel->text().contains("Bilanz -4,00 €")) << d->balanceLabel->text().toStdString();
+    EXPECT_EQ(w.form.session().settings().get(key::PrizeSix), "100000000");
 }
