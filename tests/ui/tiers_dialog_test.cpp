@@ -45,6 +45,12 @@ TEST(TiersDialog, ComputesTheGridsRowsAndShowsTheBalance)
     EXPECT_EQ(d->startPicker->date(), QDate(2005, 3, 26));
     EXPECT_EQ(d->endPicker->date(), QDate(2005, 4, 9));
 
+    // Another long action keeps it from starting, as it keeps the others from starting.
+    w.form.setLongActionRunning(true);
+    EXPECT_FALSE(d->computeButton->isEnabled());
+    EXPECT_FALSE(w.action("Gewinnklassen1")->isEnabled());
+    EXPECT_FALSE(w.form.lottotipp()->TiersButton->isEnabled());
+    w.form.setLongActionRunning(false);
     QTest::mouseClick(d->computeButton, Qt::LeftButton);
     ASSERT_TRUE(test::waitForLongAction(w.form.runner()));
     ASSERT_TRUE(d->history());
