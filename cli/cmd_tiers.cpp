@@ -2,9 +2,11 @@
 // range of the archive beside the number chance alone gives.
 #include "cli.h"
 
+#include "app/prize_settings.h"
 #include "app/settings_store.h"
 #include "archive/dates.h"
 #include "archive/draw_archive.h"
+#include "check/prize_balance.h"
 #include "check/prize_tiers.h"
 
 #include <QJsonArray>
@@ -60,6 +62,37 @@ QString tierLine(PrizeTier t, int count, const Fraction& expected, long double p
         .arg(count, 5)
         .arg(decimal(expected.value()), -12)
         .arg(decimal(p), -10);
+}
+
+Cents centsOption(const QString& option, const QString& text)
+{
+    bool ok = false;
+    const Cents c = text.trimmed().toLongLong(&ok);
+    if (!ok || c < 0) throw UsageError(QStringLiteral("%1: \"%2\" is no whole number of cents").arg(option, text));
+    return c;
+}
+
+// --stake CENTS and every --prize TIER=CENTS ("6+R", "6", "5+C", "5", "4", "3"); nullopt when neither
+// is given. Without --stake the stake is the stored one.
+std::optional<TierMoney> takeMoney(CliContext& ctx)
+{
+    const auto stake = ctx.takeOption(QStringLiteral("--stake"));
+    const QStringList prizes = ctx.takeOptions(QStringLiteral("--prize"));
+    if (!stake && prizes.isEmpty()) return std::nullopt;
+    TierMoney money;
+    money.stake = stake ? centsOption(QStringLiteral("--stake"), *stake) : storedTierMoney(ctx.settingsValues()).stake;
+    for (const QString& p : prizes) {
+        const int eq = int(p.indexOf(QLatin1Char('=')));
+        QString tier = p.left(eq).remove(QLatin1Char(' '));
+        std::optional<PrizeTier> found;
+        for (PrizeTier t : kAllPrizeTiers)
+            if (t != PrizeTier::Reintegro && tierName(t).remove(QLatin1Char(' ')) == tier) found = t;
+        if (eq < 0 || !found)
+            throw UsageError(
+                QStringLiteral("--prize: \"%1\" is no TIER=CENTS with a tier of 6+R, 6, 5+C, 5, 4, 3").arg(p));
+        money.prizes[tierIndex(*found)] = centsOption(QStringLiteral("--prize"), p.mid(eq + 1));
+    }
+    return money;
 }
 
 } // namespace
@@ -123,6 +156,7 @@ int tiersCommand(CliContext& ctx)
     TierRange range;
     range.days = ctx.takeDrawDays();
     const TipRows rows = takeTipRows(ctx);
+    const std::optional<TierMoney> money = takeMoney(ctx);
     ctx.expectNoMore();
     range.start =
         start ? parseDateOption(QStringLiteral("--start"), *start)
@@ -139,6 +173,8 @@ int tiersCommand(CliContext& ctx)
         throw Failure(QStringLiteral("%1: %2").arg(archive.path(), e.message()));
     }
     if (h.rows.empty()) throw Failure(QStringLiteral("no row holds six different numbers from 1 to 49"));
+    const std::optional<PrizeBalance> balance =
+        money ? std::optional(prizeBalance(h, money->stake, money->prizes)) : std::nullopt;
 
     if (ctx.json()) {
         QJsonArray rowsJson;
@@ -156,12 +192,19 @@ int tiersCommand(CliContext& ctx)
                                       {"expected", double(total.expected.value())},
                                       {"p", double(total.p)}});
         }
-        ctx.printJson(QJsonObject{{"start", formatDate(range.start)},
-                                  {"end", formatDate(range.end)},
-                                  {"draws", h.draws},
-                                  {"reintegro_draws", h.reintegroDraws},
-                                  {"rows", rowsJson},
-                                  {"total", QJsonObject{{"tiers", totals}}}});
+        QJsonObject out{{"start", formatDate(range.start)},
+                        {"end", formatDate(range.end)},
+                        {"draws", h.draws},
+                        {"reintegro_draws", h.reintegroDraws},
+                        {"rows", rowsJson},
+                        {"total", QJsonObject{{"tiers", totals}}}};
+        if (balance) {
+            out.insert("cost", qint64(balance->cost));
+            out.insert("winnings", qint64(balance->winnings));
+            out.insert("balance", qint64(balance->balance()));
+            out.insert("unknown_prize_wins", balance->unknownWins);
+        }
+        ctx.printJson(out);
         return 0;
     }
     ctx.out() << QStringLiteral("%1 Ziehungen vom %2 bis %3, %4 davon mit Reintegro für die Losnummer\n")
@@ -187,6 +230,14 @@ int tiersCommand(CliContext& ctx)
         const TierTotal& total = h.total[tierIndex(t)];
         ctx.out() << tierLine(t, total.count, total.expected, total.p).trimmed().prepend(QStringLiteral("  ")) << '\n';
     }
+    if (balance)
+        ctx.out() << QStringLiteral("Einsatz %1, Gewinne %2, Bilanz %3")
+                         .arg(formatCents(balance->cost), formatCents(balance->winnings),
+                              formatCents(balance->balance()))
+                  << (balance->unknownWins > 0
+                          ? QStringLiteral(" (%1 Gewinne ohne bekannten Betrag)").arg(balance->unknownWins)
+                          : QString())
+                  << '\n';
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "generate/random_generator.h"
 #include "ui/long_action_runner.h"
 #include "ui/tform1.h"
+#include "ui/tiers_dialog.h"
 #include "ui/windows.h"
 
 #include <QAbstractButton>
@@ -140,6 +141,16 @@ int main(int argc, char** argv)
         w->show();
         shot(w, QStringLiteral("dialog-") + w->objectName());
         if (!wasVisible) w->hide();
+    }
+    // "Gewinnklassen" for the grid's rows over the whole archive, computed.
+    window.showTiers();
+    if (razoz::TiersDialog* tiers = window.tiersDialog()) {
+        settle();
+        tiers->compute();
+        window.runner().waitUntilIdle();
+        settle();
+        shot(tiers, QStringLiteral("dialog-") + tiers->objectName());
+        tiers->hide();
     }
     window.close();
     return ok ? 0 : 1;

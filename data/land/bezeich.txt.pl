@@ -82,6 +82,8 @@ Rozk³ad zak³adów
 
 Szukaj zak³adów w bazie
 Tutaj mo¿esz sprawdziæ, czy ten zak³ad zosta³ ju¿ kiedyœ wylosowany
+Stopnie wygranych
+Jak czêsto te typy wygra³yby ka¿dy stopieñ, obok przypadku
 Razoz-Quorex w internecie
 
 Nowoœci i aktualizacje
@@ -375,6 +377,8 @@ http://www.tallwick.example/rubbellos/
 &Wyœlij
 
 &Drukuj kupon
+
+Stopnie &wygranych
 
 Sprache/Language/Langue
 

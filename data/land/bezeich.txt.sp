@@ -82,6 +82,8 @@ Distribución
 
 Buscar apuestas en la BD
 Aquí puede buscar si esta apuesta ya ha salido alguna vez
+Categorías de premio
+Cuántas veces estas apuestas habrían ganado cada categoría, frente al azar
 Razoz-Quorex en Internet
 
 Noticias y actualizaciones
@@ -375,6 +377,8 @@ http://www.tallwick.example/rubbellos/
 &Enviar
 
 &Imprimir boleto
+
+Categorías de pre&mio
 
 Sprache/Language/Langue
 

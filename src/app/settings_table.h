@@ -10,6 +10,10 @@
 // - minimum/maximum: the spin range, both 0 for none;
 // - write position: 1.. in shut-down order; 0 for a value the program holds but never stores.
 //
+// The money of "Gewinnklassen" (read with the fees): the stake per row and draw in cents, and the
+// prizes of the tiers as cents in digits, "" while unknown (a top prize can exceed the 32 bits of
+// an Int setting).
+//
 // Table order is the start-up reading order within each group. Rows never change their stored
 // name: a settings file of any earlier version must keep loading.
 // clang-format off
@@ -193,6 +197,13 @@
     X(PartnerReference, "PartnerRef", String, Internet, Control, Form1, "PartnerRefEdit", "4711", 0, 0, 143) \
     X(RobotDownloadUrl, "RobotURL", String, Internet, Control, Form1, "RobotURLEdit", "http://www.tallwick.example/klickwerk/", 0, 0, 144) \
     X(RangeStartDate, "DateTimePicker2", Date, StartDate, Control, Form1, "DateTimePicker2", kDesignStartDay, 0, 0, 145) \
-    X(RangeEndDate, "DateTimePicker1", Date, NotStored, Field, Form1, "", kNoDefault, 0, 0, 0)
+    X(RangeEndDate, "DateTimePicker1", Date, NotStored, Field, Form1, "", kNoDefault, 0, 0, 0) \
+    X(StakePerRow, "EinsatzProTipp", Int, Fees, Field, Form1, "", kRowPriceCents, 0, 0, 180) \
+    X(PrizeSixPlusR, "Gewinn6R", String, Fees, Field, Form1, "", "", 0, 0, 181) \
+    X(PrizeSix, "Gewinn6", String, Fees, Field, Form1, "", "", 0, 0, 182) \
+    X(PrizeFivePlusC, "Gewinn5C", String, Fees, Field, Form1, "", "", 0, 0, 183) \
+    X(PrizeFive, "Gewinn5", String, Fees, Field, Form1, "", "", 0, 0, 184) \
+    X(PrizeFour, "Gewinn4", String, Fees, Field, Form1, "", "", 0, 0, 185) \
+    X(PrizeThree, "Gewinn3", String, Fees, Field, Form1, "", "", 0, 0, 186)
 
 // clang-format on

@@ -167,6 +167,7 @@ TierHistory tierHistory(const QString& archivePath, const TipRows& rows, const T
     DrawArchive archive(archivePath);
     archive.forEachFiltered(range.filter(), [&](const DrawRecord& d, qint64) {
         ++h.draws;
+        h.drawDates.push_back(d.date);
         const bool possible = digit && d.date >= kFirstReintegroDay;
         if (possible) ++h.reintegroDraws;
         const bool won = possible && *digit == d.reintegro;

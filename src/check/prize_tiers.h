@@ -110,9 +110,10 @@ struct RowTiers {
 };
 
 struct TierHistory {
-    int draws = 0;              // draws of the range on the chosen draw days
-    int reintegroDraws = 0;     // of them, those whose Reintegro the ticket number could win
-    std::vector<RowTiers> rows; // every playable row, in order; the others are left out
+    int draws = 0;                 // draws of the range on the chosen draw days
+    std::vector<double> drawDates; // their dates, in archive order (what a row cost when)
+    int reintegroDraws = 0;        // of them, those whose Reintegro the ticket number could win
+    std::vector<RowTiers> rows;    // every playable row, in order; the others are left out
     std::array<TierTotal, kPrizeTiers> total;
 };
 

@@ -171,6 +171,8 @@ SlipPage buildSlipPage(SlipRequest& request);
 QString findSlipPicture(const QString& folder, const QString& name);
 
 // Costs in euro. Rows: the tip rows whose first box is filled.
+// The price of one row in one draw, in cents.
+inline constexpr int kRowPriceCents = 75;
 int countPlayedRows(const TipRows& rows);
 struct SlipCostInput {
     int rows = 0;
@@ -178,7 +180,7 @@ struct SlipCostInput {
     bool saturday = false, wednesday = false;
     double feeOneDraw = 0.50, feeBothDraws = 1.00;
 };
-// rows × 0.75 plus the add-on games, both days: twice that plus the two-draw fee, else plus the one-draw fee.
+// rows × the row price plus the add-on games, both days: twice that plus the two-draw fee, else plus the one-draw fee.
 double slipCost(const SlipCostInput& in);
 // As the dialog shows it: nothing to pay without a draw day.
 double dialogCost(const SlipCostInput& in);

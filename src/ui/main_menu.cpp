@@ -26,6 +26,7 @@ MainMenu buildMainMenu(QMainWindow& window)
     m.print->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     // Shortcuts of menu-bar entries only fire when the window knows them.
     window.addActions({m.update, m.calculate, m.handOver, m.print});
+    m.tiers = action(nullptr, "Gewinnklassen1", QStringLiteral("Ge&winnklassen"));
 
     m.languageMenu = menu->addMenu(QStringLiteral("Sprache/Language/Langue"));
     m.languageMenu->setObjectName(QStringLiteral("SpracheLanguageLangue1"));

@@ -88,6 +88,9 @@ LottotippPage::LottotippPage(Session& session, QWidget* parent) : QWidget(parent
     SpeedButton4 = makeControl<QToolButton>(this, "SpeedButton4", {630, 318, 250, 26});
     SpeedButton4->setText(QStringLiteral("Tipps in DB suchen"));
     SpeedButton4->setToolTip(QStringLiteral("Hier können Sie suchen ob dieser Tipp schon einmal gezogen wurde"));
+    TiersButton = makeButton(this, "TiersButton", QStringLiteral("Gewinnklassen"),
+                             QStringLiteral("Wie oft diese Tipps jede Gewinnklasse gewonnen hätten, neben dem Zufall"),
+                             {630, 350, 250, 26});
 
     Panel8 = panel(this, "Panel8", {630, 180, 250, 44});
     Label43 = makeControl<ClickLabel>(Panel8, "Label43", {4, 4, 242, 36});

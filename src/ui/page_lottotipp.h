@@ -53,6 +53,7 @@ public:
     QPushButton* BitBtn7;      // "Tipp"
     QPushButton* Button6;      // "Tippverteilung"
     QToolButton* SpeedButton4; // "Tipps in DB suchen": have these rows ever won?
+    QPushButton* TiersButton;  // "Gewinnklassen": how often they would have won each tier
     // Banners
     QFrame* Panel8;
     ClickLabel* Label43;

@@ -31,6 +31,7 @@
 #include "ui/tform5.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
+#include "ui/tiers_dialog.h"
 #include "ui/tip_grid.h"
 #include "ui/tip_row_actions.h"
 #include "ui/window_settings.h"
@@ -91,6 +92,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
     takeCalculationSettings();
 
     connect(lottotipp_->BitBtn4, &QPushButton::clicked, this, &TForm1::Label28Click);
+    connect(lottotipp_->TiersButton, &QPushButton::clicked, this, qOverload<>(&TForm1::showTiers));
     connect(lottotipp_->SpeedButton6, &QToolButton::clicked, this,
             [this] { stepDraw(*session_, *tipGrid(), &DrawNavigator::showPrevious); });
     connect(lottotipp_->SpeedButton7, &QToolButton::clicked, this,
@@ -154,6 +156,7 @@ void TForm1::buildMenu()
 {
     menu_ = buildMainMenu(*this);
     connect(menu_.calculate, &QAction::triggered, this, &TForm1::Label28Click);
+    connect(menu_.tiers, &QAction::triggered, this, qOverload<>(&TForm1::showTiers));
     for (QAction* a : menu_.languages)
         for (const Language& l : razoz::languages())
             if (l.menuName == a->objectName())
@@ -368,15 +371,42 @@ void TForm1::setLongActionRunning(bool running, const QList<const QObject*>& sto
     const std::initializer_list<QWidget*> buttons{
         lottotipp_->BitBtn4,    lottotipp_->SpeedButton4, lottotipp_->SpeedButton10, lottotipp_->SpeedButton16,
         lottotipp_->OnlineTipp, datenbank_->BitBtn1,      datenbank_->BitBtn2,       datenbank_->BitBtn8,
-        datenbank_->BitBtn6,    datenbank_->BitBtn10,     datenbank_->BitBtn9,       datenbank_->BitBtn19};
+        datenbank_->BitBtn6,    datenbank_->BitBtn10,     datenbank_->BitBtn9,       datenbank_->BitBtn19,
+        lottotipp_->TiersButton};
     for (QWidget* w : buttons)
         if (w && starts(w)) w->setEnabled(!running);
     // Printing and the hand-over read the rows a run writes; a language switch retitles its stop.
-    QList<QAction*> actions{menu_.calculate, menu_.update, menu_.print, menu_.handOver};
+    QList<QAction*> actions{menu_.calculate, menu_.update, menu_.print, menu_.handOver, menu_.tiers};
     actions += menu_.languages;
     for (QAction* a : actions)
         if (starts(a)) a->setEnabled(!running);
+    if (tiers_ && starts(tiers_->computeButton)) tiers_->computeButton->setEnabled(!running);
     if (!running) datenbank_->SpeedButton8->setVisible(false); // also after a run the close ended
+}
+
+TiersDialog* TForm1::makeTiersDialog()
+{
+    if (!tiers_) {
+        tiers_ = new TiersDialog(
+            *session_, *runner_, [this] { return tipGrid()->texts(); }, this);
+        tiers_->computeButton->setEnabled(!runner_->busy());
+    }
+    return tiers_;
+}
+
+TiersDialog* TForm1::tiersDialog() const
+{
+    return tiers_;
+}
+
+void TForm1::showTiers()
+{
+    makeTiersDialog()->showForGrid();
+}
+
+void TForm1::showTiers(const TipRows& rows, const QString& title)
+{
+    makeTiersDialog()->showFor(rows, title);
 }
 
 void TForm1::Komplettcheck()

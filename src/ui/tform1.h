@@ -42,6 +42,7 @@ class Session;
 class TForm5;
 class TForm6;
 class TForm8;
+class TiersDialog;
 class TipGrid;
 
 class TForm1 : public QMainWindow {
@@ -76,6 +77,11 @@ public:
     // The number list, for the calculation and the editing of a row.
     TForm6& form6() { return *form6_; }
     TForm8& form8() { return *form8_; }
+    // "Gewinnklassen" for the grid's rows (the menu entry and the Lottotipp page's button), or for
+    // rows another page gives; created at its first use and kept.
+    void showTiers();
+    void showTiers(const TipRows& rows, const QString& title);
+    TiersDialog* tiersDialog() const;
     // "Ab&geben", the per-date tip file and "Tipp &abgeben".
     OnlineActions& online() { return *online_; }
     QString statusText(int panel) const;
@@ -166,6 +172,8 @@ private:
     QLabel* statusPanel1;
     StatusHints* statusHints_ = nullptr; // panel 1: hints over the last status
     MainMenu menu_;
+    QPointer<TiersDialog> tiers_;
+    TiersDialog* makeTiersDialog();
 };
 
 } // namespace razoz

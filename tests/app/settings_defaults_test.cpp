@@ -63,6 +63,14 @@ std::vector<Expected> expectedTable()
         {"PartnerRef", T::String, QStringLiteral("4711")},
         {"RobotURL", T::String, QStringLiteral("http://www.tallwick.example/klickwerk/")},
         {"DateTimePicker2", T::Date, 38444.0}, // 02.04.2005
+        // "Gewinnklassen": the stake in cents (the slip's row price), the prizes as cents in digits.
+        {"EinsatzProTipp", T::Int, 75},
+        {"Gewinn6R", T::String, QString()},
+        {"Gewinn6", T::String, QString()},
+        {"Gewinn5C", T::String, QString()},
+        {"Gewinn5", T::String, QString()},
+        {"Gewinn4", T::String, QString()},
+        {"Gewinn3", T::String, QString()},
 
         {"Chekcbox1", T::Bool, false},
         {"Chekcbox2", T::Bool, false},

@@ -86,3 +86,44 @@ TEST(CliTiers, OddsGiveEveryHitClassOutOfAllRows)
     EXPECT_NEAR(doc["reintegro"].toObject()["expected"].toDouble(), 5022, 1e-9);
     EXPECT_EQ(runCli({"odds", "--rows", "0"}).exitCode, 2);
 }
+
+TEST(CliTiers, StakeAndPrizesGiveTheBalanceInCents)
+{
+    test::ProgramDir dir;
+    dir.writeArchive({test::draw(QDate(2005, 3, 26), {1, 9, 17, 26, 33, 44}, 2, 0),
+                      test::draw(QDate(2005, 4, 2), {3, 11, 19, 28, 37, 45}, 7, 5)});
+    dir.writeFile("settings.ini", "[General]\n");
+    const auto r = runCli({"--program-folder",
+                           dir.path(),
+                           "--settings",
+                           dir.file("settings.ini"),
+                           "tiers",
+                           "--row",
+                           "3,11,19,28,37,45",
+                           "--row",
+                           "1,9,17,40,41,42",
+                           "--start",
+                           "26.03.2005",
+                           "--end",
+                           "02.04.2005",
+                           "--losnummer",
+                           "1234560",
+                           "--stake",
+                           "100",
+                           "--prize",
+                           "6=50000000",
+                           "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject doc = parse(r.out);
+    // 2 rows × 2 draws × 1,00 €; the six, and the first draw's Reintegro (the stake) for both rows;
+    // the second row's "3" has no prize given.
+    EXPECT_EQ(doc["cost"].toInteger(), 400);
+    EXPECT_EQ(doc["winnings"].toInteger(), 50000000 + 200);
+    EXPECT_EQ(doc["balance"].toInteger(), 50000200 - 400);
+    EXPECT_EQ(doc["unknown_prize_wins"].toInt(), 1);
+
+    const auto bad = runCli({"--program-folder", dir.path(), "--settings", dir.file("settings.ini"), "tiers", "--row",
+                             "3,11,19,28,37,45", "--prize", "R=75"});
+    EXPECT_NE(bad.exitCode, 0);
+    EXPECT_TRUE(bad.err.contains("--prize")) << bad.err.toStdString();
+}

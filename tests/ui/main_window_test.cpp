@@ -47,7 +47,7 @@ TEST(MainWindow, HasEveryPageMenuAndStatusPanel)
     EXPECT_EQ(innerTabs, (QStringList{"Statistisch", "Schein Optimierung", "Mathematisch", "Allgemein"}));
     QStringList menus;
     for (QAction* a : w.form.menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"&Aktualisieren", "&Berechnen", "Ab&geben", "Schein &drucken",
+    EXPECT_EQ(menus, (QStringList{"&Aktualisieren", "&Berechnen", "Ab&geben", "Schein &drucken", "Ge&winnklassen",
                                   "Sprache/Language/Langue", "Hilfe", "S&chließen"}));
     EXPECT_EQ(w.form.findChild<QAction*>("Aktualisieren1")->shortcut(), QKeySequence("Ctrl+A"));
     EXPECT_EQ(w.form.findChild<QMenu*>("SpracheLanguageLangue1")->actions().size(),
