@@ -449,7 +449,7 @@ int countPlayedRows(const TipRows& rows)
 double slipCost(const SlipCostInput& in)
 {
     // In cents, so that 10,50 is 10,50 and not 10,4999….
-    int cents = in.rows * 75;
+    int cents = in.rows * kRowPriceCents;
     if (in.spiel77) cents += 250;
     if (in.super6) cents += 125;
     if (in.glueck) cents += 540;

@@ -178,6 +178,8 @@ struct SlipCostInput {
     bool saturday = false, wednesday = false;
     double feeOneDraw = 0.50, feeBothDraws = 1.00;
 };
+// The price of one tip row for one draw, in cents.
+inline constexpr int kRowPriceCents = 75;
 // rows × 0.75 plus the add-on games, both days: twice that plus the two-draw fee, else plus the one-draw fee.
 double slipCost(const SlipCostInput& in);
 // As the dialog shows it: nothing to pay without a draw day.

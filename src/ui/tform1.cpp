@@ -25,9 +25,11 @@
 #include "ui/page_diagramm.h"
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
+#include "ui/page_systeme.h"
 #include "ui/qt_prompt.h"
 #include "ui/slip_actions.h"
 #include "ui/status_hints.h"
+#include "ui/system_actions.h"
 #include "ui/tform5.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
@@ -75,11 +77,13 @@ TForm1::TForm1(Environment env, QWidget* parent)
     lottotipp_ = new LottotippPage(session);
     berechnung_ = new BerechnungPage(session, *diagramm_);
     datenbank_ = new DatenbankPage(session, *diagramm_);
+    systeme_ = new SystemePage;
     internet_ = new InternetPage;
     PageControl1->addTab(lottotipp_, QStringLiteral("Lottotipp"));
     PageControl1->addTab(berechnung_, QStringLiteral("Berechnung"));
     PageControl1->addTab(diagramm_, QStringLiteral("Diagramm"));
     PageControl1->addTab(datenbank_, QStringLiteral("Datenbank"));
+    PageControl1->addTab(systeme_, QStringLiteral("Systeme"));
     PageControl1->addTab(internet_, QStringLiteral("Internet-Optionen"));
     setCentralWidget(PageControl1);
 
@@ -125,6 +129,7 @@ TForm1::TForm1(Environment env, QWidget* parent)
                                          this);
     registerWindow(form8_.get());
     new TipRowActions(session, *lottotipp_, *diagramm_, *form6_, this);
+    new SystemActions({session, *runner_, *systeme_, *tipGrid(), [this] { return SpeedButton12Click(); }}, this);
     online_ = connectOnlineActions(*this, menu_.handOver);
 
     // Hints go to status panel 1 when the mouse enters a control.
@@ -372,6 +377,7 @@ void TForm1::setLongActionRunning(bool running, const QList<const QObject*>& sto
     actions += menu_.languages;
     for (QAction* a : actions)
         if (starts(a)) a->setEnabled(!running);
+    systeme_->setBusy(running, stoppers.value(0));
     if (!running) datenbank_->SpeedButton8->setVisible(false); // also after a run the close ended
 }
 
