@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
@@ -77,9 +78,10 @@ int main(int argc, char** argv)
     const QString prefix = valueOf(args, QStringLiteral("--prefix"));
     const QStringList actions = valuesOf(args, QStringLiteral("--action"));
     const QStringList clicks = valuesOf(args, QStringLiteral("--click"));
+    const QStringList typed = valuesOf(args, QStringLiteral("--type"));
     if (folder.isEmpty() || out.isEmpty() || !args.isEmpty()) {
         std::fprintf(stderr, "usage: razoz-screenshots --program-folder DIR --out DIR [--settings FILE] [--seed N] "
-                             "[--action NAME]... [--click NAME]... [--prefix TEXT]\n");
+                             "[--action NAME]... [--type NAME=TEXT]... [--click NAME]... [--prefix TEXT]\n");
         return 2;
     }
     QDir().mkpath(out);
@@ -102,6 +104,16 @@ int main(int argc, char** argv)
         a->trigger();
         window.runner().waitUntilIdle(); // a long action runs on its worker: the picture shows its end
         settle();
+    }
+    // Texts typed into edits before the clicks that use them.
+    for (const QString& entry : typed) {
+        const QString name = entry.section(QLatin1Char('='), 0, 0);
+        auto* e = window.findChild<QLineEdit*>(name);
+        if (!e) {
+            std::fprintf(stderr, "razoz-screenshots: no edit %s\n", qPrintable(name));
+            return 1;
+        }
+        e->setText(entry.section(QLatin1Char('='), 1));
     }
     for (const QString& name : clicks) {
         auto* b = window.findChild<QAbstractButton*>(name);

@@ -308,6 +308,56 @@ Nieparzyste na zak³ad
 tworzy wykres liczb nieparzystych na zak³ad
 Parzyste na zak³ad
 tworzy wykres liczb parzystych na zak³ad
+Systeme
+
+Zahlen:
+
+Die Zahlen des Systems (mindestens 6 von 1 bis 49), getrennt durch Leerzeichen oder Kommas
+Die Zahlen des Systems (mindestens 6 von 1 bis 49), getrennt durch Leerzeichen oder Kommas
+Aus dem Tippschein
+Übernimmt die Zahlen der Tipps auf der Seite „Lottotipp“
+Aus dem Zahlenpool
+Übernimmt die Zahlen des Zahlenpools, den die Berechnung mit den aktuellen Einstellungen bildet
+Garantie:
+
+So viele Richtige hat mindestens ein Tipp des Systems …
+So viele Richtige hat mindestens ein Tipp des Systems …
+Richtige, wenn
+
+… sobald so viele der sechs gezogenen Zahlen unter den gewählten sind
+… sobald so viele der sechs gezogenen Zahlen unter den gewählten sind
+gezogene Zahlen unter den gewählten sind
+
+Zeitlimit (s):
+
+So lange sucht die Berechnung höchstens nach einem kleineren System
+So lange sucht die Berechnung höchstens nach einem kleineren System
+
+Größe des vollen Systems, die kleinste mögliche Größe (Untergrenze) und die beste bekannte Größe
+
+Warum die Zahlen nicht verwendet werden können
+System berechnen
+Berechnet ein möglichst kleines System mit der Garantie; ein zweiter Klick hält die Suche an und zeigt das beste bisher
+Prüfen…
+Prüft das angezeigte System oder geladene Tippdateien: Anteil der erfüllten Garantien und die ersten Lücken
+Gewinnklassen…
+Die Gewinnklassen der Tipps des angezeigten Scheins
+
+Das geprüfte System: Größe, Herkunft und Abstand zur Untergrenze
+In den Tippschein
+Schreibt die 12 Tipps des angezeigten Scheins in den Tippschein
+<
+Der vorige Schein des Systems in den Tippschein
+
+Der angezeigte Schein von 12 Tipps
+>
+Der nächste Schein des Systems in den Tippschein
+Tippdateien speichern…
+Speichert je 12 Tipps als eine Tippdatei in einen Ordner
+Scheine drucken
+Druckt jeden Schein des Systems nacheinander
+
+Einsatz des Systems für eine Ziehung, ohne Zusatzspiele und Gebühren
 Opcje internetowe
 
 Serwer proxy

@@ -308,6 +308,56 @@ Reintegro давно нет
 строит диаграмму нечЄтных чисел в ставке
 „Єтные в ставке
 строит диаграмму чЄтных чисел в ставке
+Systeme
+
+Zahlen:
+
+Die Zahlen des Systems (mindestens 6 von 1 bis 49), getrennt durch Leerzeichen oder Kommas
+Die Zahlen des Systems (mindestens 6 von 1 bis 49), getrennt durch Leerzeichen oder Kommas
+Aus dem Tippschein
+Uebernimmt die Zahlen der Tipps auf der Seite ДLottotippУ
+Aus dem Zahlenpool
+Uebernimmt die Zahlen des Zahlenpools, den die Berechnung mit den aktuellen Einstellungen bildet
+Garantie:
+
+So viele Richtige hat mindestens ein Tipp des Systems Е
+So viele Richtige hat mindestens ein Tipp des Systems Е
+Richtige, wenn
+
+Е sobald so viele der sechs gezogenen Zahlen unter den gewaehlten sind
+Е sobald so viele der sechs gezogenen Zahlen unter den gewaehlten sind
+gezogene Zahlen unter den gewaehlten sind
+
+Zeitlimit (s):
+
+So lange sucht die Berechnung hoechstens nach einem kleineren System
+So lange sucht die Berechnung hoechstens nach einem kleineren System
+
+Groesse des vollen Systems, die kleinste moegliche Groesse (Untergrenze) und die beste bekannte Groesse
+
+Warum die Zahlen nicht verwendet werden koennen
+System berechnen
+Berechnet ein moeglichst kleines System mit der Garantie; ein zweiter Klick haelt die Suche an und zeigt das beste bisher
+PruefenЕ
+Prueft das angezeigte System oder geladene Tippdateien: Anteil der erfuellten Garantien und die ersten Luecken
+GewinnklassenЕ
+Die Gewinnklassen der Tipps des angezeigten Scheins
+
+Das gepruefte System: Groesse, Herkunft und Abstand zur Untergrenze
+In den Tippschein
+Schreibt die 12 Tipps des angezeigten Scheins in den Tippschein
+<
+Der vorige Schein des Systems in den Tippschein
+
+Der angezeigte Schein von 12 Tipps
+>
+Der naechste Schein des Systems in den Tippschein
+Tippdateien speichernЕ
+Speichert je 12 Tipps als eine Tippdatei in einen Ordner
+Scheine drucken
+Druckt jeden Schein des Systems nacheinander
+
+Einsatz des Systems fuer eine Ziehung, ohne Zusatzspiele und Gebuehren
 »нтернет
 
 ѕрокси-сервер

@@ -2,6 +2,7 @@
 // Every message box, input box and file dialog of the program goes through this interface:
 // the windows show real dialogs, tests answer scripted, razoz-cli never asks.
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,6 +24,14 @@ public:
     virtual QString openFileName(const QString& caption, const QString& filter, const QString& folder) = 0;
     virtual QString saveFileName(const QString& caption, const QString& filter, const QString& defaultSuffix,
                                  const QString& proposedPath) = 0;
+    // Several files at once; empty when cancelled. Where no such dialog exists: one file.
+    virtual QStringList openFileNames(const QString& caption, const QString& filter, const QString& folder)
+    {
+        const QString one = openFileName(caption, filter, folder);
+        return one.isEmpty() ? QStringList() : QStringList{one};
+    }
+    // A folder; empty when cancelled (or where no folder can be chosen).
+    virtual QString folderName(const QString& caption, const QString& folder) { return {}; }
 };
 
 } // namespace razoz

@@ -206,4 +206,18 @@ PoolBuild buildNumberPool(const CalculationSettings& settings, const QString& ar
     return result;
 }
 
+std::optional<std::vector<int>> calculationPoolNumbers(CalculationSettings settings, const QString& archivePath,
+                                                       const InterfaceTexts& texts, RunControl& run)
+{
+    const DrawDays days{settings.countSaturdayDraws, settings.countThursdayDraws};
+    const auto ref = captureReferenceDraws(archivePath, settings.rangeEnd, days);
+    if (!ref) return std::nullopt;
+    if (ref->lastDate > 0) settings.rangeEnd = ref->lastDate;
+    const NumberPool pool = buildNumberPool(settings, archivePath, *ref, texts, run).pool;
+    std::vector<int> numbers;
+    for (int n = 1; n <= 49; ++n)
+        if (pool.countInPool(n) > 0) numbers.push_back(n);
+    return numbers;
+}
+
 } // namespace razoz

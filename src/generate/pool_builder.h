@@ -8,6 +8,9 @@
 #include "generate/number_pool.h"
 #include "generate/reference_draws.h"
 
+#include <optional>
+#include <vector>
+
 namespace razoz {
 
 struct PoolBuild {
@@ -24,5 +27,11 @@ struct PoolBuild {
 PoolBuild buildNumberPool(const CalculationSettings& settings, const QString& archivePath, const ReferenceDraws& ref,
                           const InterfaceTexts& texts, RunControl& run, NumberList* numberList = nullptr,
                           GenerationObserver* observer = nullptr);
+
+// The different numbers of the pool a calculation with these settings draws from (without the
+// number list), ascending: the end date moved onto the draw it selects, as the calculation does.
+// nullopt when there is no archive file; ArchiveError when it cannot be read.
+std::optional<std::vector<int>> calculationPoolNumbers(CalculationSettings settings, const QString& archivePath,
+                                                       const InterfaceTexts& texts, RunControl& run);
 
 } // namespace razoz

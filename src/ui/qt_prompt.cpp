@@ -64,4 +64,14 @@ QString QtPrompt::saveFileName(const QString& caption, const QString& filter, co
     return dialog.selectedFiles().first();
 }
 
+QStringList QtPrompt::openFileNames(const QString& caption, const QString& filter, const QString& folder)
+{
+    return QFileDialog::getOpenFileNames(parent_, caption, folder, qtFileFilter(filter));
+}
+
+QString QtPrompt::folderName(const QString& caption, const QString& folder)
+{
+    return QFileDialog::getExistingDirectory(parent_, caption, folder);
+}
+
 } // namespace razoz

@@ -18,6 +18,8 @@ public:
     QString openFileName(const QString& caption, const QString& filter, const QString& folder) override;
     QString saveFileName(const QString& caption, const QString& filter, const QString& defaultSuffix,
                          const QString& proposedPath) override;
+    QStringList openFileNames(const QString& caption, const QString& filter, const QString& folder) override;
+    QString folderName(const QString& caption, const QString& folder) override;
 
 private:
     QWidget* parent_;

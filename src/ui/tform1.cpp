@@ -25,9 +25,11 @@
 #include "ui/page_diagramm.h"
 #include "ui/page_internet.h"
 #include "ui/page_lottotipp.h"
+#include "ui/page_systeme.h"
 #include "ui/qt_prompt.h"
 #include "ui/slip_actions.h"
 #include "ui/status_hints.h"
+#include "ui/system_actions.h"
 #include "ui/tform5.h"
 #include "ui/tform6.h"
 #include "ui/tform8.h"
@@ -76,11 +78,13 @@ TForm1::TForm1(Environment env, QWidget* parent)
     lottotipp_ = new LottotippPage(session);
     berechnung_ = new BerechnungPage(session, *diagramm_);
     datenbank_ = new DatenbankPage(session, *diagramm_);
+    systeme_ = new SystemePage;
     internet_ = new InternetPage;
     PageControl1->addTab(lottotipp_, QStringLiteral("Lottotipp"));
     PageControl1->addTab(berechnung_, QStringLiteral("Berechnung"));
     PageControl1->addTab(diagramm_, QStringLiteral("Diagramm"));
     PageControl1->addTab(datenbank_, QStringLiteral("Datenbank"));
+    PageControl1->addTab(systeme_, QStringLiteral("Systeme"));
     PageControl1->addTab(internet_, QStringLiteral("Internet-Optionen"));
     setCentralWidget(PageControl1);
 
@@ -127,6 +131,11 @@ TForm1::TForm1(Environment env, QWidget* parent)
         this);
     registerWindow(form8_.get());
     new TipRowActions(session, *lottotipp_, *diagramm_, *form6_, this);
+    new SystemActions({session, *runner_, *systeme_, *tipGrid(), [this] { return SpeedButton12Click(); }}, this);
+    // The tiers of the system's slip on show ("Schein 2 von 9"), twelve rows as the dialog takes them.
+    connect(systeme_, &SystemePage::tiersRequested, this, [this](const TipRows& rows) {
+        showTiers(rows, QStringLiteral("System, ") + systeme_->SysSlip->text());
+    });
     online_ = connectOnlineActions(*this, menu_.handOver);
 
     // Hints go to status panel 1 when the mouse enters a control.
@@ -381,6 +390,7 @@ void TForm1::setLongActionRunning(bool running, const QList<const QObject*>& sto
     for (QAction* a : actions)
         if (starts(a)) a->setEnabled(!running);
     if (tiers_ && starts(tiers_->computeButton)) tiers_->computeButton->setEnabled(!running);
+    systeme_->setBusy(running, stoppers.value(0));
     if (!running) datenbank_->SpeedButton8->setVisible(false); // also after a run the close ended
 }
 

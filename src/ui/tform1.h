@@ -39,6 +39,7 @@ class LongActionRunner;
 class LottotippPage;
 class OnlineActions;
 class Session;
+class SystemePage;
 class TForm5;
 class TForm6;
 class TForm8;
@@ -68,6 +69,7 @@ public:
     BerechnungPage* berechnung() const { return berechnung_; }
     DiagrammPage* diagramm() const { return diagramm_; }
     DatenbankPage* datenbank() const { return datenbank_; }
+    SystemePage* systeme() const { return systeme_; }
     InternetPage* internet() const { return internet_; }
     // The archive actions of the "Datenbank" page, the update button of the draw panel and the menu.
     // The archive search and the historical analyses.
@@ -167,6 +169,7 @@ private:
     BerechnungPage* berechnung_;
     DiagrammPage* diagramm_;
     DatenbankPage* datenbank_;
+    SystemePage* systeme_;
     InternetPage* internet_;
     QLabel* statusPanel0;
     QLabel* statusPanel1;

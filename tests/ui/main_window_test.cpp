@@ -39,7 +39,7 @@ TEST(MainWindow, HasEveryPageMenuAndStatusPanel)
     EXPECT_EQ(w.form.windowTitle(), "Tallwicks Razoz-Quorex  6 aus 49  La Dovovuduv Espania");
     QStringList tabs;
     for (int i = 0; i < w.form.pages()->count(); ++i) tabs << w.form.pages()->tabText(i);
-    EXPECT_EQ(tabs, (QStringList{"Lottotipp", "Berechnung", "Diagramm", "Datenbank", "Internet-Optionen"}));
+    EXPECT_EQ(tabs, (QStringList{"Lottotipp", "Berechnung", "Diagramm", "Datenbank", "Systeme", "Internet-Optionen"}));
     auto* inner = w.form.findChild<QTabWidget*>("PageControl2");
     ASSERT_TRUE(inner);
     QStringList innerTabs;

@@ -181,7 +181,7 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
         EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Saturday draws");
         EXPECT_EQ(w.form.lottotipp()->CheckBox16->toolTip(), "Use the data of the Saturday draws");
         EXPECT_EQ(w.action("Dokumentationanzeigen1")->text(), "Show documentation");
-        EXPECT_EQ(w.form.pages()->tabText(4), "Internet options");
+        EXPECT_EQ(w.form.pages()->tabText(5), "Internet options");
         EXPECT_EQ(w.form.session().texts().text(12), "Ticket number");
         EXPECT_TRUE(w.action("Englisch1")->isChecked());
         EXPECT_FALSE(w.action("Deutsch1")->isChecked());
@@ -190,7 +190,7 @@ TEST(Shell, EnglishThenGermanRestoresTheGermanTextsAndTheChoiceIsStored)
         w.action("Deutsch1")->trigger();
         EXPECT_EQ(w.form.lottotipp()->CheckBox16->text(), "Samstag Ziehungen");
         EXPECT_EQ(w.form.lottotipp()->CheckBox16->toolTip(), "Ziehungsdaten der Samstags Ziehungen verwenden");
-        EXPECT_EQ(w.form.pages()->tabText(4), "Internet-Optionen");
+        EXPECT_EQ(w.form.pages()->tabText(5), "Internet-Optionen");
         EXPECT_EQ(w.form.session().texts().text(12), "Losnummer");
 
         w.action("Spanisch1")->trigger();

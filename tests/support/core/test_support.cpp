@@ -113,6 +113,24 @@ QString ScriptedPrompt::saveFileName(const QString& caption, const QString& filt
     return a;
 }
 
+QStringList ScriptedPrompt::openFileNames(const QString& caption, const QString& filter, const QString&)
+{
+    shown.push_back({QStringLiteral("open"), caption, filter});
+    if (fileAnswers.empty()) return {};
+    const QString a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QString ScriptedPrompt::folderName(const QString& caption, const QString&)
+{
+    shown.push_back({QStringLiteral("folder"), caption, {}});
+    if (fileAnswers.empty()) return {};
+    QString a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+}
+
 QStringList ScriptedPrompt::texts(const QString& kind) const
 {
     QStringList out;

@@ -55,6 +55,9 @@ public:
     QString openFileName(const QString& caption, const QString& filter, const QString& folder) override;
     QString saveFileName(const QString& caption, const QString& filter, const QString& defaultSuffix,
                          const QString& proposedPath) override;
+    // One file answer each; several files of one answer are separated by '\n'.
+    QStringList openFileNames(const QString& caption, const QString& filter, const QString& folder) override;
+    QString folderName(const QString& caption, const QString& folder) override;
     QStringList texts(const QString& kind) const;
 };
 
