@@ -133,9 +133,8 @@ TForm1::TForm1(Environment env, QWidget* parent)
     new TipRowActions(session, *lottotipp_, *diagramm_, *form6_, this);
     new SystemActions({session, *runner_, *systeme_, *tipGrid(), [this] { return SpeedButton12Click(); }}, this);
     // The tiers of the system's slip on show ("Schein 2 von 9"), twelve rows as the dialog takes them.
-    connect(systeme_, &SystemePage::tiersRequested, this, [this](const TipRows& rows) {
-        showTiers(rows, QStringLiteral("System, ") + systeme_->SysSlip->text());
-    });
+    connect(systeme_, &SystemePage::tiersRequested, this,
+            [this](const TipRows& rows) { showTiers(rows, QStringLiteral("System, ") + systeme_->SysSlip->text()); });
     online_ = connectOnlineActions(*this, menu_.handOver);
 
     // Hints go to status panel 1 when the mouse enters a control.

@@ -6,8 +6,8 @@
 #include "systems/system_build.h"
 #include "test_support.h"
 #include "ui/page_systeme.h"
-#include "ui/tiers_dialog.h"
 #include "ui/tform1.h"
+#include "ui/tiers_dialog.h"
 #include "ui/tip_grid.h"
 
 #include <QDir>
