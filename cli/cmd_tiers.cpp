@@ -173,8 +173,10 @@ int tiersCommand(CliContext& ctx)
         throw Failure(QStringLiteral("%1: %2").arg(archive.path(), e.message()));
     }
     if (h.rows.empty()) throw Failure(QStringLiteral("no row holds six different numbers from 1 to 49"));
-    const std::optional<PrizeBalance> balance =
-        money ? std::optional(prizeBalance(h, money->stake, money->prizes)) : std::nullopt;
+    // A plain value and a flag: GCC's -O3 warns falsely about an optional holding vectors here.
+    const bool withMoney = money.has_value();
+    const PrizeBalance balanceValue = withMoney ? prizeBalance(h, money->stake, money->prizes) : PrizeBalance{};
+    const PrizeBalance* const balance = withMoney ? &balanceValue : nullptr;
 
     if (ctx.json()) {
         QJsonArray rowsJson;
