@@ -153,7 +153,7 @@ TEST_F(ParameterReplay, TheChanceBaselineSplitsTheRowsOfEachColumnByTheExactChan
     ASSERT_GT(rowsIn[T::WeekendPlain] + rowsIn[T::WeekendComplementary], 0);
     ASSERT_GT(rowsIn[T::OtherPlain] + rowsIn[T::OtherComplementary], 0);
     EXPECT_EQ(chance.rowsChecked, rowsIn[0] + rowsIn[1] + rowsIn[2] + rowsIn[3]);
-    for (const auto [plain, withC] :
+    for (const auto& [plain, withC] :
          {std::pair{T::WeekendPlain, T::WeekendComplementary}, std::pair{T::OtherPlain, T::OtherComplementary}}) {
         const std::int64_t rows = rowsIn[plain] + rowsIn[withC];
         Fraction all;
